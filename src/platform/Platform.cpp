@@ -1,0 +1,54 @@
+// The parts of the seam that are the same everywhere: the message sink and the wait cursor.
+#include "platform/Platform.h"
+
+#include <cstdio>
+#include <utility>
+
+namespace platform {
+namespace {
+
+MessageSink& Sink() {
+    static MessageSink sink;
+    return sink;
+}
+
+struct CursorHooks {
+    std::function<void()> begin;
+    std::function<void()> end;
+};
+
+CursorHooks& Hooks() {
+    static CursorHooks hooks;
+    return hooks;
+}
+
+}  // namespace
+
+void SetMessageSink(MessageSink sink) {
+    Sink() = std::move(sink);
+}
+
+void ShowMessage(std::string_view cp932Text) {
+    if (Sink()) {
+        Sink()(cp932Text);
+        return;
+    }
+    std::fwrite(cp932Text.data(), 1, cp932Text.size(), stderr);
+    std::fputc('\n', stderr);
+}
+
+WaitCursor::WaitCursor() {
+    if (Hooks().begin)
+        Hooks().begin();
+}
+
+WaitCursor::~WaitCursor() {
+    if (Hooks().end)
+        Hooks().end();
+}
+
+void SetWaitCursorHooks(std::function<void()> begin, std::function<void()> end) {
+    Hooks() = {std::move(begin), std::move(end)};
+}
+
+}  // namespace platform
