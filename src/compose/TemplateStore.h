@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <utility>
 
 enum TemplateId : int {
     kTplStockEqualizer = 131,  // 275 x 116, stock pictures of the four windows (placeholders)
