@@ -47,6 +47,8 @@ bool ReadWholeFile(const std::string& path, std::string& out);
 // renamed over path, so that path holds either its old content or the new one, never a part.
 bool WriteFileAtomically(const std::string& path, const void* data, size_t size);
 
+// True when anything (a file or a folder) has that name; tells a missing file from an unreadable one.
+bool PathExists(const std::string& path);
 bool FolderExists(const std::string& path);
 // Creates one folder; true when it exists afterwards (also when it existed before).
 bool CreateFolder(const std::string& path);

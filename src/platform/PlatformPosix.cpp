@@ -110,6 +110,11 @@ bool WriteFileAtomically(const std::string& path, const void* data, size_t size)
     return false;
 }
 
+bool PathExists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0;
+}
+
 bool FolderExists(const std::string& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
