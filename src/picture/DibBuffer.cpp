@@ -13,13 +13,26 @@ int32_t RowBytesFor(int32_t bitCount, int32_t width) {
     const int64_t w = width;
     int64_t bytes;
     switch (bitCount) {
-        case 1: bytes = ((w + 7) / 8 + 3) / 4 * 4; break;
-        case 4: bytes = ((w + 1) / 2 + 3) / 4 * 4; break;
-        case 8: bytes = (w + 3) / 4 * 4; break;
-        case 16: bytes = (2 * w + 3) / 4 * 4; break;
-        case 24: bytes = (3 * w + 3) / 4 * 4; break;
-        case 32: bytes = 4 * w; break;
-        default: return -1;
+        case 1:
+            bytes = ((w + 7) / 8 + 3) / 4 * 4;
+            break;
+        case 4:
+            bytes = ((w + 1) / 2 + 3) / 4 * 4;
+            break;
+        case 8:
+            bytes = (w + 3) / 4 * 4;
+            break;
+        case 16:
+            bytes = (2 * w + 3) / 4 * 4;
+            break;
+        case 24:
+            bytes = (3 * w + 3) / 4 * 4;
+            break;
+        case 32:
+            bytes = 4 * w;
+            break;
+        default:
+            return -1;
     }
     return bytes > INT32_MAX ? -1 : static_cast<int32_t>(bytes);
 }

@@ -38,7 +38,7 @@ static_assert(sizeof(DibHeaderBlock) == 44, "the header block is exactly 44 byte
 int32_t RowBytesFor(int32_t bitCount, int32_t width);
 
 class DibBuffer {
-public:
+  public:
     DibBuffer() = default;
     ~DibBuffer() { Release(); }
     DibBuffer(const DibBuffer&) = delete;
@@ -71,7 +71,7 @@ public:
     uint8_t* Pixels() { return pixels_.get(); }
     size_t PixelBytes() const { return pixelBytes_; }
 
-private:
+  private:
     std::unique_ptr<DibHeaderBlock> header_;
     std::unique_ptr<uint8_t[]> pixels_;
     size_t pixelBytes_ = 0;

@@ -1,0 +1,79 @@
+// The sampler behind FitPicture, shared with the fitting straight from a mapped bitmap file: one
+// destination row at a time, so that a caller reading a file can tell which source rows are still
+// needed. Internal to the picture library.
+#pragma once
+
+#include <cstdint>
+
+#include "picture/DibBuffer.h"
+#include "picture/PixelSource.h"
+
+// 3 x 3 kernel by row offset dy = -1, 0, +1 and column offset dx = -1, 0, +1, in single precision.
+inline constexpr float kFitKernel[3][3] = {
+    {0.02f, 0.03f, 0.02f},
+    {0.03f, 1.0f, 0.03f},
+    {0.02f, 0.03f, 0.02f},
+};
+
+template <int Bits>
+class BoxFitter {
+  public:
+    // `destination` already holds the fitted size at 32 bits, zero-filled.
+    BoxFitter(const PixelSource& source, const ColourTable& colours, float scale, DibBuffer& destination)
+        : source_(source),
+          colours_(colours),
+          scale_(scale),
+          width_(destination.Width()),
+          height_(destination.Height()),
+          pixels_(destination.Pixels()) {}
+
+    bool Done() const { return row_ >= height_; }
+
+    // The source row the next destination row is centred on; rows below it minus one are not
+    // read by this or any later destination row.
+    int32_t NextCentreRow() const { return CentreOf(row_); }
+
+    void FitRow() {
+        const int32_t cy = CentreOf(row_);
+        uint8_t* out = pixels_ + static_cast<size_t>(row_) * 4 * static_cast<size_t>(width_);
+        for (int32_t j = 0; j < width_; ++j, out += 4) {
+            const int32_t cx = CentreOf(j);
+            // Products, sums and quotient in double: a flat area then divides its exact weighted
+            // sum by the exact weight total and stays exactly flat, borders included.
+            double blue = 0, green = 0, red = 0, total = 0;
+            for (int32_t dy = -1; dy <= 1; ++dy) {
+                const int32_t y = cy + dy;
+                if (y < 0 || y >= source_.height)
+                    continue;
+                const uint8_t* row = source_.Row(y);
+                for (int32_t dx = -1; dx <= 1; ++dx) {
+                    const int32_t x = cx + dx;
+                    if (x < 0 || x >= source_.width)
+                        continue;
+                    const double weight = kFitKernel[dy + 1][dx + 1];
+                    const Bgr pixel = FetchPixel<Bits>(row, x, colours_);
+                    blue += weight * pixel.blue;
+                    green += weight * pixel.green;
+                    red += weight * pixel.red;
+                    total += weight;
+                }
+            }
+            out[0] = static_cast<uint8_t>(blue / total);
+            out[1] = static_cast<uint8_t>(green / total);
+            out[2] = static_cast<uint8_t>(red / total);
+        }
+        ++row_;
+    }
+
+  private:
+    // Destination index -> source index: truncation of index / scale, in double.
+    int32_t CentreOf(int32_t index) const { return static_cast<int32_t>(index / static_cast<double>(scale_)); }
+
+    const PixelSource& source_;
+    const ColourTable& colours_;
+    const float scale_;
+    const int32_t width_;
+    const int32_t height_;
+    uint8_t* const pixels_;
+    int32_t row_ = 0;
+};

@@ -1,0 +1,89 @@
+#include "picture/OpenPicture.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "picture/BmpReader.h"
+#include "picture/FitKernel.h"
+#include "picture/FitPicture.h"
+#include "platform/Platform.h"
+
+namespace {
+
+// Discarding works on whole pages; starting every range on this boundary (a multiple of every
+// page size and of the Windows view granularity) lets a page cut by the previous range go too.
+constexpr size_t kDiscardAlignment = 65536;
+
+// Fits both boxes in one upward pass over the file's rows, always advancing the fitter whose next
+// row lies lower, and discards the rows that both have left behind.
+template <int Bits>
+void FitFromFile(const platform::MappedFile& file,
+                 const PixelSource& source,
+                 float scaleA,
+                 DibBuffer& fitA,
+                 float scaleB,
+                 DibBuffer& fitB) {
+    const ColourTable colours(source);
+    BoxFitter<Bits> a(source, colours, scaleA, fitA);
+    BoxFitter<Bits> b(source, colours, scaleB, fitB);
+    const size_t rowsOffset = static_cast<size_t>(source.rows - file.Data());
+    const size_t rowBytes = static_cast<size_t>(RowBytesFor(source.bitCount, source.width));
+    size_t discardedEnd = rowsOffset;
+    while (!a.Done() || !b.Done()) {
+        BoxFitter<Bits>& next = b.Done() || (!a.Done() && a.NextCentreRow() <= b.NextCentreRow()) ? a : b;
+        next.FitRow();
+        const int32_t lowestNeeded = std::min(a.Done() ? source.height : a.NextCentreRow() - 1,
+                                              b.Done() ? source.height : b.NextCentreRow() - 1);
+        const size_t neededOffset = rowsOffset + static_cast<size_t>(std::max(lowestNeeded, 0)) * rowBytes;
+        if (neededOffset > discardedEnd) {
+            const size_t start = discardedEnd / kDiscardAlignment * kDiscardAlignment;
+            file.Discard(start, neededOffset - start);
+            discardedEnd = neededOffset;
+        }
+    }
+}
+
+int FitFromPlugin(const std::string& path,
+                  const PictureDecoder& plugins,
+                  bool& delivered,
+                  DibBuffer& fit232,
+                  DibBuffer& fit116) {
+    DibBuffer picture;
+    const PluginDecodeResult decoded = plugins(path, picture);
+    delivered = decoded.delivered;
+    if (!delivered || !decoded.result)
+        return 0;
+    return FitPicture(picture, fit232, kFitBoxWidth, kFitBoxHeightMainEq) &&
+           FitPicture(picture, fit116, kFitBoxWidth, kFitBoxHeightMain);
+}
+
+int FitFromBitmapFile(const std::string& path, DibBuffer& fit232, DibBuffer& fit116) {
+    const platform::MappedFile file(path);
+    PixelSource source;
+    if (!file.IsOpen() || ParseBmp(file.Data(), file.Size(), source) != BmpError::None)
+        return 0;
+    const FitGeometry geometry232 = ComputeFit(source.width, source.height, kFitBoxWidth, kFitBoxHeightMainEq);
+    const FitGeometry geometry116 = ComputeFit(source.width, source.height, kFitBoxWidth, kFitBoxHeightMain);
+    if (!fit232.Allocate(geometry232.width, geometry232.height, 32) ||
+        !fit116.Allocate(geometry116.width, geometry116.height, 32))
+        return 0;
+    return VisitBitCount(source.bitCount, [&](auto bits) {
+        FitFromFile<decltype(bits)::value>(file, source, geometry232.scale, fit232, geometry116.scale, fit116);
+    });
+}
+
+}  // namespace
+
+int OpenAndFitPicture(const std::string& path, DibBuffer& fit232, DibBuffer& fit116, const PictureDecoder& plugins) {
+    const platform::WaitCursor wait;
+    DibBuffer new232, new116;
+    bool delivered = false;
+    int result = plugins ? FitFromPlugin(path, plugins, delivered, new232, new116) : 0;
+    if (!delivered)
+        result = FitFromBitmapFile(path, new232, new116);
+    if (!result)
+        return 0;
+    fit232 = std::move(new232);
+    fit116 = std::move(new116);
+    return 1;
+}
