@@ -2,7 +2,8 @@
 
 #include <cstring>
 
-const SkinSettings SettingsDefaults{};
+// Constant-initialised, so other files may use it while their own statics are set up.
+constinit const SkinSettings SettingsDefaults{};
 
 void SkinSettings::ResetMainEq() {
     const SkinSettings& d = SettingsDefaults;

@@ -45,10 +45,10 @@ struct SkinSettings {
     SkinColorValue TextNORMAL = Rgb(0, 213, 0);
     SkinColorValue TextNORMALBG = Rgb(0, 0, 0);
     std::array<SkinColorValue, kVisColorCount> VisColor = {
-        Rgb(0, 0, 0),      Rgb(24, 24, 41),    Rgb(239, 49, 16),   Rgb(206, 41, 16),   Rgb(214, 90, 0),
-        Rgb(214, 102, 0),  Rgb(214, 115, 0),   Rgb(198, 123, 8),   Rgb(222, 165, 24),  Rgb(214, 181, 33),
-        Rgb(189, 222, 41), Rgb(148, 222, 33),  Rgb(41, 206, 16),   Rgb(50, 190, 16),   Rgb(57, 181, 16),
-        Rgb(49, 156, 8),   Rgb(41, 148, 0),    Rgb(24, 132, 8),    Rgb(255, 255, 255), Rgb(214, 214, 222),
+        Rgb(0, 0, 0),       Rgb(24, 24, 41),    Rgb(239, 49, 16),   Rgb(206, 41, 16),   Rgb(214, 90, 0),
+        Rgb(214, 102, 0),   Rgb(214, 115, 0),   Rgb(198, 123, 8),   Rgb(222, 165, 24),  Rgb(214, 181, 33),
+        Rgb(189, 222, 41),  Rgb(148, 222, 33),  Rgb(41, 206, 16),   Rgb(50, 190, 16),   Rgb(57, 181, 16),
+        Rgb(49, 156, 8),    Rgb(41, 148, 0),    Rgb(24, 132, 8),    Rgb(255, 255, 255), Rgb(214, 214, 222),
         Rgb(181, 189, 189), Rgb(160, 170, 175), Rgb(148, 156, 165), Rgb(150, 150, 150),
     };
     int32_t Enable = 1;

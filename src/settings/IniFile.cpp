@@ -1,0 +1,224 @@
+#include "settings/IniFile.h"
+
+#include <charconv>
+
+#include "settings/Cp932Text.h"
+
+namespace {
+
+constexpr size_t kNone = std::string_view::npos;
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
+
+// No trail byte of code page 932 is a blank (all lie at 0x40 and above), so trimming bytes from
+// either end never splits a character.
+std::string_view Trim(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+bool HasBlankEdge(std::string_view name) {
+    return !name.empty() && (IsBlank(name.front()) || IsBlank(name.back()));
+}
+
+bool HasLineBreakOrNul(std::string_view text) {
+    return text.find_first_of(std::string_view("\r\n\0", 3)) != kNone;
+}
+
+// The section name of a "[name]" line.
+std::optional<std::string_view> SectionName(std::string_view line) {
+    line = Trim(line);
+    if (line.empty() || line.front() != '[')
+        return std::nullopt;
+    line.remove_prefix(1);
+    const size_t close = cp932::FindChar(line, ']');
+    if (close == kNone)
+        return std::nullopt;
+    return Trim(line.substr(0, close));
+}
+
+struct KeyLine {
+    std::string_view name;
+    size_t valueStart;  // offset in the line where the value's replaceable part starts
+};
+
+// The key of a "key=value" line. Neither ';' nor '[' nor '=' is ever a trail byte, so the plain
+// byte searches here are safe for double-byte text.
+std::optional<KeyLine> ParseKeyLine(std::string_view line) {
+    const std::string_view start = Trim(line);
+    if (start.empty() || start.front() == ';' || start.front() == '[')
+        return std::nullopt;
+    const size_t equals = line.find('=');
+    if (equals == kNone)
+        return std::nullopt;
+    size_t valueStart = equals + 1;
+    while (valueStart < line.size() && IsBlank(line[valueStart]))
+        ++valueStart;
+    return KeyLine{Trim(line.substr(0, equals)), valueStart};
+}
+
+bool IsWritableSectionName(std::string_view name) {
+    return !name.empty() && !HasBlankEdge(name) && !HasLineBreakOrNul(name) && cp932::FindChar(name, ']') == kNone;
+}
+
+bool IsWritableKeyName(std::string_view name) {
+    return !name.empty() && !HasBlankEdge(name) && !HasLineBreakOrNul(name) && name.find('=') == kNone &&
+           name.front() != ';' && name.front() != '[';
+}
+
+}  // namespace
+
+IniFile::IniFile(std::string_view text) {
+    size_t start = 0;
+    while (start < text.size()) {
+        const size_t lf = text.find('\n', start);
+        if (lf == kNone) {
+            m_lines.push_back({std::string(text.substr(start)), LineEnd::kNone});
+            break;
+        }
+        const bool crlf = lf > start && text[lf - 1] == '\r';
+        const size_t textEnd = crlf ? lf - 1 : lf;
+        m_lines.push_back({std::string(text.substr(start, textEnd - start)), crlf ? LineEnd::kCrLf : LineEnd::kLf});
+        start = lf + 1;
+    }
+}
+
+std::string IniFile::Text() const {
+    std::string text;
+    size_t size = 0;
+    for (const Line& line : m_lines)
+        size += line.text.size() + 2;
+    text.reserve(size);
+    for (const Line& line : m_lines) {
+        text += line.text;
+        if (line.end == LineEnd::kCrLf)
+            text += "\r\n";
+        else if (line.end == LineEnd::kLf)
+            text += '\n';
+    }
+    return text;
+}
+
+size_t IniFile::FindSection(std::string_view section) const {
+    for (size_t i = 0; i < m_lines.size(); ++i) {
+        const std::optional<std::string_view> name = SectionName(m_lines[i].text);
+        if (name && cp932::EqualNoCase(*name, section))
+            return i;
+    }
+    return kNone;
+}
+
+size_t IniFile::SectionEnd(size_t header) const {
+    size_t i = header + 1;
+    while (i < m_lines.size() && !SectionName(m_lines[i].text))
+        ++i;
+    return i;
+}
+
+size_t IniFile::FindKey(size_t header, std::string_view key) const {
+    const size_t end = SectionEnd(header);
+    for (size_t i = header + 1; i < end; ++i) {
+        const std::optional<KeyLine> line = ParseKeyLine(m_lines[i].text);
+        if (line && cp932::EqualNoCase(line->name, key))
+            return i;
+    }
+    return kNone;
+}
+
+std::optional<std::string_view> IniFile::Find(std::string_view section, std::string_view key) const {
+    const size_t header = FindSection(section);
+    if (header == kNone)
+        return std::nullopt;
+    const size_t at = FindKey(header, key);
+    if (at == kNone)
+        return std::nullopt;
+    const std::string_view line = m_lines[at].text;
+    return Trim(line.substr(ParseKeyLine(line)->valueStart));
+}
+
+std::string IniFile::ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const {
+    return std::string(Find(section, key).value_or(defaultValue));
+}
+
+int32_t IniFile::ReadInt(std::string_view section, std::string_view key, int32_t defaultValue) const {
+    const std::optional<std::string_view> value = Find(section, key);
+    if (!value || value->empty())
+        return defaultValue;
+    return ParseProfileInt(*value);
+}
+
+IniFile::LineEnd IniFile::NewLineEnd() const {
+    for (const Line& line : m_lines) {
+        if (line.end != LineEnd::kNone)
+            return line.end;
+    }
+    return LineEnd::kCrLf;
+}
+
+void IniFile::InsertLine(size_t at, std::string text) {
+    const LineEnd end = NewLineEnd();
+    if (at > 0 && m_lines[at - 1].end == LineEnd::kNone)
+        m_lines[at - 1].end = end;
+    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(at), Line{std::move(text), end});
+}
+
+bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    if (!IsWritableSectionName(section) || !IsWritableKeyName(key) || HasLineBreakOrNul(value))
+        return false;
+    std::string keyLine;
+    keyLine.reserve(key.size() + 1 + value.size());
+    keyLine.append(key).append(1, '=').append(value);
+
+    const size_t header = FindSection(section);
+    if (header == kNone) {
+        std::string headerLine;
+        headerLine.append(1, '[').append(section).append(1, ']');
+        InsertLine(m_lines.size(), std::move(headerLine));
+        InsertLine(m_lines.size(), std::move(keyLine));
+        m_modified = true;
+        return true;
+    }
+    const size_t at = FindKey(header, key);
+    if (at != kNone) {
+        std::string& text = m_lines[at].text;
+        const size_t valueStart = ParseKeyLine(text)->valueStart;
+        if (std::string_view(text).substr(valueStart) != value) {
+            text.replace(valueStart, kNone, value);
+            m_modified = true;
+        }
+        return true;
+    }
+    size_t after = SectionEnd(header);
+    while (after > header + 1 && Trim(m_lines[after - 1].text).empty())
+        --after;
+    InsertLine(after, std::move(keyLine));
+    m_modified = true;
+    return true;
+}
+
+bool IniFile::WriteInt(std::string_view section, std::string_view key, int32_t value) {
+    char digits[16];
+    const std::to_chars_result result = std::to_chars(digits, digits + sizeof digits, value);
+    return WriteString(section, key, std::string_view(digits, static_cast<size_t>(result.ptr - digits)));
+}
+
+int32_t ParseProfileInt(std::string_view value) {
+    size_t i = 0;
+    while (i < value.size() && IsBlank(value[i]))
+        ++i;
+    bool negative = false;
+    if (i < value.size() && (value[i] == '-' || value[i] == '+')) {
+        negative = value[i] == '-';
+        ++i;
+    }
+    uint32_t magnitude = 0;
+    for (; i < value.size() && value[i] >= '0' && value[i] <= '9'; ++i)
+        magnitude = magnitude * 10u + static_cast<uint32_t>(value[i] - '0');
+    // Unsigned arithmetic gives the wrap-around; the conversion back is modular in C++20.
+    return static_cast<int32_t>(negative ? 0u - magnitude : magnitude);
+}
