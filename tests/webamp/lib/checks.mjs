@@ -1,0 +1,187 @@
+// What Webamp must show for a tolvarin skin in the state the page renders it: stopped, nothing
+// pressed, equalizer on, shuffle and repeat off, volume 75 %, balance centred, main window focused.
+// Every check compares a rectangle of the screenshot (window coordinates) with the pixels of the
+// skin bitmap that Webamp is expected to draw there.
+
+export const pageColor = [255, 0, 254]; // index.html's background; never part of a skin window
+const tolerance = 2; // per channel; the browser draws sprites unscaled, so this is headroom only
+
+const near = (a, b) => Math.abs(a[0] - b[0]) <= tolerance && Math.abs(a[1] - b[1]) <= tolerance && Math.abs(a[2] - b[2]) <= tolerance;
+const hex = ([r, g, b]) => "#" + [r, g, b].map((v) => v.toString(16).padStart(2, "0")).join("");
+const inside = (x, y, [rx, ry, rw, rh]) => x >= rx && x < rx + rw && y >= ry && y < ry + rh;
+
+// The sprite at (sx, sy) of a bitmap, tiled across the rectangle when the rectangle is larger
+// (as Webamp's CSS repeats playlist tiles); `tile` gives the sprite's size.
+function sprite(file, sx, sy, tile) {
+  return { file, sx, sy, tile };
+}
+
+// One check: the pixels of `rect` must match `expect`, except those inside any of `skip`.
+function region(name, rect, expect, skip = []) {
+  return { name, rect, expect, skip };
+}
+
+function mainWindowChecks(skin, state) {
+  const checks = [
+    region("title bar = TITLEBAR " + (state.mainSelected ? "active (27,0)" : "inactive (27,15)"), [0, 0, 275, 14], sprite("TITLEBAR.BMP", 27, state.mainSelected ? 0 : 15)),
+    region("clutter bar = TITLEBAR (304,0)", [10, 22, 8, 43], sprite("TITLEBAR.BMP", 304, 0)),
+    region("stopped glyph = PLAYPAUS (18,0)", [26, 28, 9, 9], sprite("PLAYPAUS.BMP", 18, 0)),
+    region("status filler shows MAIN (24,28)", [24, 28, 2, 9], sprite("MAIN.BMP", 24, 28)),
+    region("mono, dark = MONOSTER (29,12)", [212, 41, 27, 12], sprite("MONOSTER.BMP", 29, 12)),
+    region("stereo, dark = MONOSTER (0,12)", [239, 41, 29, 12], sprite("MONOSTER.BMP", 0, 12)),
+    region("balance centred = BALANCE (9,0)", [177, 57, 38, 13], sprite("BALANCE.BMP", 9, 0)),
+    region("EQ toggle on = SHUFREP (0,73)", [219, 58, 23, 12], sprite("SHUFREP.BMP", 0, 73)),
+    region("PL toggle on = SHUFREP (23,73)", [242, 58, 23, 12], sprite("SHUFREP.BMP", 23, 73)),
+    region("position track = POSBAR (0,0)", [16, 72, 248, 10], sprite("POSBAR.BMP", 0, 0)),
+    region("previous = CBUTTONS (0,0)", [16, 88, 23, 18], sprite("CBUTTONS.BMP", 0, 0)),
+    region("play = CBUTTONS (23,0)", [39, 88, 23, 18], sprite("CBUTTONS.BMP", 23, 0)),
+    region("pause = CBUTTONS (46,0)", [62, 88, 23, 18], sprite("CBUTTONS.BMP", 46, 0)),
+    region("stop = CBUTTONS (69,0)", [85, 88, 23, 18], sprite("CBUTTONS.BMP", 69, 0)),
+    region("next = CBUTTONS (92,0)", [108, 88, 22, 18], sprite("CBUTTONS.BMP", 92, 0)),
+    region("eject = CBUTTONS (114,0)", [136, 89, 22, 16], sprite("CBUTTONS.BMP", 114, 0)),
+    region("shuffle off = SHUFREP (28,0)", [164, 89, 46, 15], sprite("SHUFREP.BMP", 28, 0)),
+    region("repeat off = SHUFREP (0,0)", [210, 89, 28, 15], sprite("SHUFREP.BMP", 0, 0)),
+    region("background below title = MAIN", [0, 14, 275, 8], sprite("MAIN.BMP", 0, 14)),
+    region("background left of clutter bar = MAIN", [0, 22, 10, 66], sprite("MAIN.BMP", 0, 22)),
+    region("background above buttons = MAIN", [0, 82, 275, 6], sprite("MAIN.BMP", 0, 82)),
+    region("background right of repeat = MAIN", [238, 82, 37, 24], sprite("MAIN.BMP", 238, 82)),
+    region("background bottom rows = MAIN", [0, 106, 275, 10], sprite("MAIN.BMP", 0, 106)),
+  ];
+  // Webamp picks volume frame (round(75*28/100)-1) = 20, at row 300; a shorter VOLUME.BMP has no
+  // such frame and no thumb row, so the sprite is transparent and MAIN.BMP shows through.
+  const volume = skin.bitmaps["VOLUME.BMP"];
+  checks.push(volume && volume.height >= 313
+    ? region("volume 75% = VOLUME (0,300)", [107, 57, 68, 13], sprite("VOLUME.BMP", 0, 300), [[107, 58, 65, 11]])
+    : region("volume bar (short VOLUME.BMP) shows MAIN (107,57)", [107, 57, 68, 13], sprite("MAIN.BMP", 107, 57)));
+  checks.push({ name: "song title drawn with TEXT.BMP colours", rect: [111, 27, 154, 6], palette: ["TEXT.BMP", 0, 0, 155, 18], under: "MAIN.BMP" });
+  return checks;
+}
+
+function equalizerChecks(skin, state) {
+  const bar = state.equalizerSelected ? 134 : 149;
+  const checks = [
+    region(`title bar = EQMAIN (0,${bar})`, [0, 0, 275, 14], sprite("EQMAIN.BMP", 0, bar)),
+    region(`ON ${state.eqOn ? "on = EQMAIN (69,119)" : "off = EQMAIN (10,119)"}`, [14, 18, 26, 12], sprite("EQMAIN.BMP", state.eqOn ? 69 : 10, 119)),
+    region("AUTO off = EQMAIN (36,119)", [40, 18, 32, 12], sprite("EQMAIN.BMP", 36, 119)),
+    region("background left of ON = EQMAIN", [0, 14, 14, 102], sprite("EQMAIN.BMP", 0, 14)),
+    region("background below title = EQMAIN", [0, 14, 275, 3], sprite("EQMAIN.BMP", 0, 14)),
+  ];
+  // Without rows 163-314 Webamp's slider, thumb, presets and graph sprites are transparent, so the
+  // window background shows where they sit.
+  const eqmain = skin.bitmaps["EQMAIN.BMP"];
+  if (eqmain && eqmain.height < 294) {
+    checks.push(region("sliders area (no slider rows in EQMAIN) = EQMAIN background", [0, 36, 275, 80], sprite("EQMAIN.BMP", 0, 36)));
+    checks.push(region("graph (no graph rows in EQMAIN) = EQMAIN background", [86, 17, 113, 19], sprite("EQMAIN.BMP", 86, 17)));
+    checks.push(region("presets button (no presets rows in EQMAIN) = EQMAIN background", [217, 18, 44, 12], sprite("EQMAIN.BMP", 217, 18)));
+  }
+  return checks;
+}
+
+// The playlist is laid out by Webamp for width w = 275 + 25k and height h = 116 + 29m.
+function playlistChecks(skin, state, w, h, trackCount) {
+  const y = state.playlistSelected ? 0 : 21;
+  const checks = [
+    region(`top-left corner = PLEDIT (0,${y})`, [0, 0, 25, 20], sprite("PLEDIT.BMP", 0, y)),
+    region(`title block = PLEDIT (26,${y})`, [(w - 100) / 2, 0, 100, 20], sprite("PLEDIT.BMP", 26, y)),
+    region(`top-right corner = PLEDIT (153,${y})`, [w - 25, 0, 25, 20], sprite("PLEDIT.BMP", 153, y)),
+    region(`top tiles left of title = PLEDIT (127,${y})`, [25, 0, (w - 150) / 2, 20], sprite("PLEDIT.BMP", 127, y, [25, 20])),
+    region(`top tiles right of title = PLEDIT (127,${y})`, [(w + 100) / 2, 0, (w - 150) / 2, 20], sprite("PLEDIT.BMP", 127, y, [25, 20])),
+    region("left side tiles = PLEDIT (0,42)", [0, 20, 12, h - 58], sprite("PLEDIT.BMP", 0, 42, [12, 29])),
+    region("right side tiles = PLEDIT (31,42)", [w - 20, 20, 20, h - 58], sprite("PLEDIT.BMP", 31, 42, [20, 29]), [[w - 15, 20, 8, 18]]),
+    region("scroll thumb = PLEDIT (52,53)", [w - 15, 20, 8, 18], sprite("PLEDIT.BMP", 52, 53)),
+    region("bottom-left corner = PLEDIT (0,72)", [0, h - 38, 125, 38], sprite("PLEDIT.BMP", 0, 72)),
+    region("bottom-right corner = PLEDIT (126,72)", [w - 150, h - 38, 150, 38], sprite("PLEDIT.BMP", 126, 72),
+      [[w - 143, h - 28, 90, 6], [w - 84, h - 15, 31, 6]]),
+    { name: "running time drawn with TEXT.BMP colours", rect: [w - 143, h - 28, 90, 6], palette: ["TEXT.BMP", 0, 0, 155, 18], under: "PLEDIT.BMP", underAt: [126 - (w - 150), 72 - (h - 38)] },
+  ];
+  if (w >= 350) checks.push(region("bottom visualiser piece = PLEDIT (205,0)", [w - 225, h - 38, 75, 38], sprite("PLEDIT.BMP", 205, 0)));
+  const normalBg = skin.pledit?.normalbg;
+  if (normalBg) {
+    const listTop = 23 + 13 * trackCount + 2;
+    checks.push({ name: `list background = PLEDIT.TXT NormalBG ${hex(normalBg)}`, rect: [12, listTop, w - 32, h - 38 - listTop], color: normalBg });
+  }
+  for (const [key, row] of [["current", 0], ["normal", 1]]) {
+    const color = skin.pledit?.[key];
+    if (color && row < trackCount)
+      checks.push({ name: `track ${row + 1} text in PLEDIT.TXT ${key} ${hex(color)}`, rect: [12, 23 + 13 * row, w - 32, 13], contains: color });
+  }
+  return checks;
+}
+
+export function buildChecks(skin, windows, state, trackCount) {
+  const lists = [];
+  if (windows.main) lists.push(["main", mainWindowChecks(skin, state)]);
+  if (windows.equalizer) lists.push(["equalizer", equalizerChecks(skin, state)]);
+  if (windows.playlist) lists.push(["playlist", playlistChecks(skin, state, windows.playlist.width, windows.playlist.height, trackCount)]);
+  const checks = [];
+  for (const [windowName, list] of lists) {
+    const origin = windows[windowName];
+    const size = [0, 0, origin.width, origin.height];
+    checks.push({ window: windowName, origin, name: "no page colour shows through the window", rect: size, absent: pageColor });
+    for (const check of list) checks.push({ window: windowName, origin, ...check });
+  }
+  return checks;
+}
+
+function bitmapFor(skin, file) {
+  const bitmap = skin.bitmaps[file];
+  if (!bitmap) throw new Error(`${file} is missing from the skin`);
+  return bitmap;
+}
+
+function paletteOf(skin, [file, x0, y0, w, h]) {
+  const bitmap = bitmapFor(skin, file);
+  const colors = [];
+  const seen = new Set();
+  for (let y = y0; y < Math.min(y0 + h, bitmap.height); ++y)
+    for (let x = x0; x < Math.min(x0 + w, bitmap.width); ++x) {
+      const key = bitmap.pixel(x, y).join(",");
+      if (!seen.has(key)) { seen.add(key); colors.push(bitmap.pixel(x, y)); }
+    }
+  return colors;
+}
+
+// Returns null when the check holds, otherwise a short description of what differs.
+export function runCheck(check, skin, screen) {
+  const [rx, ry, rw, rh] = check.rect;
+  const at = (x, y) => screen.pixel(check.origin.left + x, check.origin.top + y);
+  let expected;
+  if (check.expect) {
+    const bitmap = bitmapFor(skin, check.expect.file);
+    const [tw, th] = check.expect.tile ?? [rw, rh];
+    expected = (x, y) => {
+      // Tiles repeat from the rectangle's right edge in Webamp's top fills and from its top-left
+      // elsewhere; the tile widths used here divide the rectangles, so both agree.
+      const sx = check.expect.sx + ((x - rx) % tw), sy = check.expect.sy + ((y - ry) % th);
+      return sx < bitmap.width && sy < bitmap.height ? bitmap.pixel(sx, sy) : null;
+    };
+  } else if (check.color) expected = () => check.color;
+  let mismatches = 0, first = null, total = 0;
+  const palette = check.palette ? paletteOf(skin, check.palette) : null;
+  let containsFound = false;
+  for (let y = ry; y < ry + rh; ++y)
+    for (let x = rx; x < rx + rw; ++x) {
+      if ((check.skip ?? []).some((s) => inside(x, y, s))) continue;
+      const got = at(x, y);
+      ++total;
+      let want = null, ok = true;
+      if (expected) {
+        want = expected(x, y);
+        ok = want !== null && near(got, want);
+      } else if (palette) {
+        const under = check.under ? bitmapFor(skin, check.under) : null;
+        const [ux, uy] = check.underAt ?? [0, 0];
+        const underPixel = under && x + ux < under.width && y + uy < under.height ? under.pixel(x + ux, y + uy) : null;
+        ok = palette.some((c) => near(got, c)) || (underPixel !== null && near(got, underPixel));
+      } else if (check.absent) ok = !near(got, check.absent);
+      else if (check.contains) containsFound ||= near(got, check.contains);
+      if (!ok) {
+        ++mismatches;
+        first ??= { x, y, got, want };
+      }
+    }
+  if (check.contains) return containsFound ? null : `no pixel of ${hex(check.contains)} in ${rw}x${rh} at (${rx},${ry})`;
+  if (mismatches === 0) return null;
+  const where = `first at window (${first.x},${first.y}) screen (${check.origin.left + first.x},${check.origin.top + first.y})`;
+  return `${mismatches} of ${total} pixels differ; ${where}: got ${hex(first.got)}` + (first.want ? `, want ${hex(first.want)}` : first.want === null && expected ? ", sprite lies outside its bitmap" : "");
+}

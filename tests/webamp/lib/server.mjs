@@ -1,0 +1,42 @@
+// Serves the page, the Webamp bundle from node_modules and the skins under test on 127.0.0.1.
+import { createServer } from "node:http";
+import { readFile } from "node:fs/promises";
+import { fileURLToPath } from "node:url";
+import { silentWav } from "./wav.mjs";
+
+const here = (relative) => fileURLToPath(new URL(relative, import.meta.url));
+const fixedRoutes = {
+  "/": { path: here("../page/index.html"), type: "text/html; charset=utf-8" },
+  "/webamp.mjs": { path: here("../node_modules/webamp/built/webamp.bundle.min.mjs"), type: "text/javascript" },
+};
+
+// skins: Map from a name to the path of its .wsz; each is served as /skins/<name>.wsz.
+export async function startServer(skins) {
+  const wav = silentWav(1);
+  const server = createServer(async (request, response) => {
+    const url = new URL(request.url, "http://127.0.0.1");
+    let route = fixedRoutes[url.pathname];
+    const skin = /^\/skins\/([^/]+)\.wsz$/.exec(url.pathname);
+    if (skin && skins.has(decodeURIComponent(skin[1])))
+      route = { path: skins.get(decodeURIComponent(skin[1])), type: "application/zip" };
+    try {
+      if (url.pathname === "/silence.wav") {
+        response.writeHead(200, { "content-type": "audio/wav", "content-length": wav.length });
+        response.end(wav);
+        return;
+      }
+      if (!route) throw Object.assign(new Error("no such route"), { code: "ENOENT" });
+      const body = await readFile(route.path);
+      response.writeHead(200, { "content-type": route.type, "content-length": body.length, "cache-control": "no-store" });
+      response.end(body);
+    } catch (error) {
+      response.writeHead(error.code === "ENOENT" ? 404 : 500, { "content-type": "text/plain" });
+      response.end(`${url.pathname}: ${error.message}\n`);
+    }
+  });
+  await new Promise((resolve, reject) => {
+    server.once("error", reject);
+    server.listen(0, "127.0.0.1", resolve);
+  });
+  return { origin: `http://127.0.0.1:${server.address().port}`, close: () => new Promise((r) => server.close(r)) };
+}
