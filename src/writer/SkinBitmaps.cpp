@@ -1,0 +1,146 @@
+#include "writer/SkinBitmaps.h"
+
+#include <algorithm>
+
+#include "compose/ColorRules.h"
+#include "compose/SkinLayout.h"
+
+namespace {
+
+using enum SkinWindow;
+
+constexpr BackgroundCopy kMainCopies[] = {
+    {Main, {0, 0, 275, 116}, {{0, 0}}},
+};
+constexpr BackgroundCopy kEqMainCopies[] = {
+    {Equalizer, {0, 0, 275, 116}, {{0, 0}}},
+    {Equalizer, {14, 18, 58, 12}, {{10, 119}, {69, 119}, {128, 119}, {187, 119}}},
+    {Equalizer, {0, 0, 275, 14}, {{0, 149}}},
+};
+constexpr BackgroundCopy kBalanceCopies[] = {
+    {Main, {177, 57, 38, 13}, {{9, 0}}},
+};
+constexpr BackgroundCopy kCButtonsCopies[] = {
+    {Main, {16, 88, 114, 18}, {{0, 18}, {0, 0}}},
+    {Main, {136, 89, 22, 16}, {{114, 0}, {114, 16}}},
+};
+constexpr BackgroundCopy kMonoSterCopies[] = {
+    {Main, {212, 41, 27, 12}, {{29, 12}, {29, 0}}},
+    {Main, {239, 41, 29, 12}, {{0, 12}, {0, 0}}},
+};
+constexpr BackgroundCopy kPosBarCopies[] = {
+    {Main, {16, 72, 248, 10}, {{0, 0}}},
+};
+constexpr BackgroundCopy kShufRepCopies[] = {
+    {Main, {164, 89, 47, 15}, {{28, 45}, {28, 30}, {28, 15}, {28, 0}}},
+    {Main, {210, 89, 28, 15}, {{0, 45}, {0, 30}, {0, 15}, {0, 0}}},
+    {Main, {219, 58, 46, 12}, {{0, 73}, {0, 61}, {46, 73}, {46, 61}}},
+};
+constexpr BackgroundCopy kTitleBarCopies[] = {
+    {Main, {10, 22, 8, 43}, {{304, 44}, {312, 44}, {320, 44}, {328, 44}, {336, 44}, {304, 0}, {312, 0}}},
+    {Main, {0, 0, 275, 14}, {{27, 15}, {27, 0}, {27, 72}, {27, 57}}},
+};
+constexpr BackgroundCopy kNumsExCopies[] = {
+    {Main, {36, 26, 9, 13}, {{90, 0}, {99, 0}}},
+};
+constexpr BackgroundCopy kPlayPausCopies[] = {
+    {Main, {24, 28, 3, 9}, {{27, 0}, {36, 0}, {39, 0}}},
+    {Main, {26, 28, 9, 9}, {{0, 0}, {9, 0}, {18, 0}}},
+};
+constexpr BackgroundCopy kVolumeCopies[] = {
+    {Main, {107, 57, 68, 13}, {{0, 0}}},
+};
+
+using enum WriteWhen;
+constexpr SkinRect kNoBlend{};
+
+const SkinBitmapRecipe kRecipes[] = {
+    {"MAIN.BMP", 0, 275, 116, Always, false, kMainCopies, kNoBlend},
+    {"EQMAIN.BMP", kTplEqMain, 275, 163, FullSize, true, kEqMainCopies, kNoBlend},
+    {"EQ_EX.BMP", kTplEqEx, 275, 57, FullSize, true, {}, kNoBlend},
+    {"BALANCE.BMP", 0, 47, 13, Always, false, kBalanceCopies, kNoBlend},
+    {"CBUTTONS.BMP", kTplCButtons, 136, 36, Always, false, kCButtonsCopies, {0, 0, 136, 36}},
+    {"MONOSTER.BMP", kTplMonoSter, 56, 24, Always, false, kMonoSterCopies, {0, 0, 56, 24}},
+    {"POSBAR.BMP", kTplPosBar, 307, 10, Always, true, kPosBarCopies, kNoBlend},
+    {"SHUFREP.BMP", kTplShufRep, 92, 85, Always, false, kShufRepCopies, {0, 0, 92, 85}},
+    {"TITLEBAR.BMP", kTplTitleBar, 344, 87, Always, true, kTitleBarCopies, {0, 0, 344, 87}},
+    {"NUMS_EX.BMP", kTplNumsEx, 108, 13, Always, true, kNumsExCopies, {90, 0, 18, 13}},
+    {"PLAYPAUS.BMP", kTplPlayPaus, 42, 9, Always, false, kPlayPausCopies, {0, 0, 42, 9}},
+    {"VOLUME.BMP", 0, 68, 13, Always, false, kVolumeCopies, kNoBlend},
+    {"TEXT.BMP", kTplText, 155, 18, Always, true, {}, kNoBlend},
+    {"PLEDIT.BMP", kTplPlEdit, 280, 186, PLSave, true, {}, kNoBlend},
+    {"MB.BMP", kTplMb, 242, 119, MBSave, true, {}, kNoBlend},
+};
+
+bool Fits(int32_t start, int32_t length, int32_t limit) {
+    return start >= 0 && length >= 0 && start <= limit && length <= limit - start;
+}
+
+void BlendPixel(const uint8_t* color, uint8_t* out, int32_t opacity) {
+    for (int channel = 0; channel < 3; ++channel)
+        out[channel] = BlendChannel(color[channel], out[channel], opacity);
+}
+
+}  // namespace
+
+std::span<const SkinBitmapRecipe> SkinBitmapRecipes() {
+    return kRecipes;
+}
+
+bool CopyBackground(const uint8_t* windowRows, SkinRect source, BitmapImage& image, int32_t x, int32_t y) {
+    if (!Fits(source.x, source.width, kSkinWidth) || !Fits(source.y, source.height, kWindowHeight) ||
+        !Fits(x, source.width, image.Width()) || !Fits(y, source.height, image.Height()))
+        return false;
+    const int32_t sourceRow = StoredRowOf(kWindowHeight, source.y, source.height);
+    const int32_t targetRow = StoredRowOf(image.Height(), y, source.height);
+    for (int32_t k = 0; k < source.height; ++k) {
+        const uint8_t* s = windowRows + static_cast<size_t>(sourceRow + k) * kWorkStride + 3 * size_t(source.x);
+        std::copy_n(s, 3 * static_cast<size_t>(source.width), image.Row(targetRow + k) + 3 * size_t(x));
+    }
+    return true;
+}
+
+void RecolorTemplate(const TemplateBitmap& bitmap, BitmapImage& image, const SkinSettings& settings) {
+    if (bitmap.IsEmpty() || bitmap.Width() != image.Width() || bitmap.Height() != image.Height())
+        return;
+    for (int32_t r = 0; r < image.Height(); ++r) {
+        const uint8_t* s = bitmap.Row(r);
+        uint8_t* d = image.Row(r);
+        for (int32_t j = 0; j < image.Width(); ++j, s += 3, d += 3) {
+            if (const SkinColorValue* c = FindMarkerReplacement(TemplateColorAt(s), settings, kAllMarkerCount)) {
+                d[0] = c->blue;
+                d[1] = c->green;
+                d[2] = c->red;
+            } else {
+                d[0] = s[0];
+                d[1] = s[1];
+                d[2] = s[2];
+            }
+        }
+    }
+}
+
+void BlendTemplate(const TemplateBitmap& bitmap, SkinRect area, BitmapImage& image, const SkinSettings& settings) {
+    if (bitmap.IsEmpty() || bitmap.Width() != image.Width() || bitmap.Height() != image.Height())
+        return;
+    const int32_t x0 = std::max<int32_t>(0, area.x);
+    const int32_t x1 = std::min<int32_t>(image.Width(), area.x + area.width);
+    const int32_t top = std::max<int32_t>(0, area.y);
+    const int32_t bottom = std::min<int32_t>(image.Height(), area.y + area.height);
+    if (x0 >= x1 || top >= bottom)
+        return;
+    const int32_t opacity = settings.SkinAlphaBrend;
+    const int32_t firstRow = StoredRowOf(image.Height(), top, bottom - top);
+    for (int32_t r = firstRow; r < firstRow + (bottom - top); ++r) {
+        const uint8_t* s = bitmap.Row(r) + 3 * size_t(x0);
+        uint8_t* d = image.Row(r) + 3 * size_t(x0);
+        for (int32_t j = x0; j < x1; ++j, s += 3, d += 3) {
+            if (const SkinColorValue* c = FindMarkerReplacement(TemplateColorAt(s), settings, kAllMarkerCount)) {
+                const uint8_t replacement[3] = {c->blue, c->green, c->red};
+                BlendPixel(replacement, d, opacity);
+            } else if (!IsKeyColor(s, settings.KeyColor)) {
+                BlendPixel(s, d, opacity);
+            }
+        }
+    }
+}
