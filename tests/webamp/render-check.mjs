@@ -1,7 +1,9 @@
 // Renders tolvarin skins in Webamp (Debian's Chromium) and compares the screenshot with the
 // skin's own bitmaps. Usage:
 //   node render-check.mjs --artifacts DIR --skin NAME FOLDER WSZ [--skin NAME FOLDER WSZ ...]
-// Prints one line per check and "N passed, N failed"; exits 1 when anything failed.
+//                         [--failure TEXT] [--skip TEXT]
+// --failure and --skip carry results of earlier steps (making the skins) into the one count.
+// Prints one line per check and "N passed, N failed[, N skipped]"; exits 1 when anything failed.
 import { mkdirSync } from "node:fs";
 import { join } from "node:path";
 import { launchBrowser, renderSkin } from "./lib/browser.mjs";
@@ -32,20 +34,21 @@ const layout = {
 };
 
 function parseArguments(argv) {
-  const options = { artifacts: null, skins: [], files: skinFiles };
+  const options = { artifacts: null, skins: [], files: skinFiles, failures: [], skips: [] };
   for (let i = 0; i < argv.length; ++i) {
     if (argv[i] === "--artifacts" && i + 1 < argv.length) options.artifacts = argv[++i];
     else if (argv[i] === "--skin" && i + 3 < argv.length) {
       options.skins.push({ name: argv[i + 1], folder: argv[i + 2], wsz: argv[i + 3] });
       i += 3;
-    } else if (argv[i] === "--expect-files" && i + 1 < argv.length) options.files = argv[++i].split(",").filter(Boolean);
+    } else if (argv[i] === "--failure" && i + 1 < argv.length) options.failures.push(argv[++i]);
+    else if (argv[i] === "--skip" && i + 1 < argv.length) options.skips.push(argv[++i]);
     else throw new Error(`unexpected argument "${argv[i]}"`);
   }
-  if (!options.artifacts || options.skins.length === 0) throw new Error("usage: render-check.mjs --artifacts DIR --skin NAME FOLDER WSZ ...");
+  if (!options.artifacts || options.skins.length + options.failures.length === 0) throw new Error("usage: render-check.mjs --artifacts DIR --skin NAME FOLDER WSZ ...");
   return options;
 }
 
-let passed = 0, failed = 0;
+let passed = 0, failed = 0, skipped = 0;
 function report(skinName, name, problem) {
   if (problem) {
     ++failed;
@@ -58,6 +61,12 @@ function report(skinName, name, problem) {
 
 async function main() {
   const options = parseArguments(process.argv.slice(2));
+  for (const failure of options.failures) report("setup", failure, "failed");
+  for (const skip of options.skips) {
+    ++skipped;
+    console.log(`skip ${skip}`);
+  }
+  if (options.skins.length === 0) return;
   mkdirSync(options.artifacts, { recursive: true });
   const server = await startServer(new Map(options.skins.map((s) => [s.name, s.wsz])));
   const browser = await launchBrowser();
@@ -109,5 +118,5 @@ try {
   console.log(`FAIL render-check: ${error.message}`);
   ++failed;
 }
-console.log(`${passed} passed, ${failed} failed`);
+console.log(`${passed} passed, ${failed} failed` + (skipped ? `, ${skipped} skipped` : ""));
 process.exit(failed ? 1 : 0);

@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Makes skins with the real tolvarin command line from several kinds of pictures and settings,
+# renders each in Webamp under Debian's Chromium and compares what Webamp shows with the skin's
+# bitmaps. Screenshots go to tests/artifacts/webamp/. Prints "N passed, N failed" last.
+#
+#   tests/webamp/run.sh            TOLVARIN=/path/to/tolvarin overrides the ./tolvarin front end
+set -euo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+root="$(cd "$here/../.." && pwd)"
+artifacts="$root/tests/artifacts/webamp"
+tolvarin="${TOLVARIN:-$root/tolvarin}"
+
+fail_setup() {
+    echo "tests/webamp/run.sh: $1" >&2
+    echo "0 passed, 1 failed"
+    exit 1
+}
+
+[ -x /usr/bin/chromium ] || fail_setup "/usr/bin/chromium is missing: install the Debian package 'chromium' (./check does)"
+for tool in node npm zip; do
+    command -v "$tool" >/dev/null || fail_setup "'$tool' is missing: install the Debian package providing it"
+done
+[ -x "$tolvarin" ] || fail_setup "no tolvarin front end at $tolvarin"
+
+# playwright-core never downloads a browser; npm ci installs exactly the locked versions.
+(cd "$here" && npm ci --no-audit --no-fund --loglevel=error >/dev/null) || fail_setup "npm ci failed in $here"
+
+work="$(mktemp -d "${TMPDIR:-/tmp}/tolvarin-webamp.XXXXXX")"
+trap 'rm -rf "$work"' EXIT
+node "$here/make-pictures.mjs" "$work/pictures"
+
+# name, picture, settings profile ("" = defaults)
+cases=(
+    "dark|$work/pictures/dark.bmp|"
+    "light|$work/pictures/light.bmp|"
+    "busy|$work/pictures/busy.bmp|"
+    "busy-opaque-reversed|$work/pictures/busy.bmp|$here/profiles/opaque-reversed.ini"
+    "dark-opaque-reversed|$work/pictures/dark.bmp|$here/profiles/opaque-reversed.ini"
+    "tall-faint-margins|$work/pictures/tall.bmp|$here/profiles/faint-margins.ini"
+)
+sample="$root/resources/sample/sample.bmp"
+args=(--artifacts "$artifacts")
+if [ -f "$sample" ]; then
+    cases=("sample|$sample|" "${cases[@]}")
+else
+    args+=(--skip "sample: $sample is not there yet")
+fi
+
+mkdir -p "$work/skins"
+for entry in "${cases[@]}"; do
+    IFS='|' read -r name picture profile <<<"$entry"
+    folder="$work/skins/$name"
+    command=("$tolvarin" make "$picture" "$folder" --wsz)
+    [ -n "$profile" ] && command+=(--settings "$profile")
+    if ! "${command[@]}" >"$work/$name.log" 2>&1; then
+        echo "tolvarin make for $name failed:" >&2
+        sed 's/^/    /' "$work/$name.log" >&2
+        args+=(--failure "tolvarin make $name")
+        continue
+    fi
+    wsz="$folder.wsz"
+    if [ ! -f "$wsz" ]; then
+        # Older front ends had no --wsz; a .wsz is a plain zip of the folder's files.
+        (cd "$folder" && zip -q -j "$wsz" ./*)
+    fi
+    args+=(--skin "$name" "$folder" "$wsz")
+done
+
+cd "$here"
+node render-check.mjs "${args[@]}"
