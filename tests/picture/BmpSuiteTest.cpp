@@ -1,0 +1,224 @@
+// Every file of the shared BMP suite is either refused for its own reason or read exactly as
+// ImageMagick decodes it, with two deliberate differences: 16-bit pixels keep the 5-bit value
+// times 8 (ImageMagick widens it to the full 0..255 range), and palette indices beyond the
+// file's palette read as black (ImageMagick uses entry 0).
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "TestBitmaps.h"
+#include "picture/BmpReader.h"
+#include "platform/Platform.h"
+
+namespace {
+
+enum class Reference {
+    None,           // refused
+    Magick,         // ImageMagick's decoding of the file itself
+    MagickOfPal1,   // ImageMagick refuses a header field we do not read; the pixels are g/pal1.bmp's
+    Magick5Bit,     // 16 bits: equal after reducing ImageMagick's values to 5 bits
+    MagickBadIndex  // pixels with an index beyond the palette are black, all others as ImageMagick
+};
+
+struct SuiteFile {
+    const char* name;
+    BmpError expected;
+    Reference reference;
+};
+
+constexpr BmpError kOk = BmpError::None;
+
+const SuiteFile kSuite[] = {
+    {"g/pal1.bmp", kOk, Reference::Magick},
+    {"g/pal1bg.bmp", kOk, Reference::Magick},
+    {"g/pal1wb.bmp", kOk, Reference::Magick},
+    {"g/pal4.bmp", kOk, Reference::Magick},
+    {"g/pal4gs.bmp", kOk, Reference::Magick},
+    {"g/pal4rle.bmp", BmpError::Compression, Reference::None},
+    {"g/pal8-0.bmp", kOk, Reference::Magick},
+    {"g/pal8.bmp", kOk, Reference::Magick},
+    {"g/pal8gs.bmp", kOk, Reference::Magick},
+    {"g/pal8nonsquare.bmp", kOk, Reference::Magick},
+    {"g/pal8os2.bmp", BmpError::HeaderSize, Reference::None},
+    {"g/pal8rle.bmp", BmpError::Compression, Reference::None},
+    {"g/pal8topdown.bmp", BmpError::Height, Reference::None},
+    {"g/pal8v4.bmp", BmpError::HeaderSize, Reference::None},
+    {"g/pal8v5.bmp", BmpError::HeaderSize, Reference::None},
+    {"g/pal8w124.bmp", kOk, Reference::Magick},
+    {"g/pal8w125.bmp", kOk, Reference::Magick},
+    {"g/pal8w126.bmp", kOk, Reference::Magick},
+    {"g/rgb16-565.bmp", BmpError::Compression, Reference::None},
+    {"g/rgb16-565pal.bmp", BmpError::Compression, Reference::None},
+    {"g/rgb16.bmp", kOk, Reference::Magick5Bit},
+    {"g/rgb16bfdef.bmp", BmpError::Compression, Reference::None},
+    {"g/rgb24.bmp", kOk, Reference::Magick},
+    {"g/rgb24pal.bmp", kOk, Reference::Magick},
+    {"g/rgb32.bmp", kOk, Reference::Magick},
+    {"g/rgb32bf.bmp", BmpError::Compression, Reference::None},
+    {"g/rgb32bfdef.bmp", BmpError::Compression, Reference::None},
+
+    {"q/pal1huffmsb.bmp", BmpError::HeaderSize, Reference::None},
+    {"q/pal1p1.bmp", kOk, Reference::Magick},
+    {"q/pal2.bmp", BmpError::BitCount, Reference::None},
+    {"q/pal2color.bmp", BmpError::BitCount, Reference::None},
+    {"q/pal4rlecut.bmp", BmpError::Compression, Reference::None},
+    {"q/pal4rletrns.bmp", BmpError::Compression, Reference::None},
+    {"q/pal8offs.bmp", kOk, Reference::Magick},
+    {"q/pal8os2-hs.bmp", BmpError::HeaderSize, Reference::None},
+    {"q/pal8os2-sz.bmp", BmpError::HeaderSize, Reference::None},
+    {"q/pal8os2sp.bmp", BmpError::HeaderSize, Reference::None},
+    {"q/pal8os2v2-16.bmp", BmpError::HeaderSize, Reference::None},
+    {"q/pal8os2v2-40sz.bmp", kOk, Reference::Magick},
+    {"q/pal8os2v2-sz.bmp", BmpError::HeaderSize, Reference::None},
+    {"q/pal8os2v2.bmp", BmpError::HeaderSize, Reference::None},
+    {"q/pal8oversizepal.bmp", BmpError::PaletteSize, Reference::None},
+    {"q/pal8rlecut.bmp", BmpError::Compression, Reference::None},
+    {"q/pal8rletrns.bmp", BmpError::Compression, Reference::None},
+    {"q/rgb16-231.bmp", BmpError::Compression, Reference::None},
+    {"q/rgb16-3103.bmp", BmpError::Compression, Reference::None},
+    {"q/rgb16faketrns.bmp", kOk, Reference::Magick5Bit},
+    {"q/rgb24jpeg.bmp", BmpError::HeaderSize, Reference::None},
+    {"q/rgb24largepal.bmp", kOk, Reference::Magick},
+    {"q/rgb24png.bmp", BmpError::HeaderSize, Reference::None},
+    {"q/rgb24rle24.bmp", BmpError::HeaderSize, Reference::None},
+    {"q/rgb32-111110.bmp", BmpError::Compression, Reference::None},
+    {"q/rgb32-7187.bmp", BmpError::Compression, Reference::None},
+    {"q/rgb32-xbgr.bmp", BmpError::HeaderSize, Reference::None},
+    {"q/rgb32fakealpha.bmp", kOk, Reference::Magick},
+    {"q/rgb32h52.bmp", BmpError::HeaderSize, Reference::None},
+    {"q/rgba16-1924.bmp", BmpError::HeaderSize, Reference::None},
+    {"q/rgba16-4444.bmp", BmpError::HeaderSize, Reference::None},
+    {"q/rgba16-5551.bmp", BmpError::HeaderSize, Reference::None},
+    {"q/rgba32-1.bmp", BmpError::HeaderSize, Reference::None},
+    {"q/rgba32-1010102.bmp", BmpError::HeaderSize, Reference::None},
+    {"q/rgba32-2.bmp", BmpError::HeaderSize, Reference::None},
+    {"q/rgba32-61754.bmp", BmpError::HeaderSize, Reference::None},
+    {"q/rgba32-81284.bmp", BmpError::HeaderSize, Reference::None},
+    {"q/rgba32abf.bmp", BmpError::Compression, Reference::None},
+    {"q/rgba32h56.bmp", BmpError::HeaderSize, Reference::None},
+    {"q/rgba64.bmp", BmpError::BitCount, Reference::None},
+
+    {"b/badbitcount.bmp", BmpError::BitCount, Reference::None},
+    {"b/badbitssize.bmp", kOk, Reference::Magick},
+    {"b/baddens1.bmp", kOk, Reference::Magick},
+    {"b/baddens2.bmp", kOk, Reference::Magick},
+    {"b/badfilesize.bmp", kOk, Reference::MagickOfPal1},
+    {"b/badheadersize.bmp", BmpError::HeaderSize, Reference::None},
+    {"b/badpalettesize.bmp", BmpError::PaletteSize, Reference::None},
+    {"b/badplanes.bmp", kOk, Reference::MagickOfPal1},
+    {"b/badrle.bmp", BmpError::Compression, Reference::None},
+    {"b/badrle4.bmp", BmpError::Compression, Reference::None},
+    {"b/badrle4bis.bmp", BmpError::Compression, Reference::None},
+    {"b/badrle4ter.bmp", BmpError::Compression, Reference::None},
+    {"b/badrlebis.bmp", BmpError::Compression, Reference::None},
+    {"b/badrleter.bmp", BmpError::Compression, Reference::None},
+    {"b/badwidth.bmp", BmpError::Width, Reference::None},
+    {"b/pal8badindex.bmp", kOk, Reference::MagickBadIndex},
+    {"b/reallybig.bmp", BmpError::TooLarge, Reference::None},
+    {"b/rgb16-880.bmp", BmpError::Compression, Reference::None},
+    {"b/rletopdown.bmp", BmpError::Height, Reference::None},
+    {"b/shortfile.bmp", BmpError::Truncated, Reference::None},
+};
+
+// ImageMagick's decoding as top-down RGB bytes, through its binary PPM output. Its exit status is
+// not consulted: it also fails on warnings (a wrong file size field, a bad palette index) after
+// writing the whole picture.
+bool DecodeWithImageMagick(const std::string& path, int& width, int& height, std::vector<uint8_t>& rgb) {
+    const std::string command = "convert '" + path + "' -depth 8 ppm:- 2>/dev/null";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe)
+        return false;
+    int maxValue = 0;
+    const bool header =
+        std::fscanf(pipe, "P6 %d %d %d", &width, &height, &maxValue) == 3 && maxValue == 255 && std::fgetc(pipe) != EOF;
+    if (header) {
+        rgb.resize(static_cast<size_t>(width) * static_cast<size_t>(height) * 3);
+        rgb.resize(std::fread(rgb.data(), 1, rgb.size(), pipe));
+    }
+    ::pclose(pipe);
+    return header && rgb.size() == static_cast<size_t>(width) * static_cast<size_t>(height) * 3;
+}
+
+// The palette index of pixel (x, top row y) in an 8-bit file, or -1 when it is within the palette.
+int IndexBeyondPalette(const std::vector<uint8_t>& file, int width, int height, int x, int topY) {
+    auto u32 = [&](size_t at) { return file[at] | file[at + 1] << 8 | file[at + 2] << 16 | file[at + 3] << 24; };
+    const size_t offset = static_cast<size_t>(u32(10));
+    const int colours = u32(46);
+    const size_t rowBytes = static_cast<size_t>(width + 3) / 4 * 4;
+    const int index = file[offset + static_cast<size_t>(height - 1 - topY) * rowBytes + static_cast<size_t>(x)];
+    return index >= colours ? index : -1;
+}
+
+std::string SuitePath(const std::string& name) {
+    return BmpSuiteFolder() + "/" + name;
+}
+
+TEST(BmpSuite, EveryFileIsListed) {
+    std::set<std::string> listed;
+    for (const SuiteFile& file : kSuite)
+        listed.insert(file.name);
+    size_t found = 0;
+    for (const char* folder : {"g", "q", "b"}) {
+        for (const auto& entry : std::filesystem::directory_iterator(SuitePath(folder))) {
+            const std::string name = std::string(folder) + "/" + entry.path().filename().string();
+            EXPECT_TRUE(listed.count(name)) << name << " is not in the table";
+            ++found;
+        }
+    }
+    EXPECT_EQ(found, listed.size()) << "the suite is missing files the table names";
+}
+
+TEST(BmpSuite, RefusesOrReadsEachFileLikeImageMagick) {
+    for (const SuiteFile& suiteFile : kSuite) {
+        SCOPED_TRACE(suiteFile.name);
+        const std::string path = SuitePath(suiteFile.name);
+        std::string contents;
+        ASSERT_TRUE(platform::ReadWholeFile(path, contents));
+        const std::vector<uint8_t> file(contents.begin(), contents.end());
+        PixelSource source;
+        const BmpError error = ParseBmp(file.data(), file.size(), source);
+        EXPECT_EQ(error, suiteFile.expected) << "got " << ToString(error);
+        DibBuffer picture;
+        const int read = ReadBmpFile(path, picture);
+        EXPECT_EQ(read, suiteFile.expected == kOk ? 1 : 0);
+        if (suiteFile.reference == Reference::None || !read)
+            continue;
+
+        const std::string referencePath =
+            suiteFile.reference == Reference::MagickOfPal1 ? SuitePath("g/pal1.bmp") : path;
+        int width = 0, height = 0;
+        std::vector<uint8_t> rgb;
+        ASSERT_TRUE(DecodeWithImageMagick(referencePath, width, height, rgb))
+            << "ImageMagick's convert is needed to check the decoding of " << referencePath;
+        ASSERT_EQ(picture.Width(), width);
+        ASSERT_EQ(picture.Height(), height);
+        int mismatches = 0;
+        for (int y = 0; y < height && mismatches < 5; ++y) {
+            for (int x = 0; x < width && mismatches < 5; ++x) {
+                const uint8_t* ours = PixelAt(picture, x, height - 1 - y);
+                const uint8_t* theirs = &rgb[(static_cast<size_t>(y) * static_cast<size_t>(width) + x) * 3];
+                for (int c = 0; c < 3; ++c) {
+                    const int got = ours[2 - c];
+                    int want = theirs[c];
+                    if (suiteFile.reference == Reference::Magick5Bit)
+                        want = static_cast<int>(std::lround(want * 31 / 255.0)) * 8;
+                    if (suiteFile.reference == Reference::MagickBadIndex &&
+                        IndexBeyondPalette(file, width, height, x, y) >= 0)
+                        want = 0;
+                    if (got != want) {
+                        ++mismatches;
+                        ADD_FAILURE() << "pixel " << x << "," << y << " channel " << c << ": " << got << " vs " << want;
+                    }
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
