@@ -71,6 +71,8 @@ struct SkinSettings {
 
     // The range repair that ends every settings load.
     void ValidateLoaded();
+
+    friend bool operator==(const SkinSettings&, const SkinSettings&) = default;
 };
 
 // Every field at its default.

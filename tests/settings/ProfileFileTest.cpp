@@ -1,0 +1,116 @@
+// Profiles on disk: call-by-call access, batches, and saving that never leaves a broken file.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+#include "TempFolder.h"
+#include "settings/Profile.h"
+#include "settings/ProfileTarget.h"
+
+namespace {
+
+const std::string kAppState =
+    "[MainWnd]\r\nLeft=10\r\nTop=20\r\n\r\n"
+    "[Path]\r\nLoadPath=C:\\\x95\x5C\\\r\nProFilePath=C:\\\r\n"
+    "; hand-written comment\r\n"
+    "[SusiePlugin]\r\nFolder=C:\\spi\\\r\n";
+
+TEST(ProfileFileTest, EachWriteReachesTheFile) {
+    TempFolder folder;
+    const ProfileTarget target(folder.Path("app.INI"));
+    EXPECT_EQ(target.ReadInt("MainWnd", "Left", -1), -1);
+    EXPECT_EQ(target.ReadString("Path", "LoadPath", "dflt"), "dflt");
+
+    EXPECT_TRUE(target.WriteInt("MainWnd", "Left", -20));
+    EXPECT_TRUE(target.WriteString("Path", "LoadPath", "C:\\\x95\x5C\\"));
+    EXPECT_TRUE(target.WriteInt("mainwnd", "TOP", 5));
+    EXPECT_EQ(ReadFileText(target.Path()), "[MainWnd]\r\nLeft=-20\r\nTOP=5\r\n[Path]\r\nLoadPath=C:\\\x95\x5C\\\r\n");
+    EXPECT_EQ(target.ReadInt("MAINWND", "left", 0), -20);
+    EXPECT_EQ(target.ReadString("path", "loadpath", ""), "C:\\\x95\x5C\\");
+}
+
+TEST(ProfileFileTest, BatchSavesOnceAndOnlyWhenChanged) {
+    TempFolder folder;
+    const std::string path = folder.Path("app.INI");
+    WriteFileText(path, kAppState);
+    ProfileBatch batch{ProfileTarget(path)};
+    ASSERT_EQ(batch.LoadResult(), ProfileLoad::kRead);
+    batch.Profile().WriteInt("MainWnd", "Left", 10);  // unchanged
+    std::filesystem::remove(path);
+    EXPECT_TRUE(batch.Commit());
+    EXPECT_FALSE(std::filesystem::exists(path)) << "nothing changed, nothing saved";
+
+    batch.Profile().WriteInt("MainWnd", "Left", 11);
+    EXPECT_EQ(ReadFileText(path), "");
+    EXPECT_TRUE(batch.Commit());
+    std::string expected = kAppState;
+    expected.replace(expected.find("Left=10"), 7, "Left=11");
+    EXPECT_EQ(ReadFileText(path), expected);
+}
+
+TEST(ProfileFileTest, SavingSettingsKeepsTheApplicationState) {
+    TempFolder folder;
+    const std::string path = folder.Path("app.INI");
+    WriteFileText(path, kAppState + "[MARON]\r\nOpacity=7\r\nExtra=x\r\n");
+    SkinSettings s;
+    s.Opacity = 60;
+    ASSERT_TRUE(SaveSkinSettingsFile(path, s));
+    const std::string saved = ReadFileText(path);
+    EXPECT_EQ(saved.substr(0, kAppState.size()), kAppState);
+    EXPECT_NE(saved.find("[MARON]\r\nOpacity=60\r\nExtra=x\r\nUse=1\r\n"), std::string::npos) << saved;
+    SkinSettings loaded;
+    ASSERT_TRUE(LoadSkinSettingsFile(path, loaded));
+    EXPECT_EQ(loaded, s);
+}
+
+TEST(ProfileFileTest, MissingFileLoadsDefaults) {
+    TempFolder folder;
+    SkinSettings s;
+    s.FullSize = 0;
+    EXPECT_TRUE(LoadSkinSettingsFile(folder.Path("none.INI"), s));
+    EXPECT_EQ(s, SettingsDefaults);
+    EXPECT_FALSE(std::filesystem::exists(folder.Path("none.INI")));
+}
+
+TEST(ProfileFileTest, UnreadableProfileIsReportedAndKept) {
+    TempFolder folder;
+    const std::string path = folder.Path("dir.INI");  // a folder stands in for a file that cannot be read
+    std::filesystem::create_directory(path);
+    SkinSettings s;
+    s.FullSize = 0;
+    EXPECT_FALSE(LoadSkinSettingsFile(path, s));
+    EXPECT_EQ(s.FullSize, 0) << "a failed load changes nothing";
+    EXPECT_FALSE(SaveSkinSettingsFile(path, SettingsDefaults));
+    EXPECT_FALSE(ProfileTarget(path).WriteInt("MainWnd", "Left", 1));
+    EXPECT_TRUE(std::filesystem::is_directory(path));
+}
+
+TEST(ProfileFileTest, SaveIntoAMissingFolderFails) {
+    TempFolder folder;
+    const std::string missingFolder = folder.Path("missing/app.INI");
+    EXPECT_FALSE(SaveSkinSettingsFile(missingFolder, SettingsDefaults));
+    EXPECT_FALSE(ProfileTarget(missingFolder).WriteString("Path", "LoadPath", "x"));
+    EXPECT_FALSE(std::filesystem::exists(folder.Path("missing")));
+}
+
+TEST(ProfileFileTest, FailedSaveLeavesTheOldFile) {
+    TempFolder folder;
+    const std::string lockedFolder = folder.Path("locked");
+    std::filesystem::create_directory(lockedFolder);
+    const std::string path = lockedFolder + "/app.INI";
+    WriteFileText(path, kAppState);
+    ASSERT_EQ(::chmod(lockedFolder.c_str(), 0555), 0);
+    if (::access(lockedFolder.c_str(), W_OK) == 0)
+        GTEST_SKIP() << "running with rights that ignore a read-only folder";
+    EXPECT_FALSE(SaveSkinSettingsFile(path, SettingsDefaults));
+    EXPECT_FALSE(ProfileTarget(path).WriteInt("MainWnd", "Left", 99));
+    EXPECT_EQ(ReadFileText(path), kAppState);
+    EXPECT_EQ(std::filesystem::directory_iterator(lockedFolder)->path().filename(), "app.INI");
+}
+
+}  // namespace
