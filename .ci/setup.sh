@@ -1,0 +1,46 @@
+# Shared by ./tolvarin and ./check: installs what is missing, and nothing when all is in place.
+# Source it; it defines functions only.
+
+# Runs a command as root: directly when we are root, else through sudo.
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    else
+        sudo "$@"
+    fi
+}
+
+# need_packages PKG...: installs the Debian packages among PKG that are not installed yet.
+need_packages() {
+    local missing=() pkg
+    if dpkg -s "$@" >/dev/null 2>&1; then
+        return 0
+    fi
+    for pkg in "$@"; do
+        dpkg -s "$pkg" >/dev/null 2>&1 || missing+=("$pkg")
+    done
+    [ "${#missing[@]}" -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    as_root apt-get update -q
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# need_i386: lets apt install 32-bit packages (wine32:i386).
+need_i386() {
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        as_root dpkg --add-architecture i386
+    fi
+}
+
+# need_locale NAME (e.g. ja_JP.UTF-8): generates the locale when the system does not have it.
+need_locale() {
+    local name="$1" short
+    short="$(echo "$name" | sed 's/UTF-8$/utf8/')"
+    if locale -a 2>/dev/null | grep -qix "$short"; then
+        return 0
+    fi
+    need_packages locales
+    as_root sed -i "s/^# *\($name UTF-8\)/\1/" /etc/locale.gen
+    grep -q "^$name UTF-8" /etc/locale.gen || echo "$name UTF-8" | as_root tee -a /etc/locale.gen >/dev/null
+    as_root locale-gen
+}

@@ -1,0 +1,40 @@
+#include "cli/Commands.h"
+#include "cli/Output.h"
+#include "compose/Compose.h"
+#include "compose/PreviewImage.h"
+#include "compose/SkinCanvases.h"
+#include "platform/Platform.h"
+#include "writer/BitmapFile.h"
+
+int RunPreview(const CommandLine& line) {
+    const std::string& picture = line.files[0];
+    const std::string& target = line.files[1];
+
+    SkinSettings settings;
+    if (!LoadRequestedSettings(line, settings))
+        return kExitFailure;
+    DibBuffer fit232;
+    DibBuffer fit116;
+    if (!OpenRequestedPicture(picture, fit232, fit116))
+        return kExitFailure;
+
+    // The steps of opening a picture in the Windows program, then its preview panel's layout.
+    SkinCanvases canvases;
+    DibBuffer preview;
+    BitmapImage file;
+    bool composed = canvases.Allocate();
+    if (composed) {
+        BuildTemplates(settings, canvases);
+        ComposeSkin(settings, fit232, fit116, canvases);
+        composed = ComposePreviewImage(settings, canvases, true, preview) && EncodeBitmap24(preview, file);
+    }
+    if (!composed) {
+        ReportError("cannot compose the preview of " + Quoted(picture) + " (out of memory)");
+        return kExitFailure;
+    }
+    if (!platform::WriteFileAtomically(target, file.Data(), file.Size())) {
+        ReportError("cannot write the preview " + Quoted(target));
+        return kExitFailure;
+    }
+    return kExitDone;
+}

@@ -1,0 +1,358 @@
+// Runs the built `tolvarin` as a user would, in a scratch folder, and checks its exit status, its
+// messages and the files it leaves. What it writes is compared with the core called directly, so
+// the command line is held to doing exactly what the Windows program's commands do.
+#include <sys/wait.h>
+#include <zip.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "compose/Compose.h"
+#include "compose/PreviewImage.h"
+#include "compose/SkinCanvases.h"
+#include "picture/OpenPicture.h"
+#include "settings/Profile.h"
+#include "writer/BitmapFile.h"
+#include "writer/SaveSkin.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+using FileSet = std::set<std::string>;
+
+struct RunResult {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteFile(const fs::path& path, const std::string& content) {
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+std::string ShellQuoted(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+// Every name in a folder (files and folders), to tell what a command created.
+FileSet NamesIn(const fs::path& folder) {
+    FileSet names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+FileSet FilesIn(const fs::path& folder) {
+    FileSet names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        if (entry.is_regular_file())
+            names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+const FileSet kEveryFile = {
+    "BALANCE.BMP",  "CBUTTONS.BMP", "EQMAIN.BMP",   "EQ_EX.BMP",    "MAIN.BMP",   "MARON.TXT",  "MB.BMP",
+    "MONOSTER.BMP", "NUMS_EX.BMP",  "PLAYPAUS.BMP", "PLEDIT.BMP",   "PLEDIT.TXT", "POSBAR.BMP", "SEXYFONT.TXT",
+    "SHUFREP.BMP",  "TEXT.BMP",     "TITLEBAR.BMP", "VISCOLOR.TXT", "VOLUME.BMP",
+};
+
+FileSet Without(FileSet set, const FileSet& removed) {
+    for (const std::string& name : removed)
+        set.erase(name);
+    return set;
+}
+
+class RunCli : public testing::Test {
+  protected:
+    void SetUp() override {
+        const auto* info = testing::UnitTest::GetInstance()->current_test_info();
+        dir_ = fs::temp_directory_path() /
+               ("tolvarin-cli-" + std::string(info->name()) + "-" + std::to_string(::getpid()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_ / "run");
+        work_ = dir_ / "run";
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    // Runs the program in the scratch folder; its output goes to files beside that folder.
+    RunResult Run(const std::vector<std::string>& args) const {
+        std::string command = "cd " + ShellQuoted(work_.string()) + " && " + ShellQuoted(TOLVARIN_CLI);
+        for (const std::string& arg : args)
+            command += " " + ShellQuoted(arg);
+        command += " >" + ShellQuoted((dir_ / "stdout").string()) + " 2>" + ShellQuoted((dir_ / "stderr").string()) +
+                   " </dev/null";
+        const int status = std::system(command.c_str());
+        RunResult result;
+        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        result.out = ReadFile(dir_ / "stdout");
+        result.err = ReadFile(dir_ / "stderr");
+        return result;
+    }
+
+    // A profile in the scratch folder holding `settings`, written by the profile writer.
+    std::string Profile(const std::string& name, const SkinSettings& settings) const {
+        EXPECT_TRUE(SaveSkinSettingsFile((work_ / name).string(), settings));
+        return name;
+    }
+
+    fs::path dir_;
+    fs::path work_;
+};
+
+TEST_F(RunCli, BadUsageExitsTwoWithAMessageAndTouchesNothing) {
+    struct Row {
+        std::vector<std::string> args;
+        std::string message;
+    };
+    const Row rows[] = {
+        {{}, "no command given"},
+        {{"bake", "a.bmp"}, "unknown command: bake"},
+        {{"--frobnicate"}, "unknown option: --frobnicate"},
+        {{"make", "a.bmp"}, "missing file name: make"},
+        {{"make", "a.bmp", "Skin", "extra"}, "too many file names: extra"},
+        {{"make", "a.bmp", "Skin", "--settings"}, "option needs a file name: --settings"},
+        {{"settings", "out.ini", "--wsz"}, "option is only for the make command: --wsz"},
+        {{"preview", "a.bmp"}, "missing file name: preview"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::PrintToString(row.args));
+        const RunResult result = Run(row.args);
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(result.err.rfind("tolvarin: " + row.message + "\n", 0), 0u) << result.err;
+        EXPECT_NE(result.err.find("--help"), std::string::npos);
+        EXPECT_TRUE(NamesIn(work_).empty());
+    }
+}
+
+TEST_F(RunCli, HelpAndVersionGoToStandardOutput) {
+    const RunResult help = Run({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_NE(help.out.find("make PICTURE SKIN_FOLDER [--settings PROFILE.INI] [--wsz]"), std::string::npos);
+    EXPECT_EQ(help.err, "");
+    const RunResult version = Run({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, "tolvarin 2.0\n");
+}
+
+TEST_F(RunCli, UnreadableInputsFailNamingTheFileAndCreateNothing) {
+    WriteFile(work_ / "notes.bmp", "these are notes, not a picture\n");
+    WriteFile(work_ / "short.bmp", ReadFile(TOLVARIN_SAMPLE).substr(0, 60));
+    fs::create_directory(work_ / "folder.bmp");
+    WriteFile(work_ / "taken", "a file where the skin folder would go");
+    WriteFile(work_ / "sample.bmp", ReadFile(TOLVARIN_SAMPLE));
+    const FileSet before = NamesIn(work_);
+
+    struct Row {
+        std::vector<std::string> args;
+        std::string named;  // the file the message must name
+    };
+    const Row rows[] = {
+        {{"make", "missing.bmp", "deep/er/Skin"}, "\"missing.bmp\""},
+        {{"make", "notes.bmp", "deep/er/Skin"}, "\"notes.bmp\""},
+        {{"make", "short.bmp", "deep/er/Skin", "--wsz"}, "\"short.bmp\""},
+        {{"make", "folder.bmp", "Skin"}, "\"folder.bmp\""},
+        {{"make", "sample.bmp", "deep/Skin", "--settings", "nosuch.ini"}, "\"nosuch.ini\""},
+        {{"make", "sample.bmp", "deep/Skin", "--settings", "folder.bmp"}, "\"folder.bmp\""},
+        {{"make", "sample.bmp", "taken/Skin"}, "\"taken/Skin\""},
+        {{"preview", "notes.bmp", "preview.bmp"}, "\"notes.bmp\""},
+        {{"preview", "sample.bmp", "no/such/folder/preview.bmp"}, "\"no/such/folder/preview.bmp\""},
+        {{"settings", "out.ini", "--settings", "nosuch.ini"}, "\"nosuch.ini\""},
+        {{"settings", "no/such/folder/out.ini"}, "\"no/such/folder/out.ini\""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::PrintToString(row.args));
+        const RunResult result = Run(row.args);
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_NE(result.err.find(row.named), std::string::npos) << result.err;
+        EXPECT_EQ(NamesIn(work_), before);
+    }
+}
+
+TEST_F(RunCli, SettingsWritesWhatTheProfileWriterWrites) {
+    SkinSettings changed = SettingsDefaults;
+    changed.FullSize = 0;
+    changed.Opacity = 80;
+    changed.VisColor[3] = Rgb(1, 2, 3);
+    const std::string profile = Profile("changed.ini", changed);
+
+    struct Row {
+        const char* name;
+        std::vector<std::string> args;
+        std::function<SkinSettings()> expected;
+    };
+    const Row rows[] = {
+        {"defaults", {"settings", "out.ini"}, [] { return SettingsDefaults; }},
+        {"profile",
+         {"settings", "out.ini", "--settings", profile},
+         [&] {
+             SkinSettings loaded;
+             EXPECT_TRUE(LoadSkinSettingsFile((work_ / profile).string(), loaded));
+             return loaded;
+         }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        fs::remove(work_ / "out.ini");
+        const RunResult result = Run(row.args);
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        const fs::path expected = dir_ / "expected.ini";
+        fs::remove(expected);
+        ASSERT_TRUE(SaveSkinSettingsFile(expected.string(), row.expected()));
+        EXPECT_EQ(ReadFile(work_ / "out.ini"), ReadFile(expected));
+    }
+}
+
+TEST_F(RunCli, MakeWritesTheFilesTheSaveCommandWrites) {
+    struct Row {
+        const char* name;
+        std::function<void(SkinSettings&)> change;
+        FileSet files;
+    };
+    const Row rows[] = {
+        {"defaults", [](SkinSettings&) {}, kEveryFile},
+        {"main window only", [](SkinSettings& s) { s.FullSize = 0; }, Without(kEveryFile, {"EQMAIN.BMP", "EQ_EX.BMP"})},
+        {"no playlist nor browser", [](SkinSettings& s) { s.PLSave = s.MBSave = 0; },
+         Without(kEveryFile, {"PLEDIT.BMP", "MB.BMP", "PLEDIT.TXT"})},
+        {"browser only", [](SkinSettings& s) { s.PLSave = 0; }, Without(kEveryFile, {"PLEDIT.BMP"})},
+        {"no plug-in files", [](SkinSettings& s) { s.SexyFontUse = s.MaronUse = 0; },
+         Without(kEveryFile, {"SEXYFONT.TXT", "MARON.TXT"})},
+        {"reversed, no frame, opaque",
+         [](SkinSettings& s) {
+             s.SkinReverse = 0;
+             s.SkinLine = 0;
+             s.SkinAlphaBrend = 10;
+             s.SideColor = Rgb(10, 200, 30);
+         },
+         kEveryFile},
+    };
+    DibBuffer fit232, fit116;
+    ASSERT_EQ(OpenAndFitPicture(TOLVARIN_SAMPLE, fit232, fit116), 1);
+    int index = 0;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        SkinSettings settings = SettingsDefaults;
+        row.change(settings);
+        const std::string folder = "skins/" + std::to_string(index++);
+        std::vector<std::string> args = {"make", TOLVARIN_SAMPLE, folder};
+        if (std::string(row.name) != "defaults")
+            args.insert(args.end(), {"--settings", Profile("p.ini", settings)});
+        const RunResult result = Run(args);
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_EQ(result.err, "");
+        EXPECT_EQ(FilesIn(work_ / folder), row.files);
+
+        const fs::path expected = dir_ / ("expected-" + folder.substr(6));
+        ASSERT_EQ(SaveSkinFolder(expected.string(), settings, fit232, fit116), 1);
+        ASSERT_EQ(FilesIn(expected), row.files);
+        for (const std::string& name : row.files) {
+            SCOPED_TRACE(name);
+            EXPECT_TRUE(ReadFile(work_ / folder / name) == ReadFile(expected / name));
+        }
+    }
+}
+
+// The names and contents of an archive's entries.
+std::vector<std::pair<std::string, std::string>> ReadArchive(const fs::path& path) {
+    std::vector<std::pair<std::string, std::string>> entries;
+    int error = 0;
+    zip_t* zip = zip_open(path.c_str(), ZIP_RDONLY, &error);
+    if (!zip) {
+        ADD_FAILURE() << "cannot open " << path << ": error " << error;
+        return entries;
+    }
+    for (zip_int64_t i = 0; i < zip_get_num_entries(zip, 0); ++i) {
+        zip_stat_t stat;
+        zip_stat_index(zip, i, 0, &stat);
+        std::string content(stat.size, '\0');
+        zip_file_t* file = zip_fopen_index(zip, i, 0);
+        EXPECT_EQ(zip_fread(file, content.data(), stat.size), static_cast<zip_int64_t>(stat.size));
+        zip_fclose(file);
+        entries.emplace_back(stat.name, content);
+    }
+    zip_close(zip);
+    return entries;
+}
+
+TEST_F(RunCli, WszHoldsExactlyTheFolderFiles) {
+    SkinSettings mainOnly = SettingsDefaults;
+    mainOnly.FullSize = 0;
+    const std::string profile = Profile("main-only.ini", mainOnly);
+    // The second save into the same folder writes fewer files; those of the first stay in the
+    // folder and so belong in the archive too.
+    const std::vector<std::string> runs[] = {
+        {"make", TOLVARIN_SAMPLE, "skins/Sample/", "--wsz"},
+        {"make", TOLVARIN_SAMPLE, "skins/Sample", "--wsz", "--settings", profile},
+    };
+    for (const auto& args : runs) {
+        SCOPED_TRACE(testing::PrintToString(args));
+        const RunResult result = Run(args);
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_EQ(FilesIn(work_ / "skins"), FileSet{"Sample.wsz"});
+        const auto entries = ReadArchive(work_ / "skins" / "Sample.wsz");
+        FileSet names;
+        for (const auto& [name, content] : entries) {
+            SCOPED_TRACE(name);
+            names.insert(name);
+            EXPECT_TRUE(content == ReadFile(work_ / "skins" / "Sample" / name));
+        }
+        EXPECT_EQ(entries.size(), names.size());
+        EXPECT_EQ(names, FilesIn(work_ / "skins" / "Sample"));
+    }
+    EXPECT_EQ(FilesIn(work_ / "skins" / "Sample"), kEveryFile);
+}
+
+TEST_F(RunCli, PreviewIsThePanelPictureAsA24BitFile) {
+    struct Row {
+        const char* name;
+        std::function<void(SkinSettings&)> change;
+    };
+    const Row rows[] = {
+        {"defaults", [](SkinSettings&) {}},
+        {"main window only, no playlist", [](SkinSettings& s) { s.FullSize = s.PLSave = 0; }},
+    };
+    DibBuffer fit232, fit116;
+    ASSERT_EQ(OpenAndFitPicture(TOLVARIN_SAMPLE, fit232, fit116), 1);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        SkinSettings settings = SettingsDefaults;
+        row.change(settings);
+        const RunResult result =
+            Run({"preview", TOLVARIN_SAMPLE, "preview.bmp", "--settings", Profile("p.ini", settings)});
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+
+        SkinCanvases canvases;
+        ASSERT_EQ(canvases.Allocate(), 1);
+        BuildTemplates(settings, canvases);
+        ComposeSkin(settings, fit232, fit116, canvases);
+        DibBuffer preview;
+        ASSERT_EQ(ComposePreviewImage(settings, canvases, true, preview), 1);
+        BitmapImage expected;
+        ASSERT_EQ(EncodeBitmap24(preview, expected), 1);
+        ASSERT_EQ(expected.Width(), 550);
+        ASSERT_EQ(expected.Height(), 232);
+        EXPECT_TRUE(ReadFile(work_ / "preview.bmp") ==
+                    std::string(reinterpret_cast<const char*>(expected.Data()), expected.Size()));
+    }
+}
+
+}  // namespace
