@@ -6,8 +6,8 @@
 // Prints one line per check and "N passed, N failed[, N skipped]"; exits 1 when anything failed.
 import { mkdirSync } from "node:fs";
 import { join } from "node:path";
-import { launchBrowser, renderSkin } from "./lib/browser.mjs";
-import { buildChecks, runCheck } from "./lib/checks.mjs";
+import { launchBrowser, openSkin } from "./lib/browser.mjs";
+import { buildChecks, pausedChecks, pressedControls, runCheck } from "./lib/checks.mjs";
 import { decodePng } from "./lib/png.mjs";
 import { startServer } from "./lib/server.mjs";
 import { loadSkinFolder } from "./lib/skin.mjs";
@@ -21,8 +21,8 @@ const skinFiles = [
 // Main and equalizer stacked, the playlist beside them, wide enough for its visualiser piece and
 // tall enough for two rows of side tiles beyond the minimum.
 const tracks = [
-  { url: "/silence.wav", duration: 1, metaData: { artist: "Tolvarin", title: "First test track" } },
-  { url: "/silence.wav", duration: 1, metaData: { artist: "Tolvarin", title: "Second test track" } },
+  { url: "/silence.wav", duration: 60, metaData: { artist: "Tolvarin", title: "First test track" } },
+  { url: "/silence.wav", duration: 60, metaData: { artist: "Tolvarin", title: "Second test track" } },
 ];
 const layout = {
   windows: {
@@ -59,6 +59,38 @@ function report(skinName, name, problem) {
   }
 }
 
+function runChecks(entry, skin, checks, png) {
+  const screen = decodePng(png);
+  for (const check of checks) {
+    let problem;
+    try {
+      problem = runCheck(check, skin, screen);
+    } catch (error) {
+      problem = error.message;
+    }
+    report(entry.name, `${check.window}: ${check.name}`, problem);
+  }
+}
+
+// Three states: at rest after loading, each control held down, and paused at 0:00.
+async function checkSession(entry, skin, session, artifacts) {
+  const { windows, state } = await session.layout();
+  const shown = ["main", "equalizer", "playlist"].filter((w) => windows[w]);
+  report(entry.name, "main, equalizer and playlist windows shown", shown.length === 3 ? null : `only ${shown.join(", ")}`);
+  if (!windows.main) return;
+  runChecks(entry, skin, buildChecks(skin, windows, state, tracks.length), await session.screenshot(join(artifacts, `${entry.name}.png`)));
+  for (const control of pressedControls) {
+    const origin = windows[control.window];
+    if (!origin) continue;
+    const shot = await session.pressed(origin.left + control.at[0], origin.top + control.at[1]);
+    runChecks(entry, skin, [{ window: control.window, origin, ...control.check }], shot);
+  }
+  const status = await session.pauseAtStart();
+  report(entry.name, "the first track plays and pauses", status === "PAUSED" ? null : `media status ${status}`);
+  runChecks(entry, skin, pausedChecks(skin, windows), await session.screenshot(join(artifacts, `${entry.name}-paused.png`)));
+  report(entry.name, "Webamp runs the skin without errors", session.complaints.length ? session.complaints.join(" | ") : null);
+}
+
 async function main() {
   const options = parseArguments(process.argv.slice(2));
   for (const failure of options.failures) report("setup", failure, "failed");
@@ -83,28 +115,19 @@ async function main() {
       const missing = options.files.filter((f) => !upper.has(f));
       report(entry.name, `folder holds ${options.files.length} skin files`, missing.length ? `missing ${missing.join(", ")}` : null);
 
-      const screenshotPath = join(options.artifacts, `${entry.name}.png`);
-      let rendered;
+      let session;
       try {
-        rendered = await renderSkin(browser.context, server.origin, `/skins/${encodeURIComponent(entry.name)}.wsz`, layout, screenshotPath);
+        session = await openSkin(browser.context, server.origin, `/skins/${encodeURIComponent(entry.name)}.wsz`, layout);
       } catch (error) {
         report(entry.name, "Webamp renders the skin", error.message.split("\n")[0]);
         continue;
       }
-      report(entry.name, "Webamp loads the skin without errors", rendered.complaints.length ? rendered.complaints.join(" | ") : null);
-      const shown = ["main", "equalizer", "playlist"].filter((w) => rendered.windows[w]);
-      report(entry.name, "main, equalizer and playlist windows shown", shown.length === 3 ? null : `only ${shown.join(", ")}`);
-      const screen = decodePng(rendered.screenshot);
-      for (const check of buildChecks(skin, rendered.windows, rendered.state, tracks.length)) {
-        let problem;
-        try {
-          problem = runCheck(check, skin, screen);
-        } catch (error) {
-          problem = error.message;
-        }
-        report(entry.name, `${check.window}: ${check.name}`, problem);
+      try {
+        await checkSession(entry, skin, session, options.artifacts);
+      } finally {
+        await session.close();
       }
-      console.log(`     ${entry.name}: screenshot ${screenshotPath}`);
+      console.log(`     ${entry.name}: screenshots ${join(options.artifacts, entry.name)}.png, ${entry.name}-paused.png`);
     }
   } finally {
     await browser.close();

@@ -5,6 +5,7 @@ import { join } from "node:path";
 import { chromium } from "playwright-core";
 
 export const chromiumPath = "/usr/bin/chromium";
+export const viewport = { width: 660, height: 250 };
 
 // The machine has no network beyond the package registries; these flags keep Chromium from
 // trying to reach anything, and a fresh profile keeps runs independent of each other.
@@ -17,6 +18,7 @@ const quietFlags = [
   "--disable-component-update",
   "--disable-sync",
   "--force-color-profile=srgb",
+  "--autoplay-policy=no-user-gesture-required",
 ];
 
 export async function launchBrowser() {
@@ -26,7 +28,7 @@ export async function launchBrowser() {
     executablePath: chromiumPath,
     headless: true,
     args: quietFlags,
-    viewport: { width: 660, height: 250 },
+    viewport,
     deviceScaleFactor: 1,
   });
   return {
@@ -38,9 +40,29 @@ export async function launchBrowser() {
   };
 }
 
-// Loads the page, renders one skin and gathers what the checks need: the screenshot, where
-// Webamp put each window, which window has focus, and every complaint the page made.
-export async function renderSkin(context, origin, skinUrl, layout, screenshotPath) {
+// Where Webamp put each window and the bits of its state that decide which sprites show.
+function readWindows() {
+  const found = {};
+  for (const [name, id] of [["main", "main-window"], ["equalizer", "equalizer-window"], ["playlist", "playlist-window"]]) {
+    const element = document.getElementById(id);
+    if (!element) continue;
+    const box = element.getBoundingClientRect();
+    found[name] = { left: Math.round(box.left), top: Math.round(box.top), width: Math.round(box.width), height: Math.round(box.height) };
+  }
+  const selected = (id) => document.getElementById(id)?.classList.contains("selected") ?? false;
+  const on = document.querySelector("#equalizer-window #on");
+  const state = {
+    mainSelected: selected("main-window"),
+    equalizerSelected: selected("equalizer-window"),
+    playlistSelected: selected("playlist-window"),
+    eqOn: on ? on.classList.contains("selected") : true,
+  };
+  return { windows: found, state };
+}
+
+// Loads the page and renders one skin; the returned session takes screenshots of the states the
+// checks look at and collects every complaint the page makes on the way.
+export async function openSkin(context, origin, skinUrl, layout) {
   const page = await context.newPage();
   const complaints = [];
   page.on("console", (message) => {
@@ -59,30 +81,51 @@ export async function renderSkin(context, origin, skinUrl, layout, screenshotPat
   try {
     await page.goto(`${origin}/`, { waitUntil: "load" });
     await page.evaluate(([url, l]) => window.renderSkin(url, l), [skinUrl, layout]);
-    const windows = await page.evaluate(() => {
-      const found = {};
-      for (const [name, id] of [["main", "main-window"], ["equalizer", "equalizer-window"], ["playlist", "playlist-window"]]) {
-        const element = document.getElementById(id);
-        if (!element) continue;
-        const box = element.getBoundingClientRect();
-        found[name] = {
-          left: Math.round(box.left), top: Math.round(box.top), width: Math.round(box.width), height: Math.round(box.height),
-          selected: element.classList.contains("selected"),
-          classes: element.className,
-        };
-      }
-      const on = document.querySelector("#equalizer-window #on");
-      const state = {
-        mainSelected: found.main?.selected ?? false,
-        equalizerSelected: found.equalizer?.selected ?? false,
-        playlistSelected: found.playlist?.selected ?? false,
-        eqOn: on ? on.classList.contains("selected") : true,
-      };
-      return { found, state };
-    });
-    const screenshot = await page.screenshot({ path: screenshotPath, type: "png" });
-    return { screenshot, windows: windows.found, state: windows.state, complaints };
-  } finally {
+  } catch (error) {
     await page.close();
+    throw error;
   }
+  const settle = () => page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
+  return {
+    complaints,
+    layout: () => page.evaluate(readWindows),
+    screenshot: (path) => page.screenshot({ path, type: "png" }),
+    // Holds the mouse button down at page point (x, y) for one screenshot, then lets go over the
+    // page background so that no click reaches the control.
+    async pressed(x, y) {
+      await page.mouse.move(x, y);
+      await page.mouse.down();
+      await settle();
+      const shot = await page.screenshot({ type: "png" });
+      await page.mouse.move(viewport.width - 2, viewport.height - 2);
+      await page.mouse.up();
+      await settle();
+      return shot;
+    },
+    // Shuffle and repeat on, the first track played for a moment and paused, still at 0:00.
+    async pauseAtStart() {
+      const status = await page.evaluate(async () => {
+        const webamp = window.webamp;
+        webamp.toggleShuffle();
+        webamp.toggleRepeat();
+        webamp.play();
+        const waitFor = async (status) => {
+          const deadline = Date.now() + 5000;
+          while (webamp.getMediaStatus() !== status && Date.now() < deadline) await new Promise((r) => setTimeout(r, 10));
+        };
+        await waitFor("PLAYING");
+        // The status turns PLAYING before the audio element starts; a pause before then is undone
+        // by the element's own "playing" event, so wait for the clock to move first.
+        const deadline = Date.now() + 5000;
+        while (!(webamp.store.getState().media.timeElapsed > 0) && Date.now() < deadline) await new Promise((r) => setTimeout(r, 10));
+        webamp.pause();
+        await waitFor("PAUSED");
+        await new Promise((r) => setTimeout(r, 100));
+        return webamp.getMediaStatus();
+      });
+      await settle();
+      return status;
+    },
+    close: () => page.close(),
+  };
 }

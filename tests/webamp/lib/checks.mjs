@@ -108,6 +108,50 @@ function playlistChecks(skin, state, w, h, trackCount) {
   return checks;
 }
 
+// Controls held down with the mouse one at a time: the window, where to press (window
+// coordinates) and the pressed sprite that must then show.
+const press = (window, at, check) => ({ window, at, check });
+export const pressedControls = [
+  press("main", [27, 97], region("previous pressed = CBUTTONS (0,18)", [16, 88, 23, 18], sprite("CBUTTONS.BMP", 0, 18))),
+  press("main", [50, 97], region("play pressed = CBUTTONS (23,18)", [39, 88, 23, 18], sprite("CBUTTONS.BMP", 23, 18))),
+  press("main", [73, 97], region("pause pressed = CBUTTONS (46,18)", [62, 88, 23, 18], sprite("CBUTTONS.BMP", 46, 18))),
+  press("main", [96, 97], region("stop pressed = CBUTTONS (69,18)", [85, 88, 23, 18], sprite("CBUTTONS.BMP", 69, 18))),
+  press("main", [119, 97], region("next pressed = CBUTTONS (92,18)", [108, 88, 22, 18], sprite("CBUTTONS.BMP", 92, 18))),
+  press("main", [147, 97], region("eject pressed = CBUTTONS (114,16)", [136, 89, 22, 16], sprite("CBUTTONS.BMP", 114, 16))),
+  press("main", [187, 96], region("shuffle off, pressed = SHUFREP (28,15)", [164, 89, 46, 15], sprite("SHUFREP.BMP", 28, 15))),
+  press("main", [224, 96], region("repeat off, pressed = SHUFREP (0,15)", [210, 89, 28, 15], sprite("SHUFREP.BMP", 0, 15))),
+  // Webamp's selector for the "on, pressed" toggle sprites never matches the EQ button (it asks
+  // for a class that is never set), so it shows the "off, pressed" sprite while the EQ is open.
+  press("main", [230, 64], region("EQ toggle pressed (Webamp: off art) = SHUFREP (46,61)", [219, 58, 23, 12], sprite("SHUFREP.BMP", 46, 61))),
+  press("main", [253, 64], region("PL toggle on, pressed = SHUFREP (69,73)", [242, 58, 23, 12], sprite("SHUFREP.BMP", 69, 73))),
+  press("main", [248, 7], region("minimise pressed = TITLEBAR (9,9)", [244, 3, 9, 9], sprite("TITLEBAR.BMP", 9, 9))),
+  press("main", [258, 7], region("shade pressed = TITLEBAR (9,18)", [254, 3, 9, 9], sprite("TITLEBAR.BMP", 9, 18))),
+  press("main", [268, 7], region("close pressed = TITLEBAR (18,9)", [264, 3, 9, 9], sprite("TITLEBAR.BMP", 18, 9))),
+  press("main", [14, 36], region("clutter A pressed = TITLEBAR (312,55)", [10, 33, 8, 7], sprite("TITLEBAR.BMP", 312, 55))),
+  press("main", [14, 51], region("clutter D pressed = TITLEBAR (328,69)", [10, 47, 8, 8], sprite("TITLEBAR.BMP", 328, 69))),
+  press("equalizer", [27, 24], region("ON on, pressed = EQMAIN (187,119)", [14, 18, 26, 12], sprite("EQMAIN.BMP", 187, 119))),
+  press("equalizer", [56, 24], region("AUTO off, pressed = EQMAIN (154,119)", [40, 18, 32, 12], sprite("EQMAIN.BMP", 154, 119))),
+];
+
+// The main window after shuffle and repeat were switched on and the first track was paused at
+// 0:00 (Webamp reports every track as stereo).
+export function pausedChecks(skin, windows) {
+  const checks = [
+    region("paused glyph = PLAYPAUS (9,0)", [26, 28, 9, 9], sprite("PLAYPAUS.BMP", 9, 0)),
+    region("mono, dark = MONOSTER (29,12)", [212, 41, 27, 12], sprite("MONOSTER.BMP", 29, 12)),
+    region("stereo, lit = MONOSTER (0,0)", [239, 41, 29, 12], sprite("MONOSTER.BMP", 0, 0)),
+    region("shuffle on = SHUFREP (28,30)", [164, 89, 46, 15], sprite("SHUFREP.BMP", 28, 30)),
+    region("repeat on = SHUFREP (0,30)", [210, 89, 28, 15], sprite("SHUFREP.BMP", 0, 30)),
+    region("position thumb at 0:00 = POSBAR (248,0)", [16, 72, 29, 10], sprite("POSBAR.BMP", 248, 0)),
+    { name: "kbps drawn with TEXT.BMP colours", rect: [111, 43, 15, 6], palette: ["TEXT.BMP", 0, 0, 155, 18], under: "MAIN.BMP" },
+    { name: "kHz drawn with TEXT.BMP colours", rect: [156, 43, 10, 6], palette: ["TEXT.BMP", 0, 0, 155, 18], under: "MAIN.BMP" },
+  ];
+  for (const [i, x] of [48, 60, 78, 90].entries())
+    checks.push(region(`time digit ${i + 1} "0" = NUMS_EX (0,0)`, [x, 26, 9, 13], sprite("NUMS_EX.BMP", 0, 0)));
+  if (skin.viscolor?.length) checks.push({ name: "visualiser drawn with VISCOLOR.TXT colours", rect: [24, 43, 76, 16], colors: skin.viscolor, under: "MAIN.BMP" });
+  return checks.map((check) => ({ window: "main", origin: windows.main, ...check }));
+}
+
 export function buildChecks(skin, windows, state, trackCount) {
   const lists = [];
   if (windows.main) lists.push(["main", mainWindowChecks(skin, state)]);
@@ -157,7 +201,7 @@ export function runCheck(check, skin, screen) {
     };
   } else if (check.color) expected = () => check.color;
   let mismatches = 0, first = null, total = 0;
-  const palette = check.palette ? paletteOf(skin, check.palette) : null;
+  const palette = check.palette ? paletteOf(skin, check.palette) : check.colors ?? null;
   let containsFound = false;
   for (let y = ry; y < ry + rh; ++y)
     for (let x = rx; x < rx + rw; ++x) {

@@ -12,7 +12,7 @@ const fixedRoutes = {
 
 // skins: Map from a name to the path of its .wsz; each is served as /skins/<name>.wsz.
 export async function startServer(skins) {
-  const wav = silentWav(1);
+  const wav = silentWav(60); // long enough that a moment's play leaves the position thumb at 0
   const server = createServer(async (request, response) => {
     const url = new URL(request.url, "http://127.0.0.1");
     let route = fixedRoutes[url.pathname];

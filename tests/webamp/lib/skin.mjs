@@ -25,6 +25,16 @@ export function parsePleditTxt(text) {
   return colors;
 }
 
+// VISCOLOR.TXT the way Webamp reads it: each line that starts with three numbers is the next colour.
+export function parseVisColorTxt(text) {
+  const colors = [];
+  for (const line of text.split("\n")) {
+    const match = /^\s*(\d+)\s*,?\s*(\d+)\s*,?\s*(\d+)/.exec(line);
+    if (match) colors.push([Number(match[1]), Number(match[2]), Number(match[3])]);
+  }
+  return colors;
+}
+
 export function loadSkinFolder(folder) {
   const bitmaps = {};
   const files = existsSync(folder) ? readdirSync(folder) : [];
@@ -32,5 +42,12 @@ export function loadSkinFolder(folder) {
     if (/\.bmp$/i.test(file)) bitmaps[file.toUpperCase()] = decodeBmp(readFileSync(join(folder, file)), join(folder, file));
   }
   const pledit = files.find((file) => file.toUpperCase() === "PLEDIT.TXT");
-  return { folder, files, bitmaps, pledit: pledit ? parsePleditTxt(readFileSync(join(folder, pledit), "latin1")) : null };
+  const viscolor = files.find((file) => file.toUpperCase() === "VISCOLOR.TXT");
+  return {
+    folder,
+    files,
+    bitmaps,
+    pledit: pledit ? parsePleditTxt(readFileSync(join(folder, pledit), "latin1")) : null,
+    viscolor: viscolor ? parseVisColorTxt(readFileSync(join(folder, viscolor), "latin1")) : null,
+  };
 }
