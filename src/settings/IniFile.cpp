@@ -22,10 +22,6 @@ std::string_view Trim(std::string_view text) {
     return text;
 }
 
-bool HasBlankEdge(std::string_view name) {
-    return !name.empty() && (IsBlank(name.front()) || IsBlank(name.back()));
-}
-
 bool HasLineBreakOrNul(std::string_view text) {
     return text.find_first_of(std::string_view("\r\n\0", 3)) != kNone;
 }
@@ -44,7 +40,7 @@ std::optional<std::string_view> SectionName(std::string_view line) {
 
 struct KeyLine {
     std::string_view name;
-    size_t valueStart;  // offset in the line where the value's replaceable part starts
+    size_t valueStart;  // just after the '='
 };
 
 // The key of a "key=value" line. Neither ';' nor '[' nor '=' is ever a trail byte, so the plain
@@ -56,19 +52,7 @@ std::optional<KeyLine> ParseKeyLine(std::string_view line) {
     const size_t equals = line.find('=');
     if (equals == kNone)
         return std::nullopt;
-    size_t valueStart = equals + 1;
-    while (valueStart < line.size() && IsBlank(line[valueStart]))
-        ++valueStart;
-    return KeyLine{Trim(line.substr(0, equals)), valueStart};
-}
-
-bool IsWritableSectionName(std::string_view name) {
-    return !name.empty() && !HasBlankEdge(name) && !HasLineBreakOrNul(name) && cp932::FindChar(name, ']') == kNone;
-}
-
-bool IsWritableKeyName(std::string_view name) {
-    return !name.empty() && !HasBlankEdge(name) && !HasLineBreakOrNul(name) && name.find('=') == kNone &&
-           name.front() != ';' && name.front() != '[';
+    return KeyLine{Trim(line.substr(0, equals)), equals + 1};
 }
 
 }  // namespace
@@ -168,16 +152,24 @@ void IniFile::InsertLine(size_t at, std::string text) {
 }
 
 bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-    if (!IsWritableSectionName(section) || !IsWritableKeyName(key) || HasLineBreakOrNul(value))
+    if (section.empty() || key.empty() || HasLineBreakOrNul(section) || HasLineBreakOrNul(key) ||
+        HasLineBreakOrNul(value))
         return false;
+    std::string headerLine;
+    headerLine.append(1, '[').append(section).append(1, ']');
     std::string keyLine;
     keyLine.reserve(key.size() + 1 + value.size());
     keyLine.append(key).append(1, '=').append(value);
+    // Refuse names that would not read back as themselves: surrounding blanks, a ']' in a section
+    // name, a '=' in a key or a key that starts like a comment or a section, or a section name
+    // ending in a lead byte that would take the closing bracket as its trail byte.
+    const std::optional<std::string_view> headerName = SectionName(headerLine);
+    const std::optional<KeyLine> parsedKey = ParseKeyLine(keyLine);
+    if (!headerName || *headerName != section || !parsedKey || parsedKey->name != key)
+        return false;
 
     const size_t header = FindSection(section);
     if (header == kNone) {
-        std::string headerLine;
-        headerLine.append(1, '[').append(section).append(1, ']');
         InsertLine(m_lines.size(), std::move(headerLine));
         InsertLine(m_lines.size(), std::move(keyLine));
         m_modified = true;

@@ -16,8 +16,8 @@
 //   line too.
 //
 // Writing
-// - An existing key keeps its line: only the text after '=' and its leading blanks is replaced, so
-//   the name's spelling, indentation and the line end stay.
+// - An existing key keeps its line: the text after the '=' is replaced, so the name's spelling and
+//   indentation and the line end stay.
 // - A new key goes right after the last non-blank line of its section (comments and other lines
 //   included), before any blank lines that end the section; a new section goes at the end of the
 //   file, "[name]" then the key, with no blank line before it.

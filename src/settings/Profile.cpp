@@ -16,10 +16,11 @@ std::string_view FontName(const SkinSettings& settings) {
     return std::string_view(begin, static_cast<size_t>(end - begin));
 }
 
-// Copies a font name into the field, cut to 255 bytes. The cut never splits a double-byte
-// character: a lone lead byte at the end would change the name and swallow the terminator when
-// the name is shown.
+// Copies a font name into the field, cut to 255 bytes and at a zero byte, which ends the text of
+// the field anyway. The cut never splits a double-byte character: a lone lead byte at the end
+// would change the name and swallow the terminator when the name is shown.
 void StoreFontName(std::string_view name, SkinSettings& settings) {
+    name = name.substr(0, name.find('\0'));
     const size_t length = cp932::FittingLength(name, kPlFontSize - 1);
     std::memset(settings.PlFont, 0, sizeof settings.PlFont);
     std::memcpy(settings.PlFont, name.data(), length);

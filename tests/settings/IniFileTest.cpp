@@ -102,7 +102,7 @@ TEST(IniFileTest, WritesInPlaceOrAppends) {
     const WriteRow rows[] = {
         {"replace keeps the other lines", "[A]\r\nx=1\r\ny=2\r\n", "A", "x", "5", "[A]\r\nx=5\r\ny=2\r\n"},
         {"replace keeps the stored spelling", "[a]\r\n FULLSIZE = 0  \r\n", "A", "FullSize", "1",
-         "[a]\r\n FULLSIZE = 1\r\n"},
+         "[a]\r\n FULLSIZE =1\r\n"},
         {"replace in the right section", "[A]\r\nx=1\r\n[B]\r\nx=2\r\n", "B", "x", "9", "[A]\r\nx=1\r\n[B]\r\nx=9\r\n"},
         {"replace the first of duplicates", "[A]\r\nx=1\r\n[a]\r\nx=2\r\n", "A", "X", "9",
          "[A]\r\nx=9\r\n[a]\r\nx=2\r\n"},
@@ -155,13 +155,11 @@ TEST(IniFileTest, RefusesWhatCannotBeReadBack) {
         std::string key;
         std::string value;
     } rows[] = {
-        {"", "k", "v"},         {" A", "k", "v"},
-        {"A ", "k", "v"},       {"A]B", "k", "v"},
-        {"A\r\nB", "k", "v"},   {"A", "", "v"},
-        {"A", " k", "v"},       {"A", "k=j", "v"},
-        {"A", ";k", "v"},       {"A", "[k", "v"},
-        {"A", "k\n", "v"},      {"A", "k", "one\r\n[B]"},
-        {"A", "k", "one\ntwo"}, {"A", "k", std::string("a\0b", 3)},
+        {"", "k", "v"},       {" A", "k", "v"},         {"A ", "k", "v"},       {"A]B", "k", "v"},
+        {"A\r\nB", "k", "v"}, {"A\x83", "k", "v"},  // the lead byte would take the closing ']' as its trail byte {"A",
+                                                    // "", "v"},
+        {"A", " k", "v"},     {"A", "k=j", "v"},        {"A", ";k", "v"},       {"A", "[k", "v"},
+        {"A", "k\n", "v"},    {"A", "k", "one\r\n[B]"}, {"A", "k", "one\ntwo"}, {"A", "k", std::string("a\0b", 3)},
     };
     const std::string before = "[A]\r\nk=1\r\n";
     for (const auto& row : rows) {
@@ -179,6 +177,9 @@ TEST(IniFileTest, ValueBlanksAreWrittenButNotReadBack) {
     ASSERT_TRUE(ini.WriteString("A", "k", "  v  "));
     EXPECT_EQ(ini.Text(), "[A]\r\nk=  v  \r\n");
     EXPECT_EQ(ini.ReadString("A", "k", ""), "v");
+    ini.MarkSaved();
+    ASSERT_TRUE(ini.WriteString("A", "k", "  v  "));
+    EXPECT_FALSE(ini.IsModified());
 }
 
 TEST(IniFileTest, ReadsIntegers) {
