@@ -7,7 +7,7 @@
 import { mkdirSync } from "node:fs";
 import { join } from "node:path";
 import { launchBrowser, openSkin } from "./lib/browser.mjs";
-import { buildChecks, pausedChecks, pressedControls, runCheck } from "./lib/checks.mjs";
+import { buildChecks, pausedChecks, pressedControls, runCheck, shadedChecks } from "./lib/checks.mjs";
 import { decodePng } from "./lib/png.mjs";
 import { startServer } from "./lib/server.mjs";
 import { loadSkinFolder } from "./lib/skin.mjs";
@@ -30,6 +30,11 @@ const layout = {
     equalizer: { position: { top: 126, left: 0 } },
     playlist: { position: { top: 0, left: 285 }, size: { extraWidth: 3, extraHeight: 2 } },
   },
+  tracks,
+};
+
+const shadedLayout = {
+  windows: Object.fromEntries(Object.entries(layout.windows).map(([name, value]) => [name, { ...value, shadeMode: true }])),
   tracks,
 };
 
@@ -91,6 +96,23 @@ async function checkSession(entry, skin, session, artifacts) {
   report(entry.name, "Webamp runs the skin without errors", session.complaints.length ? session.complaints.join(" | ") : null);
 }
 
+async function checkShaded(entry, skin, browser, server, artifacts) {
+  let session;
+  try {
+    session = await openSkin(browser.context, server.origin, `/skins/${encodeURIComponent(entry.name)}.wsz`, shadedLayout);
+  } catch (error) {
+    report(entry.name, "Webamp renders the skin in shade mode", error.message.split("\n")[0]);
+    return;
+  }
+  try {
+    const { windows, state } = await session.layout();
+    runChecks(entry, skin, shadedChecks(skin, windows, state), await session.screenshot(join(artifacts, `${entry.name}-shaded.png`)));
+    report(entry.name, "Webamp shows shade mode without errors", session.complaints.length ? session.complaints.join(" | ") : null);
+  } finally {
+    await session.close();
+  }
+}
+
 async function main() {
   const options = parseArguments(process.argv.slice(2));
   for (const failure of options.failures) report("setup", failure, "failed");
@@ -127,7 +149,8 @@ async function main() {
       } finally {
         await session.close();
       }
-      console.log(`     ${entry.name}: screenshots ${join(options.artifacts, entry.name)}.png, ${entry.name}-paused.png`);
+      await checkShaded(entry, skin, browser, server, options.artifacts);
+      console.log(`     ${entry.name}: screenshots ${join(options.artifacts, entry.name)}{,-paused,-shaded}.png`);
     }
   } finally {
     await browser.close();

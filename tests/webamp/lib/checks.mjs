@@ -152,6 +152,34 @@ export function pausedChecks(skin, windows) {
   return checks.map((check) => ({ window: "main", origin: windows.main, ...check }));
 }
 
+// All three windows in shade mode (14 rows high). Thumbs, the mini visualiser and the texts move
+// or depend on timing, so their boxes are left out.
+export function shadedChecks(skin, windows, state) {
+  const checks = [];
+  if (windows.main) {
+    const y = state.mainSelected ? 29 : 42;
+    // Webamp draws the unshade button's own sprite in the focused shade bar, not the bar's pixels.
+    const unshade = state.mainSelected ? [[254, 3, 9, 9]] : [];
+    checks.push({ window: "main", ...region(`shade bar = TITLEBAR (27,${y})`, [0, 0, 275, 14], sprite("TITLEBAR.BMP", 27, y), [[79, 5, 38, 5], [125, 4, 35, 6], [226, 4, 17, 7], ...unshade]) });
+    if (state.mainSelected) checks.push({ window: "main", ...region("unshade button = TITLEBAR (0,27)", [254, 3, 9, 9], sprite("TITLEBAR.BMP", 0, 27)) });
+  }
+  if (windows.equalizer) {
+    const y = state.equalizerSelected ? 0 : 15;
+    checks.push({ window: "equalizer", ...region(`shade bar = EQ_EX (0,${y})`, [0, 0, 275, 14], sprite("EQ_EX.BMP", 0, y), [[61, 4, 97, 7], [164, 4, 43, 7]]) });
+  }
+  if (windows.playlist) {
+    const w = windows.playlist.width;
+    const y = state.playlistSelected ? 42 : 57;
+    checks.push({ window: "playlist", ...region("shade left end = PLEDIT (72,42)", [0, 0, 25, 14], sprite("PLEDIT.BMP", 72, 42), [[4, 4, 21, 6]]) });
+    checks.push({ window: "playlist", ...region(`shade right end = PLEDIT (99,${y})`, [w - 50, 0, 50, 14], sprite("PLEDIT.BMP", 99, y)) });
+    checks.push({ window: "playlist", ...region("shade tiles = PLEDIT (72,57)", [25, 0, w - 75, 14], sprite("PLEDIT.BMP", 72, 57, [25, 14]), [[25, 4, w - 75, 6]]) });
+  }
+  for (const check of checks) check.origin = windows[check.window];
+  for (const name of Object.keys(windows))
+    checks.push({ window: name, origin: windows[name], name: "no page colour shows through the shaded window", rect: [0, 0, windows[name].width, windows[name].height], absent: pageColor });
+  return checks;
+}
+
 export function buildChecks(skin, windows, state, trackCount) {
   const lists = [];
   if (windows.main) lists.push(["main", mainWindowChecks(skin, state)]);
