@@ -1,0 +1,175 @@
+#include "Widgets.h"
+
+#include <array>
+#include <cstdlib>
+
+#include "Font.h"
+
+namespace {
+
+using Rows = std::array<std::string_view, 9>;
+
+struct IconArt {
+    Icon icon;
+    Rows rows;
+};
+
+constexpr IconArt kIcons[] = {
+    {Icon::Previous,
+     {"##...#...#", "##..##..##", "##.###.###", "#########.", "##########", "#########.", "##.###.###", "##..##..##",
+      "##...#...#"}},
+    {Icon::Play, {"#......", "###....", "#####..", "######.", "#######", "######.", "#####..", "###....", "#......"}},
+    {Icon::Pause,
+     {"###..###", "###..###", "###..###", "###..###", "###..###", "###..###", "###..###", "###..###", "###..###"}},
+    {Icon::Stop, {"########", "########", "########", "########", "########", "########", "########", "########"}},
+    {Icon::Next,
+     {"#...#...##", "##..##..##", "###.###.##", ".#########", "##########", ".#########", "###.###.##", "##..##..##",
+      "#...#...##"}},
+    {Icon::Eject,
+     {"....#....", "...###...", "..#####..", ".#######.", "#########", ".........", "#########", "#########"}},
+    {Icon::Menu, {"#####", ".....", "#####", ".....", "#####"}},
+    {Icon::Minimize, {".....", ".....", ".....", "#####", "#####"}},
+    {Icon::Close, {"#...#", ".#.#.", "..#..", ".#.#.", "#...#"}},
+    {Icon::Shade, {"#####", "#####", ".....", ".....", "....."}},
+    {Icon::Unshade, {"#####", "#...#", "#...#", "#...#", "#####"}},
+    {Icon::SmallPrevious, {"#..#..#", "#.##.##", "#######", "#######", "#######", "#.##.##", "#..#..#"}},
+    {Icon::SmallPlay, {"#...", "##..", "###.", "####", "###.", "##..", "#..."}},
+    {Icon::SmallPause, {"##.##", "##.##", "##.##", "##.##", "##.##", "##.##", "##.##"}},
+    {Icon::SmallStop, {"######", "######", "######", "######", "######", "######"}},
+    {Icon::SmallNext, {"#..#..#", "##.##.#", "#######", "#######", "#######", "##.##.#", "#..#..#"}},
+    {Icon::SmallEject, {"...#...", "..###..", ".#####.", "#######", ".......", "#######", "#######"}},
+};
+
+const IconArt& Art(Icon icon) {
+    for (const IconArt& art : kIcons)
+        if (art.icon == icon)
+            return art;
+    return kIcons[0];
+}
+
+// Segments of the digit, as runs (row, first column, last column) inside the 9 x 13 cell.
+struct Run {
+    int row;
+    int x0;
+    int x1;
+};
+
+struct Segment {
+    std::array<Run, 4> runs;
+    int count;
+};
+
+// a (top), b (upper right), c (lower right), d (bottom), e (lower left), f (upper left), g (middle)
+constexpr Segment kSegments[7] = {
+    {{{{1, 2, 6}, {2, 3, 5}}}, 2},
+    {{{{2, 7, 7}, {3, 6, 7}, {4, 6, 7}, {5, 7, 7}}}, 4},
+    {{{{7, 7, 7}, {8, 6, 7}, {9, 6, 7}, {10, 7, 7}}}, 4},
+    {{{{11, 2, 6}, {10, 3, 5}}}, 2},
+    {{{{7, 1, 1}, {8, 1, 2}, {9, 1, 2}, {10, 1, 1}}}, 4},
+    {{{{2, 1, 1}, {3, 1, 2}, {4, 1, 2}, {5, 1, 1}}}, 4},
+    {{{{5, 3, 5}, {6, 2, 6}, {7, 3, 5}}}, 3},
+};
+
+// Lit segments per digit, bit 0 = a ... bit 6 = g.
+constexpr int kDigitSegments[10] = {0x3F, 0x06, 0x5B, 0x4F, 0x66, 0x6D, 0x7D, 0x07, 0x7F, 0x6F};
+
+}  // namespace
+
+IconSize SizeOf(Icon icon) {
+    const Rows& rows = Art(icon).rows;
+    int h = 0;
+    while (h < static_cast<int>(rows.size()) && !rows[static_cast<size_t>(h)].empty())
+        ++h;
+    return {static_cast<int>(rows[0].size()), h};
+}
+
+void DrawIcon(Canvas& canvas, Icon icon, int x, int y, Paint color) {
+    const Rows& rows = Art(icon).rows;
+    for (size_t row = 0; row < rows.size(); ++row)
+        for (size_t col = 0; col < rows[row].size(); ++col)
+            if (rows[row][col] == '#')
+                canvas.Set(x + static_cast<int>(col), y + static_cast<int>(row), color);
+}
+
+void DrawIconCentred(Canvas& canvas, Icon icon, const Rect& r, Paint color) {
+    const IconSize size = SizeOf(icon);
+    DrawIcon(canvas, icon, r.x + (r.w - size.w + 1) / 2, r.y + (r.h - size.h + 1) / 2, color);
+}
+
+void DrawButton(Canvas& canvas, const Rect& r, Look look, bool rounded) {
+    const Paint keep[4] = {canvas.Get(r.x, r.y), canvas.Get(r.Right(), r.y), canvas.Get(r.x, r.Bottom()),
+                           canvas.Get(r.Right(), r.Bottom())};
+    canvas.Outline(r, kFrame);
+    if (look == Look::Normal)
+        canvas.Bevel(r.Inset(1), kHighlight, kShade);
+    else
+        canvas.Bevel(r.Inset(1), kShade, kLight);
+    canvas.Fill(r.Inset(2), kFace);
+    if (rounded) {
+        canvas.Set(r.x, r.y, keep[0]);
+        canvas.Set(r.Right(), r.y, keep[1]);
+        canvas.Set(r.x, r.Bottom(), keep[2]);
+        canvas.Set(r.Right(), r.Bottom(), keep[3]);
+    }
+}
+
+void DrawWindowButton(Canvas& canvas, int x, int y, Icon icon, Look look) {
+    const Rect r{x, y, 9, 9};
+    canvas.Outline(r, kDeep);
+    if (look == Look::Normal) {
+        canvas.Bevel(r.Inset(1), kHighlight, kMid);
+        canvas.Fill(r.Inset(2), kFace);
+        DrawIcon(canvas, icon, x + 2, y + 2, kInk);
+    } else {
+        canvas.Bevel(r.Inset(1), kShade, kMid);
+        canvas.Fill(r.Inset(2), kFrame);
+        DrawIcon(canvas, icon, x + 2, y + 2, kHighlight);
+    }
+}
+
+void DrawLight(Canvas& canvas, const Rect& r, bool lit) {
+    canvas.Outline(r, kInk);
+    canvas.Fill(r.Inset(1), lit ? kText : kShade);
+}
+
+void DrawWindowBar(Canvas& canvas, const Rect& r, bool active, int gripLeft, int gripRight) {
+    canvas.Fill(r, kFrame);
+    canvas.HLine(r.x, r.Right(), r.y, kDeep);
+    canvas.HLine(r.x, r.Right(), r.Bottom(), kDeep);
+    canvas.HLine(r.x, r.Right(), r.y + 1, kLight);
+    canvas.HLine(r.x, r.Right(), r.Bottom() - 1, kShade);
+    const Paint grip = active ? kFace : kMid;
+    const int middle = r.y + r.h / 2;
+    for (int row : {middle - 3, middle, middle + 2}) {
+        if (row - 1 <= r.y + 1 || row + 1 >= r.Bottom() - 1)
+            continue;
+        canvas.HLine(gripLeft, gripRight, row - 1, grip);
+        canvas.HLine(gripLeft, gripRight, row, kShade);
+    }
+}
+
+void DrawBarLabel(Canvas& canvas, const Rect& bar, int centreX, std::string_view label, bool active) {
+    const int width = TextWidth(FontKind::Label, label) + 8;
+    const Rect plate{centreX - width / 2, bar.y + (bar.h - 9) / 2, width, 9};
+    canvas.Fill(plate, kFrame);
+    canvas.Fill(plate.Inset(1).Moved(0, 0), active ? kFace : kLight);
+    canvas.Bevel(plate, kShade, kLight);
+    DrawText(canvas, FontKind::Label, label, plate.x + 4, plate.y + 2, active ? kInk : kShade);
+}
+
+void DrawWell(Canvas& canvas, const Rect& r, Paint fill) {
+    canvas.Bevel(r, kDeep, kLight);
+    canvas.Fill(r.Inset(1), fill);
+}
+
+void DrawLcdDigit(Canvas& canvas, int x, int y, int digit, Paint color) {
+    const int lit = digit < 0 ? 0x40 : kDigitSegments[digit % 10];
+    for (int s = 0; s < 7; ++s) {
+        if ((lit & (1 << s)) == 0)
+            continue;
+        for (int i = 0; i < kSegments[s].count; ++i) {
+            const Run& run = kSegments[s].runs[static_cast<size_t>(i)];
+            canvas.HLine(x + run.x0, x + run.x1, y + run.row, color);
+        }
+    }
+}

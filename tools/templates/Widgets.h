@@ -1,0 +1,64 @@
+// Shared pieces of the control art: icons, buttons, indicator lights, window bars and the
+// time-display digits. Every template is assembled from these, so one button looks the same
+// wherever the player shows it.
+#pragma once
+
+#include <string_view>
+
+#include "Canvas.h"
+
+enum class Icon {
+    // Transport, about 9 rows high (the main window's control buttons).
+    Previous,
+    Play,
+    Pause,
+    Stop,
+    Next,
+    Eject,
+    // 5 x 5, for the 9 x 9 window buttons.
+    Menu,
+    Minimize,
+    Close,
+    Shade,
+    Unshade,
+    // Transport in 7 rows, for the shade bars and the playlist's mini controls.
+    SmallPrevious,
+    SmallPlay,
+    SmallPause,
+    SmallStop,
+    SmallNext,
+    SmallEject,
+};
+
+struct IconSize {
+    int w;
+    int h;
+};
+
+IconSize SizeOf(Icon icon);
+void DrawIcon(Canvas& canvas, Icon icon, int x, int y, Paint color);
+// Centred in r (an odd remainder goes right and down).
+void DrawIconCentred(Canvas& canvas, Icon icon, const Rect& r, Paint color);
+
+enum class Look { Normal, Pressed };
+
+// A push button: `ColorBG` frame, bevel, `Color` face. With rounded corners the four corner
+// pixels are left as they were (transparent on a white template).
+void DrawButton(Canvas& canvas, const Rect& r, Look look, bool rounded);
+// A 9 x 9 window button (menu, minimise, shade, close); its pressed look is a darker face.
+void DrawWindowButton(Canvas& canvas, int x, int y, Icon icon, Look look);
+// A small indicator light: the text colour when lit, a dark grey when not.
+void DrawLight(Canvas& canvas, const Rect& r, bool lit);
+
+// A window's title or shade bar, opaque: `ColorBG` body with a highlight and shadow edge and
+// engraved grip lines (`Color` when active, grey when not) between gripLeft and gripRight.
+void DrawWindowBar(Canvas& canvas, const Rect& r, bool active, int gripLeft, int gripRight);
+// A label plate centred at centreX in the bar: `Color` face with the word in ink.
+void DrawBarLabel(Canvas& canvas, const Rect& bar, int centreX, std::string_view label, bool active);
+
+// A sunken well for read-outs: dark rim, then the given fill.
+void DrawWell(Canvas& canvas, const Rect& r, Paint fill);
+
+// One 9 x 13 digit cell of the time display: 0-9, or -1 for the minus sign. Only the lit
+// segments are drawn.
+void DrawLcdDigit(Canvas& canvas, int x, int y, int digit, Paint color);
