@@ -3,6 +3,7 @@
 // needed. Internal to the picture library.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
 #include "picture/DibBuffer.h"
@@ -36,36 +37,63 @@ class BoxFitter {
     void FitRow() {
         const int32_t cy = CentreOf(row_);
         uint8_t* out = pixels_ + static_cast<size_t>(row_) * 4 * static_cast<size_t>(width_);
-        for (int32_t j = 0; j < width_; ++j, out += 4) {
-            const int32_t cx = CentreOf(j);
-            // Products, sums and quotient in double: a flat area then divides its exact weighted
-            // sum by the exact weight total and stays exactly flat, borders included.
-            double blue = 0, green = 0, red = 0, total = 0;
+        for (int32_t first = 0; first < width_; first += kChunk) {
+            const int32_t count = std::min(kChunk, width_ - first);
+            int32_t centres[kChunk];
+            for (int32_t k = 0; k < count; ++k)
+                centres[k] = CentreOf(first + k);
+            // All taps of a chunk are fetched before any is weighed: the loads do not depend on
+            // each other, so the rows of a large mapped file come in from memory in parallel
+            // instead of one pixel's worth at a time.
+            Bgr taps[3][kChunk][3] = {};
             for (int32_t dy = -1; dy <= 1; ++dy) {
                 const int32_t y = cy + dy;
                 if (y < 0 || y >= source_.height)
                     continue;
                 const uint8_t* row = source_.Row(y);
-                for (int32_t dx = -1; dx <= 1; ++dx) {
-                    const int32_t x = cx + dx;
-                    if (x < 0 || x >= source_.width)
-                        continue;
-                    const double weight = kFitKernel[dy + 1][dx + 1];
-                    const Bgr pixel = FetchPixel<Bits>(row, x, colours_);
-                    blue += weight * pixel.blue;
-                    green += weight * pixel.green;
-                    red += weight * pixel.red;
-                    total += weight;
+                for (int32_t k = 0; k < count; ++k) {
+                    for (int32_t dx = -1; dx <= 1; ++dx) {
+                        const int32_t x = centres[k] + dx;
+                        if (x >= 0 && x < source_.width)
+                            taps[dy + 1][k][dx + 1] = FetchPixel<Bits>(row, x, colours_);
+                    }
                 }
             }
-            out[0] = static_cast<uint8_t>(blue / total);
-            out[1] = static_cast<uint8_t>(green / total);
-            out[2] = static_cast<uint8_t>(red / total);
+            for (int32_t k = 0; k < count; ++k, out += 4)
+                WeighTaps(taps, k, cy, centres[k], out);
         }
         ++row_;
     }
 
   private:
+    static constexpr int32_t kChunk = 64;
+
+    // The weighted mean of the taps of column k inside the picture, visited in kernel order.
+    // Products, sums and quotient in double: a flat area then divides its exact weighted sum by
+    // the exact weight total and stays exactly flat, borders included.
+    void WeighTaps(const Bgr (&taps)[3][kChunk][3], int32_t k, int32_t cy, int32_t cx, uint8_t* out) const {
+        double blue = 0, green = 0, red = 0, total = 0;
+        for (int32_t dy = -1; dy <= 1; ++dy) {
+            const int32_t y = cy + dy;
+            if (y < 0 || y >= source_.height)
+                continue;
+            for (int32_t dx = -1; dx <= 1; ++dx) {
+                const int32_t x = cx + dx;
+                if (x < 0 || x >= source_.width)
+                    continue;
+                const double weight = kFitKernel[dy + 1][dx + 1];
+                const Bgr& pixel = taps[dy + 1][k][dx + 1];
+                blue += weight * pixel.blue;
+                green += weight * pixel.green;
+                red += weight * pixel.red;
+                total += weight;
+            }
+        }
+        out[0] = static_cast<uint8_t>(blue / total);
+        out[1] = static_cast<uint8_t>(green / total);
+        out[2] = static_cast<uint8_t>(red / total);
+    }
+
     // Destination index -> source index: truncation of index / scale, in double.
     int32_t CentreOf(int32_t index) const { return static_cast<int32_t>(index / static_cast<double>(scale_)); }
 

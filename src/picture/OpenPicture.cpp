@@ -13,6 +13,9 @@ namespace {
 // Discarding works on whole pages; starting every range on this boundary (a multiple of every
 // page size and of the Windows view granularity) lets a page cut by the previous range go too.
 constexpr size_t kDiscardAlignment = 65536;
+// Each discard is a system call and a flush of the address translations; gathering the rows left
+// behind into batches of this size keeps those few while the resident size stays a few MiB.
+constexpr size_t kDiscardBatch = size_t(4) << 20;
 
 // Fits both boxes in one upward pass over the file's rows, always advancing the fitter whose next
 // row lies lower, and discards the rows that both have left behind.
@@ -35,7 +38,7 @@ void FitFromFile(const platform::MappedFile& file,
         const int32_t lowestNeeded = std::min(a.Done() ? source.height : a.NextCentreRow() - 1,
                                               b.Done() ? source.height : b.NextCentreRow() - 1);
         const size_t neededOffset = rowsOffset + static_cast<size_t>(std::max(lowestNeeded, 0)) * rowBytes;
-        if (neededOffset > discardedEnd) {
+        if (neededOffset >= discardedEnd + kDiscardBatch) {
             const size_t start = discardedEnd / kDiscardAlignment * kDiscardAlignment;
             file.Discard(start, neededOffset - start);
             discardedEnd = neededOffset;
