@@ -4,11 +4,12 @@
 //                         [--failure TEXT] [--skip TEXT]
 // --failure and --skip carry results of earlier steps (making the skins) into the one count.
 // Prints one line per check and "N passed, N failed[, N skipped]"; exits 1 when anything failed.
-import { mkdirSync } from "node:fs";
+import { mkdirSync, writeFileSync } from "node:fs";
 import { join } from "node:path";
+import { RgbImage } from "./lib/bmp.mjs";
 import { launchBrowser, openSkin } from "./lib/browser.mjs";
 import { buildChecks, pausedChecks, pressedControls, runCheck, shadedChecks } from "./lib/checks.mjs";
-import { decodePng } from "./lib/png.mjs";
+import { decodePng, encodePng } from "./lib/png.mjs";
 import { startServer } from "./lib/server.mjs";
 import { loadSkinFolder } from "./lib/skin.mjs";
 
@@ -66,6 +67,11 @@ function report(skinName, name, problem) {
 
 function runChecks(entry, skin, checks, png) {
   const screen = decodePng(png);
+  runChecksOn(entry, skin, checks, screen);
+  return screen;
+}
+
+function runChecksOn(entry, skin, checks, screen) {
   for (const check of checks) {
     let problem;
     try {
@@ -83,13 +89,21 @@ async function checkSession(entry, skin, session, artifacts) {
   const shown = ["main", "equalizer", "playlist"].filter((w) => windows[w]);
   report(entry.name, "main, equalizer and playlist windows shown", shown.length === 3 ? null : `only ${shown.join(", ")}`);
   if (!windows.main) return;
-  runChecks(entry, skin, buildChecks(skin, windows, state, tracks.length), await session.screenshot(join(artifacts, `${entry.name}.png`)));
+  const atRest = runChecks(entry, skin, buildChecks(skin, windows, state, tracks.length), await session.screenshot(join(artifacts, `${entry.name}.png`)));
+  // One picture of every pressed sprite in its place: each pressed rectangle is pasted into a copy
+  // of the screenshot at rest.
+  const pressedSheet = new RgbImage(atRest.width, atRest.height, atRest.data.slice());
   for (const control of pressedControls) {
     const origin = windows[control.window];
     if (!origin) continue;
-    const shot = await session.pressed(origin.left + control.at[0], origin.top + control.at[1]);
-    runChecks(entry, skin, [{ window: control.window, origin, ...control.check }], shot);
+    const check = { window: control.window, origin, ...control.check };
+    const shot = decodePng(await session.pressed(origin.left + control.at[0], origin.top + control.at[1]));
+    runChecksOn(entry, skin, [check], shot);
+    const [x, y, w, h] = check.rect;
+    for (let row = origin.top + y; row < origin.top + y + h; ++row)
+      for (let column = origin.left + x; column < origin.left + x + w; ++column) pressedSheet.setPixel(column, row, shot.pixel(column, row));
   }
+  writeFileSync(join(artifacts, `${entry.name}-pressed.png`), encodePng(pressedSheet));
   const status = await session.pauseAtStart();
   report(entry.name, "the first track plays and pauses", status === "PAUSED" ? null : `media status ${status}`);
   runChecks(entry, skin, pausedChecks(skin, windows), await session.screenshot(join(artifacts, `${entry.name}-paused.png`)));
@@ -150,7 +164,7 @@ async function main() {
         await session.close();
       }
       await checkShaded(entry, skin, browser, server, options.artifacts);
-      console.log(`     ${entry.name}: screenshots ${join(options.artifacts, entry.name)}{,-paused,-shaded}.png`);
+      console.log(`     ${entry.name}: screenshots ${join(options.artifacts, entry.name)}{,-pressed,-paused,-shaded}.png`);
     }
   } finally {
     await browser.close();

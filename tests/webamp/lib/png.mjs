@@ -1,5 +1,6 @@
-// Reads the 8-bit RGB/RGBA, non-interlaced PNG files that Chromium's screenshots are.
-import { inflateSync } from "node:zlib";
+// Reads the 8-bit RGB/RGBA, non-interlaced PNG files that Chromium's screenshots are, and writes
+// the composite artifacts.
+import { deflateSync, inflateSync } from "node:zlib";
 import { RgbImage } from "./bmp.mjs";
 
 function paeth(a, b, c) {
@@ -45,4 +46,37 @@ export function decodePng(bytes) {
   for (let i = 0; i < width * height; ++i)
     image.data.set(rows.subarray(i * channels, i * channels + 3), i * 3);
   return image;
+}
+
+const crcTable = Array.from({ length: 256 }, (_, n) => {
+  let c = n;
+  for (let k = 0; k < 8; ++k) c = c & 1 ? 0xedb88320 ^ (c >>> 1) : c >>> 1;
+  return c >>> 0;
+});
+
+function crc32(bytes) {
+  let c = 0xffffffff;
+  for (const b of bytes) c = crcTable[(c ^ b) & 0xff] ^ (c >>> 8);
+  return (c ^ 0xffffffff) >>> 0;
+}
+
+function chunk(type, body) {
+  const head = Buffer.alloc(8);
+  head.writeUInt32BE(body.length, 0);
+  head.write(type, 4, "latin1");
+  const crc = Buffer.alloc(4);
+  crc.writeUInt32BE(crc32(Buffer.concat([head.subarray(4), body])), 0);
+  return Buffer.concat([head, body, crc]);
+}
+
+// An 8-bit RGB PNG of an RgbImage, every row unfiltered.
+export function encodePng(image) {
+  const header = Buffer.alloc(13);
+  header.writeUInt32BE(image.width, 0);
+  header.writeUInt32BE(image.height, 4);
+  header.set([8, 2, 0, 0, 0], 8);
+  const stride = image.width * 3;
+  const raw = Buffer.alloc((stride + 1) * image.height);
+  for (let y = 0; y < image.height; ++y) raw.set(image.data.subarray(y * stride, (y + 1) * stride), y * (stride + 1) + 1);
+  return Buffer.concat([Buffer.from([0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a]), chunk("IHDR", header), chunk("IDAT", deflateSync(raw)), chunk("IEND", Buffer.alloc(0))]);
 }
