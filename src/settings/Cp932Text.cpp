@@ -19,6 +19,11 @@ size_t CharLength(std::string_view text, size_t at) {
 bool EqualNoCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
         return false;
+    // Names of one profile mostly differ at their end ("VisColorR05", "VisColorG05"): a cheap
+    // early answer. Bytes that differ after folding differ in any case.
+    if (!a.empty() &&
+        FoldAscii(static_cast<unsigned char>(a.back())) != FoldAscii(static_cast<unsigned char>(b.back())))
+        return false;
     // Folding leaves every non-letter as it is, so wherever the names still agree their character
     // boundaries agree too: walking a's characters walks b's.
     for (size_t i = 0; i < a.size();) {

@@ -26,48 +26,60 @@ bool HasLineBreakOrNul(std::string_view text) {
     return text.find_first_of(std::string_view("\r\n\0", 3)) != kNone;
 }
 
-// The section name of a "[name]" line.
-std::optional<std::string_view> SectionName(std::string_view line) {
-    line = Trim(line);
-    if (line.empty() || line.front() != '[')
-        return std::nullopt;
-    line.remove_prefix(1);
-    const size_t close = cp932::FindChar(line, ']');
-    if (close == kNone)
-        return std::nullopt;
-    return Trim(line.substr(0, close));
-}
-
-struct KeyLine {
-    std::string_view name;
-    size_t valueStart;  // just after the '='
-};
-
-// The key of a "key=value" line. Neither ';' nor '[' nor '=' is ever a trail byte, so the plain
-// byte searches here are safe for double-byte text.
-std::optional<KeyLine> ParseKeyLine(std::string_view line) {
-    const std::string_view start = Trim(line);
-    if (start.empty() || start.front() == ';' || start.front() == '[')
-        return std::nullopt;
-    const size_t equals = line.find('=');
-    if (equals == kNone)
-        return std::nullopt;
-    return KeyLine{Trim(line.substr(0, equals)), equals + 1};
+// Offset of part within whole, which it views.
+size_t OffsetIn(std::string_view whole, std::string_view part) {
+    return static_cast<size_t>(part.data() - whole.data());
 }
 
 }  // namespace
+
+// A section line is "[name]" after blanks; the name ends at the first ']' that is not a trail
+// byte. A key line has a '=' and does not start with ';' or '['; neither ';' nor '[' nor '=' is
+// ever a trail byte, so plain byte searches are safe there.
+IniFile::Line::Line(std::string lineText, LineEnd lineEnd) : text(std::move(lineText)), end(lineEnd) {
+    const std::string_view whole = text;
+    std::string_view start = Trim(whole);
+    if (start.empty() || start.front() == ';')
+        return;
+    std::string_view name;
+    if (start.front() == '[') {
+        start.remove_prefix(1);
+        const size_t close = cp932::FindChar(start, ']');
+        if (close == kNone)
+            return;
+        kind = LineKind::kSection;
+        name = Trim(start.substr(0, close));
+    } else {
+        const size_t equals = whole.find('=');
+        if (equals == kNone)
+            return;
+        kind = LineKind::kKey;
+        name = Trim(whole.substr(0, equals));
+        valueStart = equals + 1;
+    }
+    nameStart = OffsetIn(whole, name);
+    nameLength = name.size();
+}
+
+std::string_view IniFile::Line::Value() const {
+    return Trim(std::string_view(text).substr(valueStart));
+}
+
+void IniFile::Line::SetValue(std::string_view value) {
+    text.replace(valueStart, kNone, value);
+}
 
 IniFile::IniFile(std::string_view text) {
     size_t start = 0;
     while (start < text.size()) {
         const size_t lf = text.find('\n', start);
         if (lf == kNone) {
-            m_lines.push_back({std::string(text.substr(start)), LineEnd::kNone});
+            m_lines.emplace_back(std::string(text.substr(start)), LineEnd::kNone);
             break;
         }
         const bool crlf = lf > start && text[lf - 1] == '\r';
         const size_t textEnd = crlf ? lf - 1 : lf;
-        m_lines.push_back({std::string(text.substr(start, textEnd - start)), crlf ? LineEnd::kCrLf : LineEnd::kLf});
+        m_lines.emplace_back(std::string(text.substr(start, textEnd - start)), crlf ? LineEnd::kCrLf : LineEnd::kLf);
         start = lf + 1;
     }
 }
@@ -90,8 +102,7 @@ std::string IniFile::Text() const {
 
 size_t IniFile::FindSection(std::string_view section) const {
     for (size_t i = 0; i < m_lines.size(); ++i) {
-        const std::optional<std::string_view> name = SectionName(m_lines[i].text);
-        if (name && cp932::EqualNoCase(*name, section))
+        if (m_lines[i].kind == LineKind::kSection && cp932::EqualNoCase(m_lines[i].Name(), section))
             return i;
     }
     return kNone;
@@ -99,16 +110,14 @@ size_t IniFile::FindSection(std::string_view section) const {
 
 size_t IniFile::SectionEnd(size_t header) const {
     size_t i = header + 1;
-    while (i < m_lines.size() && !SectionName(m_lines[i].text))
+    while (i < m_lines.size() && m_lines[i].kind != LineKind::kSection)
         ++i;
     return i;
 }
 
 size_t IniFile::FindKey(size_t header, std::string_view key) const {
-    const size_t end = SectionEnd(header);
-    for (size_t i = header + 1; i < end; ++i) {
-        const std::optional<KeyLine> line = ParseKeyLine(m_lines[i].text);
-        if (line && cp932::EqualNoCase(line->name, key))
+    for (size_t i = header + 1; i < m_lines.size() && m_lines[i].kind != LineKind::kSection; ++i) {
+        if (m_lines[i].kind == LineKind::kKey && cp932::EqualNoCase(m_lines[i].Name(), key))
             return i;
     }
     return kNone;
@@ -121,8 +130,7 @@ std::optional<std::string_view> IniFile::Find(std::string_view section, std::str
     const size_t at = FindKey(header, key);
     if (at == kNone)
         return std::nullopt;
-    const std::string_view line = m_lines[at].text;
-    return Trim(line.substr(ParseKeyLine(line)->valueStart));
+    return m_lines[at].Value();
 }
 
 std::string IniFile::ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const {
@@ -144,28 +152,29 @@ IniFile::LineEnd IniFile::NewLineEnd() const {
     return LineEnd::kCrLf;
 }
 
-void IniFile::InsertLine(size_t at, std::string text) {
-    const LineEnd end = NewLineEnd();
+void IniFile::InsertLine(size_t at, Line line) {
+    line.end = NewLineEnd();
     if (at > 0 && m_lines[at - 1].end == LineEnd::kNone)
-        m_lines[at - 1].end = end;
-    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(at), Line{std::move(text), end});
+        m_lines[at - 1].end = line.end;
+    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
 }
 
 bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
     if (section.empty() || key.empty() || HasLineBreakOrNul(section) || HasLineBreakOrNul(key) ||
         HasLineBreakOrNul(value))
         return false;
-    std::string headerLine;
-    headerLine.append(1, '[').append(section).append(1, ']');
-    std::string keyLine;
-    keyLine.reserve(key.size() + 1 + value.size());
-    keyLine.append(key).append(1, '=').append(value);
+    std::string headerText;
+    headerText.append(1, '[').append(section).append(1, ']');
+    std::string keyText;
+    keyText.reserve(key.size() + 1 + value.size());
+    keyText.append(key).append(1, '=').append(value);
+    Line headerLine(std::move(headerText), LineEnd::kNone);
+    Line keyLine(std::move(keyText), LineEnd::kNone);
     // Refuse names that would not read back as themselves: surrounding blanks, a ']' in a section
     // name, a '=' in a key or a key that starts like a comment or a section, or a section name
     // ending in a lead byte that would take the closing bracket as its trail byte.
-    const std::optional<std::string_view> headerName = SectionName(headerLine);
-    const std::optional<KeyLine> parsedKey = ParseKeyLine(keyLine);
-    if (!headerName || *headerName != section || !parsedKey || parsedKey->name != key)
+    if (headerLine.kind != LineKind::kSection || headerLine.Name() != section || keyLine.kind != LineKind::kKey ||
+        keyLine.Name() != key)
         return false;
 
     const size_t header = FindSection(section);
@@ -177,10 +186,9 @@ bool IniFile::WriteString(std::string_view section, std::string_view key, std::s
     }
     const size_t at = FindKey(header, key);
     if (at != kNone) {
-        std::string& text = m_lines[at].text;
-        const size_t valueStart = ParseKeyLine(text)->valueStart;
-        if (std::string_view(text).substr(valueStart) != value) {
-            text.replace(valueStart, kNone, value);
+        Line& line = m_lines[at];
+        if (std::string_view(line.text).substr(line.valueStart) != value) {
+            line.SetValue(value);
             m_modified = true;
         }
         return true;

@@ -63,9 +63,21 @@ class IniFile {
 
   private:
     enum class LineEnd : uint8_t { kNone, kLf, kCrLf };
+    enum class LineKind : uint8_t { kOther, kSection, kKey };
+    // A line with its parse kept beside it: lookups compare names without parsing lines again.
     struct Line {
+        Line(std::string lineText, LineEnd lineEnd);
+        // Replaces the text after a key line's '='.
+        void SetValue(std::string_view value);
+        std::string_view Name() const { return std::string_view(text).substr(nameStart, nameLength); }
+        std::string_view Value() const;
+
         std::string text;  // without its end
         LineEnd end;
+        LineKind kind = LineKind::kOther;
+        size_t nameStart = 0;  // the section or key name, without blanks
+        size_t nameLength = 0;
+        size_t valueStart = 0;  // kKey: just after the '='
     };
 
     // Index of the section's header line, or npos.
@@ -76,7 +88,7 @@ class IniFile {
     size_t SectionEnd(size_t header) const;
     LineEnd NewLineEnd() const;
     // Inserts a line before `at`, first giving the line in front of it an end if it has none.
-    void InsertLine(size_t at, std::string text);
+    void InsertLine(size_t at, Line line);
 
     std::vector<Line> m_lines;
     bool m_modified = false;

@@ -155,11 +155,21 @@ TEST(IniFileTest, RefusesWhatCannotBeReadBack) {
         std::string key;
         std::string value;
     } rows[] = {
-        {"", "k", "v"},       {" A", "k", "v"},         {"A ", "k", "v"},       {"A]B", "k", "v"},
-        {"A\r\nB", "k", "v"}, {"A\x83", "k", "v"},  // the lead byte would take the closing ']' as its trail byte {"A",
-                                                    // "", "v"},
-        {"A", " k", "v"},     {"A", "k=j", "v"},        {"A", ";k", "v"},       {"A", "[k", "v"},
-        {"A", "k\n", "v"},    {"A", "k", "one\r\n[B]"}, {"A", "k", "one\ntwo"}, {"A", "k", std::string("a\0b", 3)},
+        {"", "k", "v"},
+        {" A", "k", "v"},
+        {"A ", "k", "v"},
+        {"A]B", "k", "v"},
+        {"A\r\nB", "k", "v"},
+        {"A\x83", "k", "v"},  // the lead byte would take the closing ']' as its trail byte {"A",
+                              // "", "v"},
+        {"A", " k", "v"},
+        {"A", "k=j", "v"},
+        {"A", ";k", "v"},
+        {"A", "[k", "v"},
+        {"A", "k\n", "v"},
+        {"A", "k", "one\r\n[B]"},
+        {"A", "k", "one\ntwo"},
+        {"A", "k", std::string("a\0b", 3)},
     };
     const std::string before = "[A]\r\nk=1\r\n";
     for (const auto& row : rows) {
