@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes skins with the real tolvarin command line from several kinds of pictures and settings,
 # renders each in Webamp under Debian's Chromium and compares what Webamp shows with the skin's
-# bitmaps. Screenshots go to tests/artifacts/webamp/. Prints "N passed, N failed" last.
+# bitmaps. Screenshots and the .wsz files go to tests/artifacts/webamp/. Prints
+# "N passed, N failed" last.
 #
 #   tests/webamp/run.sh            TOLVARIN=/path/to/tolvarin overrides the ./tolvarin front end
 set -euo pipefail
@@ -28,7 +29,7 @@ done
 
 work="$(mktemp -d "${TMPDIR:-/tmp}/tolvarin-webamp.XXXXXX")"
 trap 'rm -rf "$work"' EXIT
-node "$here/make-pictures.mjs" "$work/pictures"
+node "$here/make-pictures.mjs" "$work/pictures" || fail_setup "could not write the test pictures"
 
 # name, picture, settings profile ("" = defaults)
 cases=(
@@ -47,7 +48,7 @@ else
     args+=(--skip "sample: $sample is not there yet")
 fi
 
-mkdir -p "$work/skins"
+mkdir -p "$work/skins" "$artifacts"
 for entry in "${cases[@]}"; do
     IFS='|' read -r name picture profile <<<"$entry"
     folder="$work/skins/$name"
@@ -64,6 +65,7 @@ for entry in "${cases[@]}"; do
         # Older front ends had no --wsz; a .wsz is a plain zip of the folder's files.
         (cd "$folder" && zip -q -j "$wsz" ./*)
     fi
+    cp "$wsz" "$artifacts/$name.wsz"
     args+=(--skin "$name" "$folder" "$wsz")
 done
 
