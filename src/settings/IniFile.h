@@ -25,8 +25,9 @@
 //   last line without an end gets one before anything is placed after it.
 // - Names and values that could not be read back as written are refused (the write returns false
 //   and changes nothing): any CR, LF or NUL byte; an empty name, or one with surrounding blanks; a
-//   section name with a ']'; a key with a '=' or starting with ';' or '['. A value's surrounding
-//   blanks are written but, as with the system's functions, not read back.
+//   section name with a ']' or ending in a lead byte (it would take the ']' as its trail byte); a
+//   key with a '=' or starting with ';' or '['. A value's surrounding blanks are written but, as
+//   with the system's functions, not read back.
 //
 // Integers (ReadInt): like GetPrivateProfileInt, an optional sign then decimal digits, the rest of
 // the value ignored. A missing key or an empty value gives the default; a value that does not start
