@@ -84,6 +84,10 @@ bool ReadWholeFile(const std::string& path, std::string& out) {
 }
 
 bool WriteFileAtomically(const std::string& path, const void* data, size_t size) {
+    // A rename would replace a read-only file; refuse it as Windows does, even for root.
+    struct stat existing {};
+    if (::stat(path.c_str(), &existing) == 0 && (!S_ISREG(existing.st_mode) || (existing.st_mode & 0222) == 0))
+        return false;
     const std::string temp = path + ".tmp~" + std::to_string(::getpid());
     int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0)
