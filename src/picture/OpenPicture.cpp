@@ -20,16 +20,17 @@ constexpr size_t kDiscardBatch = size_t(4) << 20;
 // Fits both boxes in one upward pass over the file's rows, always advancing the fitter whose next
 // row lies lower, and discards the rows that both have left behind.
 template <int Bits>
-void FitFromFile(const platform::MappedFile& file,
+void FitFromFile(const uint8_t* file,
                  const PixelSource& source,
                  float scaleA,
                  DibBuffer& fitA,
                  float scaleB,
-                 DibBuffer& fitB) {
+                 DibBuffer& fitB,
+                 const DiscardRange& discard) {
     const ColourTable colours(source);
     BoxFitter<Bits> a(source, colours, scaleA, fitA);
     BoxFitter<Bits> b(source, colours, scaleB, fitB);
-    const size_t rowsOffset = static_cast<size_t>(source.rows - file.Data());
+    const size_t rowsOffset = static_cast<size_t>(source.rows - file);
     const size_t rowBytes = static_cast<size_t>(RowBytesFor(source.bitCount, source.width));
     size_t discardedEnd = rowsOffset;
     while (!a.Done() || !b.Done()) {
@@ -38,9 +39,9 @@ void FitFromFile(const platform::MappedFile& file,
         const int32_t lowestNeeded = std::min(a.Done() ? source.height : a.NextCentreRow() - 1,
                                               b.Done() ? source.height : b.NextCentreRow() - 1);
         const size_t neededOffset = rowsOffset + static_cast<size_t>(std::max(lowestNeeded, 0)) * rowBytes;
-        if (neededOffset >= discardedEnd + kDiscardBatch) {
+        if (discard && neededOffset >= discardedEnd + kDiscardBatch) {
             const size_t start = discardedEnd / kDiscardAlignment * kDiscardAlignment;
-            file.Discard(start, neededOffset - start);
+            discard(start, neededOffset - start);
             discardedEnd = neededOffset;
         }
     }
@@ -60,33 +61,43 @@ int FitFromPlugin(const std::string& path,
            FitPicture(picture, fit116, kFitBoxWidth, kFitBoxHeightMain);
 }
 
-int FitFromBitmapFile(const std::string& path, DibBuffer& fit232, DibBuffer& fit116) {
-    const platform::MappedFile file(path);
+}  // namespace
+
+int FitBmpMemory(const uint8_t* file, size_t size, DibBuffer& fit232, DibBuffer& fit116, const DiscardRange& discard) {
     PixelSource source;
-    if (!file.IsOpen() || ParseBmp(file.Data(), file.Size(), source) != BmpError::None)
+    if (ParseBmp(file, size, source) != BmpError::None)
         return 0;
     const FitGeometry geometry232 = ComputeFit(source.width, source.height, kFitBoxWidth, kFitBoxHeightMainEq);
     const FitGeometry geometry116 = ComputeFit(source.width, source.height, kFitBoxWidth, kFitBoxHeightMain);
-    if (!fit232.Allocate(geometry232.width, geometry232.height, 32) ||
-        !fit116.Allocate(geometry116.width, geometry116.height, 32))
-        return 0;
-    return VisitBitCount(source.bitCount, [&](auto bits) {
-        FitFromFile<decltype(bits)::value>(file, source, geometry232.scale, fit232, geometry116.scale, fit116);
-    });
-}
-
-}  // namespace
-
-int OpenAndFitPicture(const std::string& path, DibBuffer& fit232, DibBuffer& fit116, const PictureDecoder& plugins) {
-    const platform::WaitCursor wait;
     DibBuffer new232, new116;
-    bool delivered = false;
-    int result = plugins ? FitFromPlugin(path, plugins, delivered, new232, new116) : 0;
-    if (!delivered)
-        result = FitFromBitmapFile(path, new232, new116);
-    if (!result)
+    if (!new232.Allocate(geometry232.width, geometry232.height, 32) ||
+        !new116.Allocate(geometry116.width, geometry116.height, 32))
         return 0;
+    VisitBitCount(source.bitCount, [&](auto bits) {
+        FitFromFile<decltype(bits)::value>(file, source, geometry232.scale, new232, geometry116.scale, new116, discard);
+    });
     fit232 = std::move(new232);
     fit116 = std::move(new116);
     return 1;
+}
+
+int OpenAndFitPicture(const std::string& path, DibBuffer& fit232, DibBuffer& fit116, const PictureDecoder& plugins) {
+    const platform::WaitCursor wait;
+    if (plugins) {
+        DibBuffer new232, new116;
+        bool delivered = false;
+        const int result = FitFromPlugin(path, plugins, delivered, new232, new116);
+        if (delivered) {
+            if (!result)
+                return 0;
+            fit232 = std::move(new232);
+            fit116 = std::move(new116);
+            return 1;
+        }
+    }
+    const platform::MappedFile file(path);
+    if (!file.IsOpen())
+        return 0;
+    return FitBmpMemory(file.Data(), file.Size(), fit232, fit116,
+                        [&file](size_t offset, size_t length) { file.Discard(offset, length); });
 }

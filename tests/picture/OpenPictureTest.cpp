@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <vector>
 
 #include "TestBitmaps.h"
 #include "picture/BmpReader.h"
@@ -72,6 +73,25 @@ TEST(OpenAndFitPicture, MatchesReadAndFitForEveryDepthAndShape) {
             ExpectSameAsReadAndFit(file.Path());
         }
     }
+}
+
+// Rows reported as left behind are never read again: spoiling them as they are reported changes
+// nothing, and all but the last few MiB of a large file's rows are reported.
+TEST(FitBmpMemory, DiscardsOnlyRowsItHasLeftBehind) {
+    std::vector<uint8_t> file = MakeBmp(MakeNoiseImage(2000, 3000, 24, 11));
+    Fits expected, spoiled;
+    ASSERT_EQ(FitBmpMemory(file.data(), file.size(), expected.fit232, expected.fit116), 1);
+    size_t discardedEnd = 0;
+    const DiscardRange spoil = [&](size_t offset, size_t length) {
+        ASSERT_LE(offset, discardedEnd) << "ranges follow each other without gaps";
+        ASSERT_LE(offset + length, file.size());
+        std::memset(file.data() + offset, 0xFF, length);
+        discardedEnd = offset + length;
+    };
+    ASSERT_EQ(FitBmpMemory(file.data(), file.size(), spoiled.fit232, spoiled.fit116, spoil), 1);
+    EXPECT_TRUE(SameBuffer(spoiled.fit232, expected.fit232));
+    EXPECT_TRUE(SameBuffer(spoiled.fit116, expected.fit116));
+    EXPECT_GE(discardedEnd + (size_t(8) << 20), file.size());
 }
 
 TEST(OpenAndFitPicture, FailsOnMissingFilesWithoutTouchingTheOutputs) {
