@@ -26,10 +26,9 @@ void DrawEqTitle(Canvas& canvas, int y, bool active) {
 
 void DrawEqShadeBar(Canvas& canvas, int y, bool active) {
     const Rect bar{0, y, 275, 14};
-    DrawWindowBar(canvas, bar, active, 6, 40);
-    DrawText(canvas, FontKind::Label, "VOL", 46, y + 5, active ? kInk : kShade);
+    DrawWindowBar(canvas, bar, active, 6, 56);
+    DrawWindowBar(canvas, {210, y, 40, 14}, active, 211, 249);
     DrawWell(canvas, {61, y + 5, 97, 5}, kInk);
-    DrawText(canvas, FontKind::Label, "BAL", 160 - 12 - 2, y + 5, active ? kInk : kShade);
     DrawWell(canvas, {164, y + 5, 42, 5}, kInk);
     DrawWindowButton(canvas, 254, y + 3, Icon::Unshade, Look::Normal);
     DrawWindowButton(canvas, 264, y + 3, Icon::Close, Look::Normal);

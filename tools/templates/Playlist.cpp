@@ -94,7 +94,6 @@ void DrawShadePieces(Canvas& canvas) {
         DrawWindowButton(canvas, 138, y + 3, Icon::Close, Look::Normal);
     }
     canvas.VLine(72, 42, 55, kDeep);
-    canvas.VLine(72, 57, 70, kDeep);
     canvas.VLine(148, 42, 55, kDeep);
     canvas.VLine(148, 57, 70, kDeep);
 }

@@ -168,10 +168,19 @@ Canvas DrawStockEqualizer() {
 Canvas DrawStockBrowser() {
     const SkinSettings& d = SettingsDefaults;
     Canvas out = DrawBrowserWindow();
-    out.Replace({0, 0, 275, 116}, kFace, ToPaint(d.Color));
-    out.Replace({0, 0, 275, 116}, Paint{0, 0, 255}, ToPaint(d.MBFG));
-    out.Replace({0, 0, 275, 116}, kFrame, ToPaint(d.ColorBG));
-    out.Replace({0, 0, 275, 116}, Paint{0, 255, 0}, ToPaint(d.MBBG));
+    // One pass: the browser text colour may itself be one of the picture's marker colours.
+    for (int y = 0; y < out.Height(); ++y)
+        for (int x = 0; x < out.Width(); ++x) {
+            const Paint c = out.Get(x, y);
+            if (c == kFace)
+                out.Set(x, y, ToPaint(d.Color));
+            else if (c == Paint{0, 0, 255})
+                out.Set(x, y, ToPaint(d.MBFG));
+            else if (c == kFrame)
+                out.Set(x, y, ToPaint(d.ColorBG));
+            else if (c == Paint{0, 255, 0})
+                out.Set(x, y, ToPaint(d.MBBG));
+        }
     return out;
 }
 

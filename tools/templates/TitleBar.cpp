@@ -27,6 +27,13 @@ void DrawMainTitle(Canvas& canvas, int y, bool active) {
         canvas.HLine(kBarX + 174, kBarX + 238, y + row - 1, line);
         canvas.HLine(kBarX + 175, kBarX + 239, y + row, shadow);
     }
+    // A small diamond between the lines.
+    for (int dy = -3; dy <= 3; ++dy)
+        for (int dx = -3; dx <= 3; ++dx) {
+            const int d = (dx < 0 ? -dx : dx) + (dy < 0 ? -dy : dy);
+            if (d <= 3)
+                canvas.Set(kBarX + 137 + dx, y + 7 + dy, d == 3 ? shadow : line);
+        }
     DrawBarButtons(canvas, y, false);
 }
 

@@ -16,15 +16,15 @@ struct IconArt {
 
 constexpr IconArt kIcons[] = {
     {Icon::Previous,
-     {"##...#...#", "##..##..##", "##.###.###", "#########.", "##########", "#########.", "##.###.###", "##..##..##",
-      "##...#...#"}},
+     {"##.....#...#", "##....##..##", "##...###.###", "##..########", "##.#########", "##..########", "##...###.###",
+      "##....##..##", "##.....#...#"}},
     {Icon::Play, {"#......", "###....", "#####..", "######.", "#######", "######.", "#####..", "###....", "#......"}},
     {Icon::Pause,
      {"###..###", "###..###", "###..###", "###..###", "###..###", "###..###", "###..###", "###..###", "###..###"}},
     {Icon::Stop, {"########", "########", "########", "########", "########", "########", "########", "########"}},
     {Icon::Next,
-     {"#...#...##", "##..##..##", "###.###.##", ".#########", "##########", ".#########", "###.###.##", "##..##..##",
-      "#...#...##"}},
+     {"#...#.....##", "##..##....##", "###.###...##", "########..##", "#########.##", "########..##", "###.###...##",
+      "##..##....##", "#...#.....##"}},
     {Icon::Eject,
      {"....#....", "...###...", "..#####..", ".#######.", "#########", ".........", "#########", "#########"}},
     {Icon::Menu, {"#####", ".....", "#####", ".....", "#####"}},
@@ -99,12 +99,16 @@ void DrawIconCentred(Canvas& canvas, Icon icon, const Rect& r, Paint color) {
 void DrawButton(Canvas& canvas, const Rect& r, Look look, bool rounded) {
     const Paint keep[4] = {canvas.Get(r.x, r.y), canvas.Get(r.Right(), r.y), canvas.Get(r.x, r.Bottom()),
                            canvas.Get(r.Right(), r.Bottom())};
-    canvas.Outline(r, kFrame);
-    if (look == Look::Normal)
+    // Pressed, the face sinks and takes the frame colour, so the press shows in any colours.
+    if (look == Look::Normal) {
+        canvas.Outline(r, kFrame);
         canvas.Bevel(r.Inset(1), kHighlight, kShade);
-    else
+        canvas.Fill(r.Inset(2), kFace);
+    } else {
+        canvas.Outline(r, kDeep);
         canvas.Bevel(r.Inset(1), kShade, kLight);
-    canvas.Fill(r.Inset(2), kFace);
+        canvas.Fill(r.Inset(2), kFrame);
+    }
     if (rounded) {
         canvas.Set(r.x, r.y, keep[0]);
         canvas.Set(r.Right(), r.y, keep[1]);
@@ -128,8 +132,10 @@ void DrawWindowButton(Canvas& canvas, int x, int y, Icon icon, Look look) {
 }
 
 void DrawLight(Canvas& canvas, const Rect& r, bool lit) {
+    // In the user's text colours, which are chosen to contrast: lit shows the text colour,
+    // unlit its background.
     canvas.Outline(r, kInk);
-    canvas.Fill(r.Inset(1), lit ? kText : kShade);
+    canvas.Fill(r.Inset(1), lit ? kText : kTextBg);
 }
 
 void DrawWindowBar(Canvas& canvas, const Rect& r, bool active, int gripLeft, int gripRight) {

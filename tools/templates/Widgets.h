@@ -47,7 +47,7 @@ enum class Look { Normal, Pressed };
 void DrawButton(Canvas& canvas, const Rect& r, Look look, bool rounded);
 // A 9 x 9 window button (menu, minimise, shade, close); its pressed look is a darker face.
 void DrawWindowButton(Canvas& canvas, int x, int y, Icon icon, Look look);
-// A small indicator light: the text colour when lit, a dark grey when not.
+// A small indicator light in the text colours: the text colour when lit, its background when not.
 void DrawLight(Canvas& canvas, const Rect& r, bool lit);
 
 // A window's title or shade bar, opaque: `ColorBG` body with a highlight and shadow edge and
