@@ -95,11 +95,19 @@ class RunCli : public testing::Test {
 
     // Runs the program in the scratch folder; its output goes to files beside that folder.
     RunResult Run(const std::vector<std::string>& args) const {
-        std::string command = "cd " + ShellQuoted(work_.string()) + " && " + ShellQuoted(TOLVARIN_CLI);
-        for (const std::string& arg : args)
-            command += " " + ShellQuoted(arg);
-        command += " >" + ShellQuoted((dir_ / "stdout").string()) + " 2>" + ShellQuoted((dir_ / "stderr").string()) +
-                   " </dev/null";
+        // Appended piece by piece: gcc 12 misreads `"literal" + std::string&&` at -O2 (-Wrestrict).
+        std::string command = "cd ";
+        for (const std::string& piece : {ShellQuoted(work_.string()), std::string(" && "), ShellQuoted(TOLVARIN_CLI)})
+            command += piece;
+        for (const std::string& arg : args) {
+            command += ' ';
+            command += ShellQuoted(arg);
+        }
+        command += " >";
+        command += ShellQuoted((dir_ / "stdout").string());
+        command += " 2>";
+        command += ShellQuoted((dir_ / "stderr").string());
+        command += " </dev/null";
         const int status = std::system(command.c_str());
         RunResult result;
         result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

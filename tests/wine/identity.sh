@@ -1,0 +1,167 @@
+#!/usr/bin/env bash
+# The Windows command line under Wine must write the very bytes the native one writes: for several
+# pictures (the sample, bitmaps of every depth, a tall and a wide one, one the reader refuses) and
+# several settings profiles, `make` (every file of the skin folder), `preview` and `settings` run
+# on both, and their exit statuses and files are compared byte for byte.
+#
+#   tests/wine/identity.sh NATIVE_CLI WINDOWS_CLI WORK_DIR
+#
+# The Wine prefix is made under WORK_DIR by this script, and its wineserver is started and stopped
+# here; wine's output goes to files only (a pipe would be held open by the services it starts).
+# Ends with "N passed, N failed".
+set -euo pipefail
+
+if [ "$#" -ne 3 ]; then
+    echo "usage: $0 NATIVE_CLI WINDOWS_CLI WORK_DIR" >&2
+    exit 2
+fi
+native_cli="$(realpath "$1")"
+windows_cli="$(realpath "$2")"
+work="$(realpath -m "$3")"
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+bmpsuite="${TOLVARIN_BMPSUITE:-$root/../shared/testdata/bmpsuite/g}"
+
+mkdir -p "$work"
+rm -rf "$work/run"
+mkdir -p "$work/run/pictures" "$work/run/profiles" "$work/logs"
+mkdir -p "$work/run/native/previews" "$work/run/windows/previews"
+logs="$work/logs"
+
+# A 32-bit program runs in a 32-bit prefix through `wine`; a 64-bit one (built where the kernel
+# cannot run 32-bit code at all) through the 64-bit loader alone.
+if objdump -f "$windows_cli" 2>/dev/null | grep -q 'pei-x86-64'; then
+    export WINEARCH=win64
+    export WINELOADER=/usr/lib/wine/wine64
+    wine=("$WINELOADER")
+    wineserver=/usr/lib/wine/wineserver64
+else
+    export WINEARCH=win32
+    wine=(wine)
+    wineserver=wineserver
+fi
+export WINEPREFIX="$work/prefix-$WINEARCH"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+# A Japanese system: the ANSI code page is then 932, as on the users' machines.
+if locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
+    export LC_ALL=ja_JP.UTF-8
+fi
+unset DISPLAY  # console programs only; no window may appear
+
+wineserver_pid=""
+stop_wineserver() {
+    if [ -n "$wineserver_pid" ]; then
+        "$wineserver" -k >/dev/null 2>&1 || true
+        wait "$wineserver_pid" 2>/dev/null || true
+    fi
+}
+trap stop_wineserver EXIT
+trap 'exit 130' INT TERM
+
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    rm -rf "$WINEPREFIX"
+    "${wine[@]}" wineboot -i >"$logs/wineboot.log" 2>&1 </dev/null
+    "$wineserver" -w
+fi
+"$wineserver" -f -p >"$logs/wineserver.log" 2>&1 </dev/null &
+wineserver_pid=$!
+"${wine[@]}" wineboot >/dev/null 2>&1 </dev/null
+
+passed=0
+failed=0
+pass() {
+    passed=$((passed + 1))
+    echo "ok - $1"
+}
+fail() {
+    failed=$((failed + 1))
+    echo "not ok - $1${2:+: $2}"
+}
+
+# --- inputs -------------------------------------------------------------------------------------
+cd "$work/run"
+pictures=()
+add_picture() {  # add_picture NAME SOURCE
+    if [ -f "$2" ]; then
+        cp "$2" "pictures/$1.bmp"
+        pictures+=("$1")
+    else
+        fail "picture $1" "missing $2"
+    fi
+}
+add_picture sample "$root/resources/sample/sample.bmp"
+for name in pal1 pal4 pal8 rgb16 rgb24 rgb32 pal8-0 pal8topdown; do
+    add_picture "$name" "$bmpsuite/$name.bmp"
+done
+# Extremes of the fitting: far taller and far wider than the windows, and one pixel.
+if convert "pictures/sample.bmp" -resize '90x1300!' -type TrueColor "BMP3:pictures/tall.bmp" &&
+    convert "pictures/sample.bmp" -resize '2000x37!' -type TrueColor "BMP3:pictures/wide.bmp" &&
+    convert "pictures/sample.bmp" -resize '1x1!' -type TrueColor "BMP3:pictures/dot.bmp"; then
+    pictures+=(tall wide dot)
+else
+    fail "generated pictures" "ImageMagick convert failed"
+fi
+
+# Profiles: the defaults, and two that change every switch that steers the writer and composition.
+printf '[SkinSetting]\r\nFullSize=0\r\nSkinLine=0\r\nSkinAlphaBrend=3\r\nPLSave=0\r\n[SkinColor]\r\nSideColorR=40\r\nSideColorG=80\r\nSideColorB=120\r\nColor_R=250\r\nColor_G=180\r\nColor_B=20\r\n[MARON]\r\nMaronUse=0\r\n' \
+    >profiles/compact.ini
+printf '[SkinSetting]\r\nSkinReverse=0\r\nSkinAlphaBrend=10\r\nMBSave=0\r\n[PlFont]\r\nPlFont=Tahoma\r\n[SkinColor]\r\nColorBG_R=10\r\nColorBG_G=20\r\nColorBG_B=30\r\n[TextColor]\r\nTextNORMAL_R=255\r\nTextNORMAL_G=0\r\nTextNORMAL_B=128\r\n[SexyFont]\r\nSexyFontUse=0\r\n' \
+    >profiles/reverse.ini
+profiles=(default compact reverse)
+
+# run SIDE LOG ARGS...: runs one side's command line here, its status in LOG.status.
+run() {
+    local side="$1" log="$2" status=0
+    shift 2
+    if [ "$side" = native ]; then
+        "$native_cli" "$@" >"$log.out" 2>&1 </dev/null || status=$?
+    else
+        "${wine[@]}" "$windows_cli" "$@" >"$log.out" 2>&1 </dev/null || status=$?
+    fi
+    echo "$status" >"$log.status"
+}
+
+# same CASE PATH...: both sides' statuses and files (relative to native/ and windows/) equal.
+same() {
+    local name="$1" path problem=""
+    shift
+    if ! cmp -s "native/$name.status" "windows/$name.status"; then
+        problem="exit status $(cat "native/$name.status") natively, $(cat "windows/$name.status") under Wine"
+    fi
+    for path in "$@"; do
+        [ -n "$problem" ] && break
+        if [ -e "native/$path" ] || [ -e "windows/$path" ]; then
+            cmp -s "native/$path" "windows/$path" || problem="$path differs"
+        fi
+    done
+    if [ -z "$problem" ]; then pass "$name"; else fail "$name" "$problem"; fi
+}
+
+# The set of files in both skin folders, so a file written on one side only is caught.
+skin_files() {
+    (cd native && find "$1" -type f 2>/dev/null; cd ../windows && find "$1" -type f 2>/dev/null) | sort -u
+}
+
+# --- cases ---------------------------------------------------------------------------------------
+for profile in "${profiles[@]}"; do
+    settings=()
+    [ "$profile" = default ] || settings=(--settings "../profiles/$profile.ini")
+    for side in native windows; do
+        (cd "$side" && run "$side" "settings-$profile" settings "settings-$profile.ini" "${settings[@]}")
+    done
+    same "settings-$profile" "settings-$profile.ini"
+
+    for picture in "${pictures[@]}"; do
+        case="$picture-$profile"
+        for side in native windows; do
+            (cd "$side" && run "$side" "make-$case" make "../pictures/$picture.bmp" "skins/$case" "${settings[@]}" &&
+                run "$side" "preview-$case" preview "../pictures/$picture.bmp" "previews/$case.bmp" "${settings[@]}")
+        done
+        mapfile -t files < <(skin_files "skins/$case")
+        same "make-$case" "${files[@]}"
+        same "preview-$case" "previews/$case.bmp"
+    done
+done
+
+echo "identity: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
