@@ -106,7 +106,8 @@ async function checkSession(entry, skin, session, artifacts) {
   writeFileSync(join(artifacts, `${entry.name}-pressed.png`), encodePng(pressedSheet));
   const status = await session.pauseAtStart();
   report(entry.name, "the first track plays and pauses", status === "PAUSED" ? null : `media status ${status}`);
-  runChecks(entry, skin, pausedChecks(skin, windows), await session.screenshot(join(artifacts, `${entry.name}-paused.png`)));
+  const paused = await session.layout();
+  runChecks(entry, skin, pausedChecks(skin, paused.windows, paused.state), await session.screenshot(join(artifacts, `${entry.name}-paused.png`)));
   report(entry.name, "Webamp runs the skin without errors", session.complaints.length ? session.complaints.join(" | ") : null);
 }
 

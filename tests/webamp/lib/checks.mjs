@@ -134,9 +134,12 @@ export const pressedControls = [
 ];
 
 // The main window after shuffle and repeat were switched on and the first track was paused at
-// 0:00 (Webamp reports every track as stereo).
-export function pausedChecks(skin, windows) {
+// 0:00 (Webamp reports every track as stereo). The presses before left the equalizer focused, so
+// this is also where the inactive main title strip and the active equalizer title bar show.
+export function pausedChecks(skin, windows, state) {
+  const titleY = state.mainSelected ? 0 : 15;
   const checks = [
+    region(`title bar = TITLEBAR ${state.mainSelected ? "active" : "inactive"} (27,${titleY})`, [0, 0, 275, 14], sprite("TITLEBAR.BMP", 27, titleY)),
     region("paused glyph = PLAYPAUS (9,0)", [26, 28, 9, 9], sprite("PLAYPAUS.BMP", 9, 0)),
     region("mono, dark = MONOSTER (29,12)", [212, 41, 27, 12], sprite("MONOSTER.BMP", 29, 12)),
     region("stereo, lit = MONOSTER (0,0)", [239, 41, 29, 12], sprite("MONOSTER.BMP", 0, 0)),
@@ -149,7 +152,12 @@ export function pausedChecks(skin, windows) {
   for (const [i, x] of [48, 60, 78, 90].entries())
     checks.push(region(`time digit ${i + 1} "0" = NUMS_EX (0,0)`, [x, 26, 9, 13], sprite("NUMS_EX.BMP", 0, 0)));
   if (skin.viscolor?.length) checks.push({ name: "visualiser drawn with VISCOLOR.TXT colours", rect: [24, 43, 76, 16], colors: skin.viscolor, under: "MAIN.BMP" });
-  return checks.map((check) => ({ window: "main", origin: windows.main, ...check }));
+  const all = checks.map((check) => ({ window: "main", origin: windows.main, ...check }));
+  if (windows.equalizer) {
+    const bar = state.equalizerSelected ? 134 : 149;
+    all.push({ window: "equalizer", origin: windows.equalizer, ...region(`title bar = EQMAIN ${state.equalizerSelected ? "active" : "inactive"} (0,${bar})`, [0, 0, 275, 14], sprite("EQMAIN.BMP", 0, bar)) });
+  }
+  return all;
 }
 
 // All three windows in shade mode (14 rows high). Thumbs, the mini visualiser and the texts move
