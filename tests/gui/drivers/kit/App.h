@@ -1,0 +1,57 @@
+// The program under test in one case: its process, its frame and the parts of the frame that the
+// drivers look at. The ids and class names come from the program's own resource.h, so a changed id
+// breaks the build of the drivers rather than a run.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "Capture.h"
+#include "Files.h"
+#include "Menu.h"
+#include "Process.h"
+
+namespace tk {
+
+// The four preview slots together: two columns and two rows of 275 x 116, whose upper-left slot is
+// where the equalizer placeholder sits (also while it is hidden).
+constexpr int kPreviewWidth = 550;
+constexpr int kPreviewHeight = 232;
+
+class App {
+  public:
+    // Starts the program of dir with the command-line tail args and waits for its visible frame.
+    bool start(const CaseDir& dir, const std::string& args = {});
+    // Exits through the exit command and waits for the process to end; true when it ended with 0.
+    bool exit();
+
+    Proc& proc() { return m_proc; }
+    HWND frame() const { return m_frame; }
+    HWND toolbar() const;
+    HWND view() const;
+    HWND panel() const;
+    // A control of the preview panel.
+    HWND panel_item(int id) const;
+    // The main-window placeholder is hidden exactly while a picture is shown.
+    bool picture_shown() const;
+
+    std::vector<MenuItem> menu();
+    bool menu_enabled(UINT id);
+    bool toolbar_enabled(UINT id) const;
+
+    // The preview slots as they are on screen now, and a wait until they equal expected.
+    POINT preview_origin() const;  // panel client coordinates
+    Image capture_preview() const;
+    Difference wait_preview(const Image& expected, DWORD ms = kDefaultWait) const;
+
+  private:
+    Proc m_proc;
+    HWND m_frame = nullptr;
+};
+
+// A child of parent (not deeper) of class cls.
+HWND child_of_class(HWND parent, const char* cls);
+
+}  // namespace tk

@@ -1,0 +1,89 @@
+#include "Checks.h"
+
+#include "Files.h"
+#include "Report.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace tk {
+namespace {
+
+const char* const kSettingsSections[] = {"SkinSetting", "PlFont",    "PlTextColor", "MbTextColor", "NumTextColor",
+                                         "TextColor",   "SkinColor", "VisColor",    "MARON",       "SexyFont"};
+
+std::vector<IniSection> SettingsOnly(const std::vector<IniSection>& ini) {
+    std::vector<IniSection> kept;
+    for (const IniSection& section : ini) {
+        for (const char* name : kSettingsSections) {
+            if (lstrcmpiA(section.name.c_str(), name) == 0)
+                kept.push_back(section);
+        }
+    }
+    return kept;
+}
+
+std::string FirstDifference(const std::vector<IniSection>& got, const std::vector<IniSection>& expected) {
+    for (size_t s = 0; s < got.size() || s < expected.size(); ++s) {
+        if (s >= got.size())
+            return "section [" + expected[s].name + "] missing";
+        if (s >= expected.size())
+            return "extra section [" + got[s].name + "]";
+        if (got[s].name != expected[s].name)
+            return "section " + format("%zu", s) + " is [" + got[s].name + "], expected [" + expected[s].name + "]";
+        const auto& gotKeys = got[s].keys;
+        const auto& expectedKeys = expected[s].keys;
+        for (size_t k = 0; k < gotKeys.size() || k < expectedKeys.size(); ++k) {
+            const std::string where = "[" + got[s].name + "] line " + format("%zu", k + 1);
+            if (k >= gotKeys.size())
+                return where + ": " + expectedKeys[k].first + " missing";
+            if (k >= expectedKeys.size())
+                return where + ": extra " + gotKeys[k].first;
+            if (gotKeys[k] != expectedKeys[k])
+                return where + ": got " + gotKeys[k].first + "=" + gotKeys[k].second + " expected " +
+                       expectedKeys[k].first + "=" + expectedKeys[k].second;
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+bool check_same_settings(const std::string& gotIni, const std::string& expectedIni, const std::string& name) {
+    const std::vector<IniSection> expected = SettingsOnly(read_ini(expectedIni));
+    if (expected.empty())
+        return check(false, name, "no settings in " + expectedIni);
+    const std::string difference = FirstDifference(SettingsOnly(read_ini(gotIni)), expected);
+    return check(difference.empty(), name, difference);
+}
+
+bool check_same_folder(const std::string& gotFolder, const std::string& expectedFolder, const std::string& name) {
+    const std::vector<std::string> got = list_files(gotFolder);
+    const std::vector<std::string> expected = list_files(expectedFolder);
+    if (expected.empty())
+        return check(false, name, "nothing in " + expectedFolder);
+    std::string gotNames, expectedNames;
+    for (const std::string& file : got)
+        gotNames += file + " ";
+    for (const std::string& file : expected)
+        expectedNames += file + " ";
+    if (got != expected)
+        return check(false, name, "files " + gotNames + "expected " + expectedNames);
+    for (const std::string& file : expected) {
+        std::string a, b;
+        read_file(join(gotFolder, file), a);
+        read_file(join(expectedFolder, file), b);
+        if (a == b)
+            continue;
+        size_t at = 0;
+        while (at < a.size() && at < b.size() && a[at] == b[at])
+            ++at;
+        return check(false, name,
+                     format("%s differs: %zu bytes, expected %zu; first difference at byte %zu", file.c_str(), a.size(),
+                            b.size(), at));
+    }
+    return check(true, name);
+}
+
+}  // namespace tk

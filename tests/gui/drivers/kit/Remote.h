@@ -1,0 +1,39 @@
+// Memory in the program's address space, for messages that carry a pointer (WM_DROPFILES,
+// TB_GETBUTTON, ...) and for the request of the menu probe. Messages carrying text or handles are
+// marshalled by the system and need none of this.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+#include <string>
+
+namespace tk {
+
+class RemoteBuffer {
+  public:
+    RemoteBuffer(HANDLE process, size_t size);
+    ~RemoteBuffer();
+    RemoteBuffer(const RemoteBuffer&) = delete;
+    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+
+    bool ok() const { return m_address != nullptr; }
+    void* address() const { return m_address; }
+    bool write(const void* data, size_t size, size_t offset = 0);
+    bool read(void* data, size_t size, size_t offset = 0) const;
+    // Leaves the memory to the program (it may still use it after the driver is done with it).
+    void release() { m_address = nullptr; }
+
+  private:
+    HANDLE m_process;
+    void* m_address;
+};
+
+// Runs function(parameter) on a new thread of the program and waits for it; false on failure or timeout.
+bool run_remote(HANDLE process, const void* function, void* parameter, DWORD* exitCode = nullptr);
+
+// Loads the DLL at dllPath into the program (once) and returns the address of its export `name`
+// there, or null.
+const void* remote_export(HANDLE process, const std::string& dllPath, const char* name);
+
+}  // namespace tk

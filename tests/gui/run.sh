@@ -1,0 +1,188 @@
+#!/usr/bin/env bash
+# End-to-end tests of the Windows program TOLVARIN.EXE under Xvfb and Wine. Builds the program (or
+# takes it from TOLVARIN_BUILD), the drivers and the native `tolvarin` that makes the expected
+# outputs, runs every driver in turn and ends with one line "N passed, N failed, N skipped"
+# (skipped: known failures of the program, each printed with its reason). Exit status 1 on failures.
+#
+# Environment (all optional):
+#   TOLVARIN_BUILD      a mingw build tree holding src/app/TOLVARIN.EXE, used when Wine here can run it
+#   TOLVARIN_CLI        the native `tolvarin` program; otherwise built under the work tree
+#   TOLVARIN_GUI_BUILD  work tree (default build-gui at the repository's top)
+#   TOLVARIN_GUI_ARCH   i686 or x86_64; default: i686 where this host runs 32-bit code, else x86_64
+#   JOBS                build jobs (default 2)
+set -uo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+root="$(cd "$here/../.." && pwd)"
+build="${TOLVARIN_GUI_BUILD:-$root/build-gui}"
+jobs="${JOBS:-2}"
+artifacts="$root/tests/artifacts/gui"
+drivers=(start open save instance)
+
+. "$here/session.sh"
+gui_env "$build"
+arch="$GUI_ARCH"
+logs="$build/logs-$arch"
+work="$build/work-$arch"
+data="$build/data"
+mkdir -p "$logs" "$artifacts"
+
+started=$(date +%s)
+say() { echo "# $*"; }
+give_up() {  # give_up REASON: nothing could run; one failure, so that the run is not taken for green
+    echo "not ok - gui tests could not run: $1"
+    echo "0 passed, 1 failed"
+    exit 1
+}
+winpath() { local p="$1"; echo "Z:${p//\//\\}"; }
+
+# --- tools ---------------------------------------------------------------------------------------
+if [ "$arch" = i686 ]; then
+    toolchain="$root/cmake/toolchain-mingw-i686.cmake"
+    compiler=i686-w64-mingw32-g++
+else
+    toolchain="$here/toolchain-mingw-x86_64.cmake"
+    compiler=x86_64-w64-mingw32-g++
+fi
+for tool in "$compiler" "$WINELOADER" "$WINESERVER" Xvfb cmake; do
+    command -v "$tool" >/dev/null 2>&1 || give_up "$tool is missing (Debian: wine64 or wine32:i386, xvfb, g++-mingw-w64-${arch/_/-})"
+done
+locale -a 2>/dev/null | grep -qix 'ja_JP.utf8' || give_up "the ja_JP.UTF-8 locale is missing (locale-gen)"
+
+# --- builds --------------------------------------------------------------------------------------
+build_step() {  # build_step NAME COMMAND...: output to a log, shown when it fails
+    local name="$1" log="$logs/build-$1.log"
+    shift
+    if ! "$@" >"$log" 2>&1; then
+        tail -n 40 "$log"
+        give_up "build of $name failed (see $log)"
+    fi
+}
+
+app=""
+if [ -n "${TOLVARIN_BUILD:-}" ] && [ -f "$TOLVARIN_BUILD/src/app/TOLVARIN.EXE" ]; then
+    if objdump -f "$TOLVARIN_BUILD/src/app/TOLVARIN.EXE" 2>/dev/null | grep -q "$([ "$arch" = i686 ] && echo pei-i386 || echo pei-x86-64)"; then
+        app="$TOLVARIN_BUILD/src/app/TOLVARIN.EXE"
+    else
+        say "TOLVARIN_BUILD holds a program Wine cannot run here; building one for $arch"
+    fi
+fi
+if [ -z "$app" ]; then
+    [ -f "$root/src/app/CMakeLists.txt" ] || give_up "the Windows program has no sources yet (src/app)"
+    build_step "app-$arch" bash -c 'cmake -S "$1" -B "$2" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$3" &&
+        cmake --build "$2" -j"$4" --target tolvarin_app' _ "$root" "$build/win-$arch" "$toolchain" "$jobs"
+    app="$build/win-$arch/src/app/TOLVARIN.EXE"
+fi
+build_step "drivers-$arch" bash -c 'cmake -S "$1" -B "$2" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$3" &&
+    cmake --build "$2" -j"$4"' _ "$here/drivers" "$build/drivers-$arch" "$toolchain" "$jobs"
+
+cli="${TOLVARIN_CLI:-}"
+if [ -z "$cli" ]; then
+    build_step native bash -c 'cmake -S "$1" -B "$2" -DCMAKE_BUILD_TYPE=Release -DTOLVARIN_TESTS=OFF -DTOLVARIN_BENCH=OFF &&
+        cmake --build "$2" -j"$3" --target tolvarin' _ "$root" "$build/native" "$jobs"
+    cli="$build/native/src/cli/tolvarin"
+fi
+say "built in $(( $(date +%s) - started ))s: $app"
+
+# --- expected outputs, made by the native command line -------------------------------------------
+rm -rf "$data" "$work"
+mkdir -p "$data"
+cp "$root/resources/sample/sample.bmp" "$data/sample.bmp"
+# A tall picture, so that the fitted picture leaves margins at the sides.
+python3 - "$data/tall.bmp" <<'EOF'
+import struct, sys
+w, h = 90, 300
+stride = (w * 3 + 3) & ~3
+rows = b"".join(bytes(b for x in range(w) for b in ((x * 2) & 255, (y * 255 // h), (x * y) & 255)) +
+                b"\0" * (stride - 3 * w) for y in range(h))
+header = struct.pack("<2sIHHI", b"BM", 54 + len(rows), 0, 0, 54)
+info = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 24, 0, len(rows), 0, 0, 0, 0)
+open(sys.argv[1], "wb").write(header + info + rows)
+EOF
+# A file that looks like a bitmap but is not one.
+printf 'BM this is not a picture\r\n' >"$data/bad.bmp"
+# Settings a user might keep: several fields away from their defaults, and an opacity out of range.
+cat >"$data/custom.INI" <<'EOF'
+[SkinSetting]
+FullSize=1
+SkinReverse=0
+SkinLine=1
+SkinAlphaBrend=3
+PLSave=0
+MBSave=1
+[SkinColor]
+Color_R=40
+Color_G=120
+Color_B=200
+SideColorR=250
+SideColorG=10
+SideColorB=90
+[TextColor]
+TextNORMAL_R=255
+TextNORMAL_G=255
+TextNORMAL_B=0
+[MARON]
+Opacity=150
+[SexyFont]
+Use=0
+EOF
+make_expected() {
+    "$cli" settings "$data/default.INI" &&
+        "$cli" settings "$data/custom-expected.INI" --settings "$data/custom.INI" &&
+        "$cli" preview "$data/sample.bmp" "$data/preview-sample-default.bmp" &&
+        "$cli" preview "$data/sample.bmp" "$data/preview-sample-custom.bmp" --settings "$data/custom.INI" &&
+        "$cli" preview "$data/tall.bmp" "$data/preview-tall-default.bmp" &&
+        "$cli" make "$data/sample.bmp" "$data/skin-sample-custom" --settings "$data/custom.INI" &&
+        "$cli" make "$data/tall.bmp" "$data/skin-tall-default"
+}
+make_expected >"$logs/expected.log" 2>&1 || give_up "the native tolvarin could not make the expected outputs (see $logs/expected.log)"
+
+# --- the session and the drivers -----------------------------------------------------------------
+gui_prefix || give_up "the Wine prefix could not be made (see $WINEPREFIX.boot.log)"
+trap session_stop EXIT
+trap 'exit 130' INT TERM
+session_start "$logs" || give_up "Xvfb or the wineserver did not start"
+say "session on DISPLAY $DISPLAY, prefix $WINEPREFIX ($(( $(date +%s) - started ))s)"
+
+rm -f "$artifacts"/*.bmp
+passed=0
+failed=0
+skipped=0
+for driver in "${drivers[@]}"; do
+    exe="$build/drivers-$arch/${driver}_driver.exe"
+    [ -f "$exe" ] || continue
+    mkdir -p "$work/$driver"
+    t0=$(date +%s)
+    timeout -k 5 120 "$WINELOADER" "$exe" \
+        "--app=$(winpath "$app")" "--work=$(winpath "$work/$driver")" "--data=$(winpath "$data")" \
+        "--artifacts=$(winpath "$artifacts")" "--probe=$(winpath "$build/drivers-$arch/menuprobe.dll")" \
+        >"$logs/$driver.out" 2>"$logs/$driver.err" </dev/null
+    status=$?
+    iconv -f CP932 -t UTF-8 -c "$logs/$driver.out" | tr -d '\r' >"$logs/$driver.log"
+    cat "$logs/$driver.log"
+    summary=$(grep -E "^$driver: [0-9]+ passed, [0-9]+ failed, [0-9]+ skipped$" "$logs/$driver.log" | tail -n 1)
+    if [ -z "$summary" ]; then
+        echo "not ok - $driver driver ended without its summary (exit status $status; see $logs/$driver.err)"
+        tail -n 15 "$logs/$driver.err"
+        failed=$((failed + 1))
+        continue
+    fi
+    read -r p f s < <(echo "$summary" | sed -E 's/.*: ([0-9]+) passed, ([0-9]+) failed, ([0-9]+) skipped/\1 \2 \3/')
+    passed=$((passed + p))
+    failed=$((failed + f))
+    skipped=$((skipped + s))
+    say "$driver took $(( $(date +%s) - t0 ))s"
+done
+session_stop
+
+# Screenshots become PNG artifacts.
+converter=/usr/bin/convert
+[ -x "$converter" ] || converter=convert
+for shot in "$artifacts"/*.bmp; do
+    [ -f "$shot" ] || continue
+    "$converter" "$shot" "${shot%.bmp}.png" && rm -f "$shot"
+done
+
+say "gui tests took $(( $(date +%s) - started ))s"
+echo "$passed passed, $failed failed, $skipped skipped"
+[ "$failed" -eq 0 ]
