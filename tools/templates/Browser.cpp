@@ -16,30 +16,17 @@ constexpr Rect kButtonsNormal{5, 10, 75, 18};  // inside the bottom-left piece
 constexpr Rect kLocation{84, 14, 41, 10};      // continues into the bottom tile
 constexpr Icon kBrowserIcons[5] = {Icon::SmallPrevious, Icon::SmallNext, Icon::SmallStop, Icon::SmallPlay, Icon::Menu};
 
-void DrawTopBar(Canvas& canvas, const Rect& r, bool active) {
-    DrawWindowBar(canvas, {r.x, r.y, r.w, 18}, active, r.x, r.Right());
-    canvas.Fill({r.x, r.y + 18, r.w, 2}, kFrame);
-    canvas.HLine(r.x, r.Right(), r.y + 19, kDeep);
-}
-
 void DrawTopPieces(Canvas& canvas, int y, bool active) {
-    DrawTopBar(canvas, {0, y, 25, 20}, active);
+    for (const Rect& piece : {Rect{0, y, 25, 20}, Rect{26, y, 100, 20}, Rect{127, y, 25, 20}, Rect{153, y, 25, 20}}) {
+        DrawPanelTop(canvas, piece, active);
+        canvas.HLine(piece.x, piece.Right(), y + 19, kDeep);
+    }
     canvas.VLine(0, y, y + 19, kDeep);
     canvas.VLine(1, y + 2, y + 19, kLight);
-    DrawTopBar(canvas, {26, y, 100, 20}, active);
     DrawBarLabel(canvas, {26, y, 100, 18}, 76, "BROWSER", active);
-    DrawTopBar(canvas, {127, y, 25, 20}, active);
-    DrawTopBar(canvas, {153, y, 25, 20}, active);
     canvas.VLine(177, y, y + 19, kDeep);
     canvas.VLine(176, y + 2, y + 19, kShade);
     DrawWindowButton(canvas, 167, y + 3, Icon::Close, Look::Normal);
-}
-
-void DrawBottomBody(Canvas& canvas, const Rect& r) {
-    canvas.Fill(r, kFrame);
-    canvas.HLine(r.x, r.Right(), r.y, kLight);
-    canvas.HLine(r.x, r.Right(), r.Bottom() - 1, kShade);
-    canvas.HLine(r.x, r.Right(), r.Bottom(), kDeep);
 }
 
 void DrawBrowserButtons(Canvas& canvas, int x, int y, Look look) {
@@ -63,7 +50,7 @@ Canvas DrawBrowserParts() {
     DrawTopPieces(canvas, 21, false);
 
     // Bottom-left corner with the browser buttons and the start of the location field.
-    DrawBottomBody(canvas, {0, 42, 125, 38});
+    DrawPanelBottom(canvas, {0, 42, 125, 38});
     canvas.VLine(0, 42, 79, kDeep);
     canvas.VLine(1, 43, 78, kLight);
     DrawBrowserButtons(canvas, kButtonsNormal.x, 42 + kButtonsNormal.y, Look::Normal);
@@ -81,17 +68,13 @@ Canvas DrawBrowserParts() {
     DrawWindowButton(canvas, 148, 42, Icon::Close, Look::Pressed);
     DrawBrowserButtons(canvas, 158, 42, Look::Pressed);
     // Bottom-right corner with the end of the location field and the resize grip.
-    DrawBottomBody(canvas, {0, 81, 125, 38});
+    DrawPanelBottom(canvas, {0, 81, 125, 38});
     canvas.VLine(124, 81, 118, kDeep);
     canvas.VLine(123, 82, 117, kShade);
     DrawLocationWell(canvas, {-1, 81 + kLocation.y, 100, kLocation.h});
-    for (int d = 0; d < 3; ++d)
-        for (int k = 0; k <= 4 + 4 * d; ++k) {
-            canvas.Set(120 - k, 81 + 28 - 4 * d + k, kHighlight);
-            canvas.Set(121 - k, 81 + 28 - 4 * d + k, kShade);
-        }
+    DrawResizeGrip(canvas, 121, 81 + 28);
     // Bottom tile: the location field runs through it.
-    DrawBottomBody(canvas, {127, 81, 25, 38});
+    DrawPanelBottom(canvas, {127, 81, 25, 38});
     canvas.Fill({127, 81 + kLocation.y, 25, kLocation.h}, kTextBg);
     canvas.HLine(127, 151, 81 + kLocation.y, kDeep);
     canvas.HLine(127, 151, 81 + kLocation.Bottom(), kLight);

@@ -6,16 +6,6 @@
 
 namespace {
 
-void DrawEqToggle(Canvas& canvas, const Rect& r, std::string_view label, bool on, Look look) {
-    DrawButton(canvas, r, look, false);
-    const int shift = look == Look::Pressed ? 1 : 0;
-    const int width = 4 + 3 + TextWidth(FontKind::Label, label);
-    const int x = r.x + (r.w - width) / 2 + shift;
-    const int y = r.y + (r.h - 5) / 2 + shift;
-    DrawLight(canvas, {x, y, 4, 5}, on);
-    DrawText(canvas, FontKind::Label, label, x + 7, y, kInk);
-}
-
 void DrawEqTitle(Canvas& canvas, int y, bool active) {
     const Rect bar{0, y, 275, 14};
     DrawWindowBar(canvas, bar, active, 6, 250);
@@ -46,9 +36,9 @@ Canvas DrawEqualizerMain() {
         const int x = 10 + 59 * state;
         const bool on = state % 2 == 1;
         const Look look = state >= 2 ? Look::Pressed : Look::Normal;
-        DrawEqToggle(canvas, {x, 119, 25, 12}, "ON", on, look);
+        DrawToggle(canvas, {x, 119, 25, 12}, "ON", on, look, false);
         canvas.VLine(x + 25, 119, 130, kDeep);
-        DrawEqToggle(canvas, {x + 26, 119, 32, 12}, "AUTO", on, look);
+        DrawToggle(canvas, {x + 26, 119, 32, 12}, "AUTO", on, look, false);
     }
     DrawEqTitle(canvas, 134, true);
     DrawEqTitle(canvas, 149, false);

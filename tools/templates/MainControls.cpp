@@ -13,17 +13,6 @@ void DrawTransportButton(Canvas& canvas, const Rect& r, Icon icon, Look look) {
     DrawIconCentred(canvas, icon, r.Moved(shift, shift), kInk);
 }
 
-// A toggle: push button with an indicator light left of its label.
-void DrawToggle(Canvas& canvas, const Rect& r, std::string_view label, bool on, Look look) {
-    DrawButton(canvas, r, look, true);
-    const int shift = look == Look::Pressed ? 1 : 0;
-    const int width = 4 + 3 + TextWidth(FontKind::Label, label);
-    const int x = r.x + (r.w - width) / 2 + shift;
-    const int y = r.y + (r.h - 5) / 2 + shift;
-    DrawLight(canvas, {x, y, 4, 5}, on);
-    DrawText(canvas, FontKind::Label, label, x + 7, y, kInk);
-}
-
 }  // namespace
 
 Canvas DrawControlButtons() {
@@ -97,8 +86,8 @@ Canvas DrawToggleButtons() {
         const bool on = state >= 2;
         const Look look = state % 2 == 1 ? Look::Pressed : Look::Normal;
         const int y = 15 * state;
-        DrawToggle(canvas, {0, y, 28, 15}, "REP", on, look);
-        DrawToggle(canvas, {28, y, 46, 15}, "SHUFFLE", on, look);
+        DrawToggle(canvas, {0, y, 28, 15}, "REP", on, look, true);
+        DrawToggle(canvas, {28, y, 46, 15}, "SHUFFLE", on, look, true);
         // One player draws shuffle a column wider, over the left edge of repeat: match it.
         for (int row = 0; row < 15; ++row)
             canvas.Set(74, y + row, canvas.Get(0, y + row));
@@ -108,8 +97,8 @@ Canvas DrawToggleButtons() {
             const int x = 46 * pressed;
             const int y = on ? 73 : 61;
             const Look look = pressed ? Look::Pressed : Look::Normal;
-            DrawToggle(canvas, {x, y, 23, 12}, "EQ", on != 0, look);
-            DrawToggle(canvas, {x + 23, y, 23, 12}, "PL", on != 0, look);
+            DrawToggle(canvas, {x, y, 23, 12}, "EQ", on != 0, look, true);
+            DrawToggle(canvas, {x + 23, y, 23, 12}, "PL", on != 0, look, true);
         }
     return canvas;
 }

@@ -18,12 +18,6 @@ constexpr int kClockColonX = 83;
 constexpr Paint kWellDark = kDeep;
 constexpr Paint kWellLight = kLight;
 
-void DrawTopBar(Canvas& canvas, const Rect& r, bool active) {
-    DrawWindowBar(canvas, {r.x, r.y, r.w, 18}, active, r.x, r.Right());
-    canvas.Fill({r.x, r.y + 18, r.w, 2}, kFrame);
-    canvas.HLine(r.x, r.Right(), r.y + 17, kFrame);
-}
-
 // The bottom edge of a top piece, from column x0 to x1 of the list: the well's top line.
 void DrawWellTop(Canvas& canvas, int x0, int x1, int y) {
     canvas.HLine(x0, x1, y + 19, kWellDark);
@@ -55,20 +49,20 @@ void DrawRightFrame(Canvas& canvas, int x, int y0, int y1, bool channel) {
 
 void DrawTopPieces(Canvas& canvas, int y, bool active) {
     // Top-left corner.
-    DrawTopBar(canvas, {0, y, 25, 20}, active);
+    DrawPanelTop(canvas, {0, y, 25, 20}, active);
     canvas.VLine(0, y, y + 19, kDeep);
     DrawLeftFrame(canvas, 0, y + 18, y + 19);
     DrawWellTop(canvas, 12, 24, y);
     // Title block.
     const Rect title{26, y, 100, 20};
-    DrawTopBar(canvas, title, active);
+    DrawPanelTop(canvas, title, active);
     DrawBarLabel(canvas, {title.x, y, title.w, 18}, title.x + 50, "PLAYLIST", active);
     DrawWellTop(canvas, title.x, title.Right(), y);
     // Tile.
-    DrawTopBar(canvas, {127, y, 25, 20}, active);
+    DrawPanelTop(canvas, {127, y, 25, 20}, active);
     DrawWellTop(canvas, 127, 151, y);
     // Top-right corner with the shade and close buttons.
-    DrawTopBar(canvas, {153, y, 25, 20}, active);
+    DrawPanelTop(canvas, {153, y, 25, 20}, active);
     canvas.VLine(177, y, y + 19, kDeep);
     DrawWellTop(canvas, 153, 157, y);
     DrawRightFrame(canvas, 158, y + 18, y + 19, false);
@@ -98,29 +92,8 @@ void DrawShadePieces(Canvas& canvas) {
     canvas.VLine(148, 57, 70, kDeep);
 }
 
-// The bottom bar body (38 rows): light well edge on top, frame, dark outer edge.
-void DrawBottomBody(Canvas& canvas, const Rect& r) {
-    canvas.Fill(r, kFrame);
-    canvas.HLine(r.x, r.Right(), r.y, kWellLight);
-    canvas.HLine(r.x, r.Right(), r.y + 1, kLight);
-    canvas.HLine(r.x, r.Right(), r.Bottom() - 1, kShade);
-    canvas.HLine(r.x, r.Right(), r.Bottom(), kDeep);
-}
-
-void DrawLabelButton(Canvas& canvas, const Rect& r, std::string_view label, Look look) {
-    DrawButton(canvas, r, look, false);
-    const int shift = look == Look::Pressed ? 1 : 0;
-    DrawText(canvas, FontKind::Label, label, r.x + (r.w - TextWidth(FontKind::Label, label) + 1) / 2 + shift,
-             r.y + (r.h - 5) / 2 + shift, kInk);
-}
-
-void DrawEngravedIcon(Canvas& canvas, Icon icon, int x, int y) {
-    DrawIcon(canvas, icon, x + 1, y + 1, kInk);
-    DrawIcon(canvas, icon, x, y, kFace);
-}
-
 void DrawBottomLeft(Canvas& canvas, int x, int y) {
-    DrawBottomBody(canvas, {x, y, 125, 38});
+    DrawPanelBottom(canvas, {x, y, 125, 38});
     canvas.VLine(x, y, y + 37, kDeep);
     canvas.VLine(x + 1, y + 1, y + 36, kLight);
     canvas.Set(x + 11, y, kWellDark);
@@ -131,14 +104,13 @@ void DrawBottomLeft(Canvas& canvas, int x, int y) {
 }
 
 void DrawBottomRight(Canvas& canvas, int x, int y) {
-    DrawBottomBody(canvas, {x, y, 150, 38});
+    DrawPanelBottom(canvas, {x, y, 150, 38});
     canvas.VLine(x + 149, y, y + 37, kDeep);
     canvas.VLine(x + 148, y + 1, y + 36, kShade);
     // Scroll channel ends under the list, with the up and down buttons.
     canvas.Set(x + 130, y, kWellLight);
     DrawWell(canvas, {x + 5, y + 8, 94, 10}, kDeep);
     canvas.Fill(kRunningTime.Moved(x, y), kTextBg);
-    canvas.Fill({x + kRunningTime.x - 1, y + kRunningTime.y - 1, kRunningTime.w + 2, 1}, kDeep);
     DrawWell(canvas, {x + 65, y + 21, 33, 10}, kDeep);
     canvas.Fill(kClock.Moved(x, y), kTextBg);
     canvas.Set(x + kClockColonX, y + kClock.y + 1, kText);
@@ -161,12 +133,7 @@ void DrawBottomRight(Canvas& canvas, int x, int y) {
         canvas.HLine(arrow.x + 3, arrow.x + 4, tip, kInk);
         canvas.HLine(arrow.x + 2, arrow.x + 5, tip + step, kInk);
     }
-    // Resize grip: diagonal ridges in the corner.
-    for (int d = 0; d < 3; ++d)
-        for (int k = 0; k <= 4 + 4 * d; ++k) {
-            canvas.Set(x + 146 - k, y + 32 - 4 - 4 * d + k, kHighlight);
-            canvas.Set(x + 147 - k, y + 32 - 4 - 4 * d + k, kShade);
-        }
+    DrawResizeGrip(canvas, x + 147, y + 28);
 }
 
 struct StackItem {
@@ -213,8 +180,8 @@ Canvas DrawPlaylistEditor() {
     DrawShadePieces(canvas);
 
     // Bottom pieces: tile, the wide "visualiser" piece, and the two corners.
-    DrawBottomBody(canvas, {179, 0, 25, 38});
-    DrawBottomBody(canvas, {205, 0, 75, 38});
+    DrawPanelBottom(canvas, {179, 0, 25, 38});
+    DrawPanelBottom(canvas, {205, 0, 75, 38});
     DrawWell(canvas, {205 + 6, 10, 62, 18}, kInk);
     DrawBottomLeft(canvas, 0, 72);
     DrawBottomRight(canvas, 126, 72);

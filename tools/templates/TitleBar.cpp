@@ -37,11 +37,6 @@ void DrawMainTitle(Canvas& canvas, int y, bool active) {
     DrawBarButtons(canvas, y, false);
 }
 
-void DrawEngravedIcon(Canvas& canvas, Icon icon, int x, int y) {
-    DrawIcon(canvas, icon, x + 1, y + 1, kInk);
-    DrawIcon(canvas, icon, x, y, kFace);
-}
-
 // The whole main window in 14 rows: visualiser well, clock, transport, position track.
 void DrawShadeBar(Canvas& canvas, int y, bool active) {
     DrawWindowBar(canvas, {kBarX, y, 275, 14}, active, kBarX + 18, kBarX + 74);

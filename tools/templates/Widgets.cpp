@@ -131,6 +131,28 @@ void DrawWindowButton(Canvas& canvas, int x, int y, Icon icon, Look look) {
     }
 }
 
+void DrawLabelButton(Canvas& canvas, const Rect& r, std::string_view label, Look look) {
+    DrawButton(canvas, r, look, false);
+    const int shift = look == Look::Pressed ? 1 : 0;
+    DrawText(canvas, FontKind::Label, label, r.x + (r.w - TextWidth(FontKind::Label, label) + 1) / 2 + shift,
+             r.y + (r.h - 5) / 2 + shift, kInk);
+}
+
+void DrawToggle(Canvas& canvas, const Rect& r, std::string_view label, bool on, Look look, bool rounded) {
+    DrawButton(canvas, r, look, rounded);
+    const int shift = look == Look::Pressed ? 1 : 0;
+    const int width = 4 + 3 + TextWidth(FontKind::Label, label);
+    const int x = r.x + (r.w - width) / 2 + shift;
+    const int y = r.y + (r.h - 5) / 2 + shift;
+    DrawLight(canvas, {x, y, 4, 5}, on);
+    DrawText(canvas, FontKind::Label, label, x + 7, y, kInk);
+}
+
+void DrawEngravedIcon(Canvas& canvas, Icon icon, int x, int y) {
+    DrawIcon(canvas, icon, x + 1, y + 1, kInk);
+    DrawIcon(canvas, icon, x, y, kFace);
+}
+
 void DrawLight(Canvas& canvas, const Rect& r, bool lit) {
     // In the user's text colours, which are chosen to contrast: lit shows the text colour,
     // unlit its background.
@@ -161,6 +183,27 @@ void DrawBarLabel(Canvas& canvas, const Rect& bar, int centreX, std::string_view
     canvas.Fill(plate.Inset(1).Moved(0, 0), active ? kFace : kLight);
     canvas.Bevel(plate, kShade, kLight);
     DrawText(canvas, FontKind::Label, label, plate.x + 4, plate.y + 2, active ? kInk : kShade);
+}
+
+void DrawPanelTop(Canvas& canvas, const Rect& r, bool active) {
+    DrawWindowBar(canvas, {r.x, r.y, r.w, 18}, active, r.x, r.Right());
+    canvas.Fill({r.x, r.y + 17, r.w, 3}, kFrame);
+}
+
+void DrawPanelBottom(Canvas& canvas, const Rect& r) {
+    canvas.Fill(r, kFrame);
+    canvas.HLine(r.x, r.Right(), r.y, kLight);
+    canvas.HLine(r.x, r.Right(), r.y + 1, kLight);
+    canvas.HLine(r.x, r.Right(), r.Bottom() - 1, kShade);
+    canvas.HLine(r.x, r.Right(), r.Bottom(), kDeep);
+}
+
+void DrawResizeGrip(Canvas& canvas, int right, int top) {
+    for (int d = 0; d < 3; ++d)
+        for (int k = 0; k <= 4 + 4 * d; ++k) {
+            canvas.Set(right - 1 - k, top - 4 * d + k, kHighlight);
+            canvas.Set(right - k, top - 4 * d + k, kShade);
+        }
 }
 
 void DrawWell(Canvas& canvas, const Rect& r, Paint fill) {

@@ -47,6 +47,12 @@ enum class Look { Normal, Pressed };
 void DrawButton(Canvas& canvas, const Rect& r, Look look, bool rounded);
 // A 9 x 9 window button (menu, minimise, shade, close); its pressed look is a darker face.
 void DrawWindowButton(Canvas& canvas, int x, int y, Icon icon, Look look);
+// A button with a word on it in the label font.
+void DrawLabelButton(Canvas& canvas, const Rect& r, std::string_view label, Look look);
+// A toggle: push button with an indicator light left of its word.
+void DrawToggle(Canvas& canvas, const Rect& r, std::string_view label, bool on, Look look, bool rounded);
+// An icon in `Color` with an ink shadow, cut into a bar.
+void DrawEngravedIcon(Canvas& canvas, Icon icon, int x, int y);
 // A small indicator light in the text colours: the text colour when lit, its background when not.
 void DrawLight(Canvas& canvas, const Rect& r, bool lit);
 
@@ -55,6 +61,15 @@ void DrawLight(Canvas& canvas, const Rect& r, bool lit);
 void DrawWindowBar(Canvas& canvas, const Rect& r, bool active, int gripLeft, int gripRight);
 // A label plate centred at centreX in the bar: `Color` face with the word in ink.
 void DrawBarLabel(Canvas& canvas, const Rect& bar, int centreX, std::string_view label, bool active);
+
+// The 20-row top piece of the playlist and browser frames: an 18-row bar running into the
+// frame colour.
+void DrawPanelTop(Canvas& canvas, const Rect& r, bool active);
+// A 38-row bottom piece of those frames: light top edge, frame, dark bottom edge.
+void DrawPanelBottom(Canvas& canvas, const Rect& r);
+// Three diagonal ridges in a window's bottom-right corner; (right, top) is the outer end of the
+// longest ridge's top.
+void DrawResizeGrip(Canvas& canvas, int right, int top);
 
 // A sunken well for read-outs: dark rim, then the given fill.
 void DrawWell(Canvas& canvas, const Rect& r, Paint fill);
