@@ -5,7 +5,6 @@
 
 #include "gen/writer_texts.h"
 #include "platform/Platform.h"
-#include "writer/FileOutput.h"
 
 namespace {
 
@@ -64,7 +63,7 @@ void ShowBitmapWriteFailed(const std::string& name) {
 }
 
 int WriteBitmapFile(const std::string& name, const uint8_t* image, size_t length) {
-    if (ReplaceFileContent(name, image, length))
+    if (platform::WriteFileAtomically(name, image, length))
         return 1;
     ShowBitmapWriteFailed(name);
     return 0;

@@ -46,7 +46,8 @@ class BitmapImage {
     int32_t height_ = 0;
 };
 
-// Writes a file image as the whole file `name` (replaced in one step, never left in part).
+// Writes a file image as the whole file `name` (replaced in one step, never left in part; a
+// read-only file or a folder of that name is kept).
 // Returns 1; 0 when it cannot be written, after showing a message that names the file.
 int WriteBitmapFile(const std::string& name, const uint8_t* image, size_t length);
 

@@ -7,14 +7,13 @@
 #include "compose/TemplateSizes.h"
 #include "gen/writer_texts.h"
 #include "platform/Platform.h"
-#include "writer/FileOutput.h"
 #include "writer/TextFiles.h"
 
 namespace {
 
 void WriteTextFile(const char* name, const std::string& text) {
     // A text file that cannot be written is left out; the save goes on.
-    (void)ReplaceFileContent(name, text.data(), text.size());
+    (void)platform::WriteFileAtomically(name, text.data(), text.size());
 }
 
 }  // namespace
