@@ -1,0 +1,219 @@
+#include "app/MainFrame.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <new>
+
+#include "app/AppState.h"
+#include "app/DdeCommand.h"
+#include "app/DdeLink.h"
+#include "app/FileVersion.h"
+#include "app/OpenFilter.h"
+#include "app/ProfileCommands.h"
+#include "app/ResolveLongPath.h"
+#include "app/TolvarinApp.h"
+#include "framework/FileDialog.h"
+#include "resources/resource.h"
+#include "settings/Profile.h"
+
+CMainFrame* g_pMainFrame = nullptr;
+
+namespace {
+
+constexpr int kClientWidth = 558;
+constexpr int kPreviewHeight = 450;  // client height below the toolbar
+
+constexpr char kMainWnd[] = "MainWnd";
+constexpr char kPath[] = "Path";
+constexpr char kSusiePlugin[] = "SusiePlugin";
+
+}  // namespace
+
+CMainFrame::CMainFrame() {
+    g_pMainFrame = this;
+    g_pDdeServer = new (std::nothrow) CDdeLink;
+    if (g_pDdeServer)
+        g_pDdeServer->StartServer(&DdeServerCallback, kDdeName, kDdeName);
+}
+
+CMainFrame::~CMainFrame() {
+    if (g_pDdeServer) {
+        g_pDdeServer->StopServer();
+        delete g_pDdeServer;
+    }
+    g_pDdeServer = nullptr;
+    if (g_pMainFrame == this)
+        g_pMainFrame = nullptr;
+}
+
+bool CMainFrame::PreCreateWindow(CREATESTRUCTA& cs) {
+    if (!FrameWnd::PreCreateWindow(cs))
+        return false;
+    cs.cx = 560;
+    cs.cy = 515;
+    cs.style &= ~(WS_THICKFRAME | WS_MAXIMIZEBOX);
+    return true;
+}
+
+int CMainFrame::OnCreate(CREATESTRUCTA& cs) {
+    if (FrameWnd::OnCreate(cs) == -1)
+        return -1;
+    if (!m_wndToolBar.Create(m_hWnd, TBSTYLE_FLAT | TBSTYLE_TOOLTIPS, WS_CHILD | WS_VISIBLE | CCS_TOP, IDW_TOOLBAR) ||
+        !m_wndToolBar.LoadToolBar(IDR_MAINFRAME))
+        return -1;
+    DockControlBar(m_wndToolBar);
+
+    const int screenWidth = ::GetSystemMetrics(SM_CXSCREEN);
+    const int screenHeight = ::GetSystemMetrics(SM_CYSCREEN);
+
+    theApp.m_strPluginFolder = theApp.GetProfileString(kSusiePlugin, "PluginPath", g_szAppDir);
+    BuildOpenFilter(m_strOpenFilter);
+
+    PlaceWindow(screenWidth, screenHeight);
+    LoadRememberedFolders();
+    ReadSkinSettings(theApp.Profile(), g_skinSettings);
+    ::DragAcceptFiles(m_hWnd, TRUE);
+    SetTitleFromVersion();
+    return 0;
+}
+
+void CMainFrame::PlaceWindow(int screenWidth, int screenHeight) {
+    // First hidden, just outside the bottom-right corner of the screen, to measure the borders.
+    m_wndPlacement.length = sizeof m_wndPlacement;
+    m_wndPlacement.flags = theApp.GetProfileInt(kMainWnd, "flags", 0);
+    m_wndPlacement.ptMinPosition.x = theApp.GetProfileInt(kMainWnd, "MinPosX", -1);
+    m_wndPlacement.ptMinPosition.y = theApp.GetProfileInt(kMainWnd, "MinPosY", -1);
+    m_wndPlacement.ptMaxPosition.x = theApp.GetProfileInt(kMainWnd, "MaxPosX", -1);
+    m_wndPlacement.ptMaxPosition.y = theApp.GetProfileInt(kMainWnd, "MaxPosY", -1);
+    m_wndPlacement.rcNormalPosition = {screenWidth, screenHeight, screenWidth + 640, screenHeight + 480};
+    m_wndPlacement.showCmd = SW_HIDE;
+    ::SetWindowPlacement(m_hWnd, &m_wndPlacement);
+
+    RECT window{};
+    RECT client{};
+    RECT bar{};
+    ::GetWindowRect(m_hWnd, &window);
+    ::GetClientRect(m_hWnd, &client);
+    ::GetWindowRect(m_wndToolBar.Handle(), &bar);
+    m_wndPlacement.showCmd = theApp.GetProfileInt(kMainWnd, "showCmd", SW_SHOWNORMAL);
+
+    // The client area is 558 wide and 450 plus the toolbar tall, whatever the borders measure.
+    const int height =
+        (window.bottom - window.top) - (client.bottom - client.top) + (bar.bottom - bar.top) + kPreviewHeight;
+    const int width = (window.right - window.left) - (client.right - client.left) + kClientWidth;
+    int left = 0;
+    int top = 0;
+    if (screenWidth > 640 && screenHeight > 480) {
+        left = (screenWidth - width + 1) / 2;
+        top = (screenHeight - height + 1) / 2;
+    }
+    left = theApp.GetProfileInt(kMainWnd, "RectLeft", left);
+    top = theApp.GetProfileInt(kMainWnd, "RectTop", top);
+    m_wndPlacement.rcNormalPosition = {left, top, left + width, top + height};
+    ::SetWindowPlacement(m_hWnd, &m_wndPlacement);
+}
+
+void CMainFrame::LoadRememberedFolders() {
+    struct Folder {
+        const char* key;
+        char (&buffer)[kPathChars];
+    };
+    const Folder folders[] = {{"LoadPath", g_szLoadPath}, {"SavePath", g_szSavePath}, {"ProFilePath", g_szProfilePath}};
+    for (const Folder& folder : folders) {
+        const std::string value = theApp.GetProfileString(kPath, folder.key, g_szAppDir);
+        if (!StorePath(folder.buffer, value.c_str()))
+            StorePath(folder.buffer, g_szAppDir);  // a value too long for any folder of the system
+    }
+}
+
+void CMainFrame::SetTitleFromVersion() {
+    const CFileVersion version;
+    const std::string title = version.GetInternalName() + " Ver" + version.GetProductVersion();
+    ::SetWindowTextA(m_hWnd, title.c_str());
+}
+
+void CMainFrame::OnDestroy() {
+    FrameWnd::OnDestroy();
+    ::DragAcceptFiles(m_hWnd, FALSE);
+    m_wndPlacement.length = sizeof m_wndPlacement;
+    ::GetWindowPlacement(m_hWnd, &m_wndPlacement);
+
+    // One load and one save of the INI file for everything kept at exit; keys in their usual order.
+    ProfileBatch batch(theApp.Profile());
+    IniFile& profile = batch.Profile();
+    const WINDOWPLACEMENT& p = m_wndPlacement;
+    const struct {
+        const char* key;
+        int value;
+    } windowKeys[] = {
+        {"flags", static_cast<int>(p.flags)},
+        {"showCmd", static_cast<int>(p.showCmd)},
+        {"MinPosX", p.ptMinPosition.x},
+        {"MinPosY", p.ptMinPosition.y},
+        {"MaxPosX", p.ptMaxPosition.x},
+        {"MaxPosY", p.ptMaxPosition.y},
+        {"RectTop", p.rcNormalPosition.top},
+        {"RectLeft", p.rcNormalPosition.left},
+        {"RectBottom", p.rcNormalPosition.bottom},
+        {"RectRight", p.rcNormalPosition.right},
+    };
+    for (const auto& key : windowKeys)
+        profile.WriteInt(kMainWnd, key.key, key.value);
+    profile.WriteString(kPath, "LoadPath", g_szLoadPath);
+    profile.WriteString(kPath, "SavePath", g_szSavePath);
+    profile.WriteString(kPath, "ProFilePath", g_szProfilePath);
+    profile.WriteString(kSusiePlugin, "PluginPath", theApp.m_strPluginFolder);
+    WriteSkinSettings(profile, g_skinSettings);
+    batch.Commit();
+}
+
+bool CMainFrame::KnowsCommand(UINT id) const {
+    switch (id) {
+        case ID_FILE_OPEN:
+        case IDM_PROFILE_LOAD:
+        case IDM_PROFILE_SAVE:
+        case IDM_PLUGIN_SETTINGS:
+            return true;
+        default:
+            return FrameWnd::KnowsCommand(id);
+    }
+}
+
+bool CMainFrame::OnCommand(UINT id) {
+    switch (id) {
+        case ID_FILE_OPEN:
+            OnFileOpen();
+            return true;
+        case IDM_PROFILE_LOAD:
+            LoadSettingsProfile(m_hWnd);
+            return true;
+        case IDM_PROFILE_SAVE:
+            SaveSettingsProfile(m_hWnd);
+            return true;
+        case IDM_PLUGIN_SETTINGS:
+            // The plug-in folder dialog arrives with the image plug-in host.
+            return true;
+        default:
+            return FrameWnd::OnCommand(id);
+    }
+}
+
+void CMainFrame::OnFileOpen() {
+    fw::FileChooser chooser;
+    chooser.owner = m_hWnd;
+    chooser.filter = m_strOpenFilter;
+    chooser.initialFolder = g_szLoadPath;
+    chooser.flags = OFN_EXPLORER | OFN_HIDEREADONLY;
+    chooser.capacity = MAX_PATH;
+    if (fw::ChooseFileToOpen(chooser) && theApp.m_pDocTemplate)
+        theApp.m_pDocTemplate->OpenDocumentFile(chooser.fileName.c_str(), true);
+}
+
+void CMainFrame::OpenFromDde(const char* command) {
+    std::string path;
+    if (!ExtractDdePath(command, path))
+        return;
+    char resolved[MAX_PATH] = {};
+    theApp.OpenDocumentFile(ResolveLongPath(path.c_str(), resolved, sizeof resolved) ? resolved : path.c_str());
+}

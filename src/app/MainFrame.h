@@ -1,0 +1,41 @@
+// The program's only top-level window: fixed size, toolbar, menus, dropped files, the open and
+// profile commands, and the window state kept in the application's INI file.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "framework/FrameWnd.h"
+#include "framework/ToolBar.h"
+
+class CMainFrame : public fw::FrameWnd {
+  public:
+    // Starts the DDE server that a second instance talks to.
+    CMainFrame();
+    ~CMainFrame() override;
+
+    // Opens the file named by a second instance's execute command.
+    void OpenFromDde(const char* command);
+
+    std::string m_strOpenFilter;
+    WINDOWPLACEMENT m_wndPlacement{};
+
+  protected:
+    bool PreCreateWindow(CREATESTRUCTA& cs) override;
+    int OnCreate(CREATESTRUCTA& cs) override;
+    void OnDestroy() override;
+    bool OnCommand(UINT id) override;
+    bool KnowsCommand(UINT id) const override;
+
+  private:
+    void PlaceWindow(int screenWidth, int screenHeight);
+    void LoadRememberedFolders();
+    void SetTitleFromVersion();
+    void OnFileOpen();
+
+    fw::ToolBar m_wndToolBar;
+};
+
+// The frame the DDE callback reaches (null while there is none).
+extern CMainFrame* g_pMainFrame;

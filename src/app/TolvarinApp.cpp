@@ -1,0 +1,102 @@
+#include "app/TolvarinApp.h"
+
+#include <memory>
+
+#include "app/AppState.h"
+#include "app/DdeLink.h"
+#include "app/MainFrame.h"
+#include "app/ResolveLongPath.h"
+#include "app/TolvarinDoc.h"
+#include "app/TolvarinView.h"
+#include "framework/PathParts.h"
+#include "resources/resource.h"
+
+CTolvarinApp theApp;
+
+namespace {
+
+constexpr DWORD kMutexAllAccess = 0x1F0001;
+
+}  // namespace
+
+bool CTolvarinApp::InitInstance() {
+    BeginWaitCursor();
+    if (HANDLE running = ::OpenMutexA(kMutexAllAccess, FALSE, kDdeName)) {
+        HandOverToFirstInstance();
+        ::CloseHandle(running);
+        EndWaitCursor();
+        return false;
+    }
+    m_hInstanceMutex = ::CreateMutexA(nullptr, FALSE, kDdeName);
+
+    // The INI file and the default of every remembered folder are beside the executable.
+    char module[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, module, sizeof module);
+    const PathParts exe = SplitPath(module);
+    lstrcpynA(m_szIniPath, MakePath(exe.drive, exe.dir, exe.name, "INI").c_str(), sizeof m_szIniPath);
+    m_pszProfileName = m_szIniPath;
+    StorePath(g_szAppDir, MakePath(exe.drive, exe.dir, "", "").c_str());
+
+    auto docTemplate = std::make_unique<fw::SingleDocTemplate>(
+        IDR_MAINFRAME, [] { return std::make_unique<CTolvarinDoc>(); }, [] { return std::make_unique<CMainFrame>(); },
+        [] { return std::make_unique<CTolvarinView>(); });
+    m_pDocTemplate = docTemplate.get();
+    AddDocTemplate(std::move(docTemplate));
+
+    fw::CommandLineInfo commandLine;
+    ParseCommandLine(commandLine);
+    if (!commandLine.m_strFileName.empty()) {
+        char resolved[MAX_PATH] = {};
+        if (ResolveLongPath(commandLine.m_strFileName.c_str(), resolved, sizeof resolved))
+            commandLine.m_strFileName = resolved;
+    }
+    if (!ProcessShellCommand(commandLine) || !g_pMainFrame) {
+        EndWaitCursor();
+        return false;
+    }
+
+    HWND frame = g_pMainFrame->Handle();
+    ::ShowWindow(frame, g_pMainFrame->m_wndPlacement.showCmd);
+    ::SetWindowPlacement(frame, &g_pMainFrame->m_wndPlacement);
+    ::UpdateWindow(frame);
+    // A second instance finds this window by the property.
+    ::SetPropA(frame, m_pszExeName.c_str(), reinterpret_cast<HANDLE>(1));
+    EndWaitCursor();
+    return true;
+}
+
+void CTolvarinApp::HandOverToFirstInstance() const {
+    if (__argc >= 2 && __argv[1]) {
+        CDdeLink client;
+        client.Connect(nullptr, kDdeName, kDdeName);
+        client.Execute(__argv[1], "");  // the receiver resolves the long name
+        client.Disconnect();
+    }
+    for (HWND window = ::GetWindow(::GetDesktopWindow(), GW_CHILD); window; window = ::GetWindow(window, GW_HWNDNEXT)) {
+        if (!::GetPropA(window, m_pszExeName.c_str()))
+            continue;
+        if (::IsIconic(window))
+            ::ShowWindow(window, SW_RESTORE);
+        ::SetForegroundWindow(window);
+        ::SetForegroundWindow(::GetLastActivePopup(window));
+        break;
+    }
+}
+
+int CTolvarinApp::ExitInstance() {
+    if (m_hInstanceMutex) {
+        ::ReleaseMutex(m_hInstanceMutex);
+        ::CloseHandle(m_hInstanceMutex);
+        m_hInstanceMutex = nullptr;
+    }
+    return fw::WinApp::ExitInstance();
+}
+
+bool CTolvarinApp::KnowsCommand(UINT id) const {
+    return id == ID_APP_ABOUT;
+}
+
+bool CTolvarinApp::OnCommand(UINT id) {
+    // The About box arrives in its own change; until then the command is routed and shows nothing.
+    return id == ID_APP_ABOUT;
+}

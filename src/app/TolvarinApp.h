@@ -1,0 +1,36 @@
+// The application object: single instance, start-up and the application-level commands.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "framework/DocTemplate.h"
+#include "framework/WinApp.h"
+
+class CTolvarinView;
+
+class CTolvarinApp : public fw::WinApp {
+  public:
+    bool InitInstance() override;
+    int ExitInstance() override;
+    bool OnCommand(UINT id) override;
+
+    // Points the profile functions back at the application's INI file (after a profile command).
+    void RestoreProfileTarget() { m_pszProfileName = m_szIniPath; }
+
+    char m_szIniPath[MAX_PATH] = {};
+    fw::SingleDocTemplate* m_pDocTemplate = nullptr;
+    CTolvarinView* m_pPreviewView = nullptr;
+    std::string m_strPluginFolder;
+    HANDLE m_hInstanceMutex = nullptr;
+
+  protected:
+    bool KnowsCommand(UINT id) const override;
+
+  private:
+    // The second instance's work: hand the file to the first instance and bring it to the front.
+    void HandOverToFirstInstance() const;
+};
+
+extern CTolvarinApp theApp;

@@ -1,0 +1,235 @@
+#include "framework/FrameWnd.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <cstring>
+#include <string>
+
+#include "framework/Document.h"
+#include "framework/WinApp.h"
+#include "resources/resource.h"
+
+namespace fw {
+
+FrameWnd::~FrameWnd() {
+    if (m_hAccelTable)
+        ::DestroyAcceleratorTable(m_hAccelTable);
+}
+
+bool FrameWnd::LoadFrame(int resourceId, Document* document, std::unique_ptr<View> view) {
+    m_pDocument = document;
+    m_pView = std::move(view);
+    const HINSTANCE instance = ::GetModuleHandleA(nullptr);
+    HICON icon = ::LoadIconA(instance, MAKEINTRESOURCEA(resourceId));
+    if (!RegisterWindowClass(TOLVARIN_FRAME_CLASS, CS_DBLCLKS, icon, ::GetSysColorBrush(COLOR_BTNFACE)))
+        return false;
+
+    CREATESTRUCTA cs{};
+    cs.style = WS_OVERLAPPEDWINDOW;
+    cs.x = CW_USEDEFAULT;
+    cs.y = CW_USEDEFAULT;
+    cs.cx = CW_USEDEFAULT;
+    cs.cy = CW_USEDEFAULT;
+    if (!PreCreateWindow(cs))
+        return false;
+
+    HMENU menu = ::LoadMenuA(instance, MAKEINTRESOURCEA(resourceId));
+    m_hAccelTable = ::LoadAcceleratorsA(instance, MAKEINTRESOURCEA(resourceId));
+    char title[128] = {};
+    ::LoadStringA(instance, IDS_APP_TITLE, title, sizeof title);
+    if (!CreateWindowFor(cs.dwExStyle, TOLVARIN_FRAME_CLASS, title, cs.style, cs.x, cs.y, cs.cx, cs.cy, nullptr,
+                         menu)) {
+        if (menu && !::IsMenu(menu))
+            menu = nullptr;
+        if (menu)
+            ::DestroyMenu(menu);
+        return false;
+    }
+    return true;
+}
+
+int FrameWnd::OnCreate(CREATESTRUCTA&) {
+    if (!m_pView || !m_pDocument || !m_pView->Create(m_hWnd, m_pDocument))
+        return -1;
+    return 0;
+}
+
+void FrameWnd::DockControlBar(ToolBar& bar) {
+    m_pDockedBar = &bar;
+    RecalcLayout();
+}
+
+void FrameWnd::RecalcLayout() {
+    RECT client{};
+    ::GetClientRect(m_hWnd, &client);
+    int top = 0;
+    if (m_pDockedBar && m_pDockedBar->Handle()) {
+        m_pDockedBar->AutoSize();
+        top = m_pDockedBar->Height();
+    }
+    if (m_pView && m_pView->Handle())
+        ::MoveWindow(m_pView->Handle(), 0, top, client.right, client.bottom - top > 0 ? client.bottom - top : 0, TRUE);
+}
+
+void FrameWnd::ActivateFrame() {
+    if (!m_hWnd)
+        return;
+    if (::IsIconic(m_hWnd))
+        ::ShowWindow(m_hWnd, SW_RESTORE);
+    else if (!::IsWindowVisible(m_hWnd))
+        ::ShowWindow(m_hWnd, SW_SHOWNORMAL);
+    ::BringWindowToTop(m_hWnd);
+    ::SetForegroundWindow(m_hWnd);
+}
+
+bool FrameWnd::KnowsCommand(UINT id) const {
+    return id == ID_APP_EXIT;
+}
+
+bool FrameWnd::OnCommand(UINT id) {
+    if (id != ID_APP_EXIT)
+        return false;
+    ::PostMessageA(m_hWnd, WM_CLOSE, 0, 0);
+    return true;
+}
+
+bool FrameWnd::RouteCommand(UINT id) {
+    if (OnCommand(id))
+        return true;
+    if (m_pView && m_pView->OnCommand(id))
+        return true;
+    if (m_pDocument && m_pDocument->OnCommand(id))
+        return true;
+    WinApp* app = WinApp::Current();
+    return app && app->OnCommand(id);
+}
+
+bool FrameWnd::IsCommandEnabled(UINT id) {
+    bool enabled = false;
+    if (OnUpdateCommand(id, enabled))
+        return enabled;
+    if (m_pView && m_pView->OnUpdateCommand(id, enabled))
+        return enabled;
+    if (m_pDocument && m_pDocument->OnUpdateCommand(id, enabled))
+        return enabled;
+    WinApp* app = WinApp::Current();
+    return app && app->OnUpdateCommand(id, enabled) && enabled;
+}
+
+void FrameWnd::UpdateToolBarButtons() {
+    if (!m_pDockedBar || !m_pDockedBar->Handle())
+        return;
+    for (UINT id : m_pDockedBar->CommandIds())
+        m_pDockedBar->SetButtonEnabled(id, IsCommandEnabled(id));
+}
+
+bool FrameWnd::PreTranslateMessage(MSG& msg) {
+    if (!m_hWnd || (msg.hwnd != m_hWnd && !::IsChild(m_hWnd, msg.hwnd)))
+        return false;
+    if (m_hAccelTable && ::TranslateAcceleratorA(m_hWnd, m_hAccelTable, &msg))
+        return true;
+    return m_pView && m_pView->PreTranslateMessage(msg);
+}
+
+void FrameWnd::OnInitMenuPopup(HMENU menu) {
+    const int count = ::GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        const UINT id = ::GetMenuItemID(menu, i);
+        if (id == 0 || id == static_cast<UINT>(-1))
+            continue;  // separators and submenus
+        ::EnableMenuItem(menu, i, MF_BYPOSITION | (IsCommandEnabled(id) ? MF_ENABLED : MF_GRAYED));
+    }
+}
+
+void FrameWnd::OnDropFiles(HDROP drop) {
+    ::SetActiveWindow(m_hWnd);
+    const UINT count = ::DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    WinApp* app = WinApp::Current();
+    for (UINT i = 0; i < count && app; ++i) {
+        char path[MAX_PATH] = {};
+        const UINT length = ::DragQueryFileA(drop, i, path, sizeof path);
+        if (length == 0 || length >= sizeof path)
+            continue;  // a name that does not fit could only be opened cut short
+        app->OpenDocumentFile(path);
+    }
+    ::DragFinish(drop);
+}
+
+bool FrameWnd::OnToolTipText(NMHDR* header) {
+    auto* info = reinterpret_cast<NMTTDISPINFOA*>(header);
+    const UINT id = static_cast<UINT>(header->idFrom);
+    char prompt[256] = {};
+    if (::LoadStringA(::GetModuleHandleA(nullptr), id, prompt, sizeof prompt) <= 0)
+        return false;
+    // A prompt is "status text\ntooltip"; the tooltip is the part after the line feed.
+    const char* tip = std::strchr(prompt, '\n');
+    lstrcpynA(m_szToolTip, tip ? tip + 1 : prompt, sizeof m_szToolTip);
+    info->lpszText = m_szToolTip;
+    info->hinst = nullptr;
+    return true;
+}
+
+bool FrameWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (message) {
+        case WM_CREATE:
+            result = OnCreate(*reinterpret_cast<CREATESTRUCTA*>(lParam));
+            return true;
+        case WM_DESTROY:
+            OnDestroy();
+            return true;
+        case WM_NCDESTROY:
+            if (WinApp* app = WinApp::Current(); app && app->m_pMainWnd == this) {
+                app->m_pMainWnd = nullptr;
+                ::PostQuitMessage(0);
+            }
+            return false;
+        case WM_SIZE:
+            RecalcLayout();
+            return true;
+        case WM_SETFOCUS:
+            if (m_pView && m_pView->Handle())
+                ::SetFocus(m_pView->Handle());
+            return true;
+        case WM_COMMAND:
+            // Notifications from child controls other than the toolbar are not commands.
+            if (lParam != 0 && (!m_pDockedBar || reinterpret_cast<HWND>(lParam) != m_pDockedBar->Handle()))
+                return false;
+            if (!IsCommandEnabled(LOWORD(wParam)))
+                return true;  // a grayed item reached through its accelerator does nothing
+            RouteCommand(LOWORD(wParam));
+            result = 0;
+            return true;
+        case WM_INITMENUPOPUP:
+            if (!HIWORD(lParam))
+                OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
+            result = 0;
+            return true;
+        case WM_DROPFILES:
+            OnDropFiles(reinterpret_cast<HDROP>(wParam));
+            result = 0;
+            return true;
+        case WM_NOTIFY: {
+            auto* header = reinterpret_cast<NMHDR*>(lParam);
+            if (header->code == TTN_GETDISPINFOA)
+                return OnToolTipText(header);
+            return false;
+        }
+        case WM_SETCURSOR:
+            if (WinApp* app = WinApp::Current(); app && app->IsWaitCursorShown()) {
+                ::SetCursor(::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
+                result = TRUE;
+                return true;
+            }
+            return false;
+        default:
+            return false;
+    }
+}
+
+void FrameWnd::PostNcDestroy() {
+    if (m_onDestroyed)
+        m_onDestroyed();
+}
+
+}  // namespace fw

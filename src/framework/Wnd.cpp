@@ -1,0 +1,147 @@
+#include "framework/Wnd.h"
+
+#include <exception>
+#include <string>
+
+#include "platform/Platform.h"
+
+namespace fw {
+namespace {
+
+// The object pointer lives in the window's user data (GWLP_USERDATA for windows, DWLP_USER for
+// dialogs) from WM_NCCREATE / WM_INITDIALOG until WM_NCDESTROY.
+constexpr int kWindowSlot = GWLP_USERDATA;
+constexpr int kDialogSlot = DWLP_USER;
+
+Wnd* ObjectOf(HWND hWnd, int slot) {
+    return reinterpret_cast<Wnd*>(::GetWindowLongPtrA(hWnd, slot));
+}
+
+}  // namespace
+
+void ReportUnexpectedFault(const char* what) {
+    std::string text = "内部エラーが発生しました。\n";
+    text += what ? what : "";
+    platform::ShowMessage(text);
+}
+
+Wnd* Wnd::FromHandle(HWND hWnd) {
+    if (!hWnd)
+        return nullptr;
+    char className[64] = {};
+    ::GetClassNameA(hWnd, className, sizeof className);
+    // Dialogs are the one class we do not register ourselves.
+    return ObjectOf(hWnd, lstrcmpA(className, "#32770") == 0 ? kDialogSlot : kWindowSlot);
+}
+
+void Wnd::DestroyWindow() {
+    if (m_hWnd)
+        ::DestroyWindow(m_hWnd);
+}
+
+void Wnd::Detach() {
+    m_hWnd = nullptr;
+}
+
+bool Wnd::HandleMessage(UINT, WPARAM, LPARAM, LRESULT&) {
+    return false;
+}
+
+bool Wnd::RegisterWindowClass(const char* className, UINT classStyle, HICON icon, HBRUSH background) {
+    WNDCLASSEXA existing{};
+    existing.cbSize = sizeof existing;
+    const HINSTANCE instance = ::GetModuleHandleA(nullptr);
+    if (::GetClassInfoExA(instance, className, &existing))
+        return true;
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = classStyle;
+    wc.lpfnWndProc = &Wnd::WindowProc;
+    wc.hInstance = instance;
+    wc.hIcon = icon;
+    wc.hIconSm = icon;
+    wc.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hbrBackground = background;
+    wc.lpszClassName = className;
+    return ::RegisterClassExA(&wc) != 0;
+}
+
+bool Wnd::CreateWindowFor(DWORD exStyle,
+                          const char* className,
+                          const char* title,
+                          DWORD style,
+                          int x,
+                          int y,
+                          int width,
+                          int height,
+                          HWND parent,
+                          HMENU menuOrId) {
+    return ::CreateWindowExA(exStyle, className, title, style, x, y, width, height, parent, menuOrId,
+                             ::GetModuleHandleA(nullptr), this) != nullptr;
+}
+
+LRESULT CALLBACK Wnd::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    Wnd* self = ObjectOf(hWnd, kWindowSlot);
+    if (message == WM_NCCREATE) {
+        self = static_cast<Wnd*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        ::SetWindowLongPtrA(hWnd, kWindowSlot, reinterpret_cast<LONG_PTR>(self));
+        if (self)
+            self->m_hWnd = hWnd;
+    }
+    if (!self)
+        return ::DefWindowProcA(hWnd, message, wParam, lParam);
+
+    LRESULT result = 0;
+    bool handled = false;
+    try {
+        handled = self->HandleMessage(message, wParam, lParam, result);
+    } catch (const std::exception& e) {
+        ReportUnexpectedFault(e.what());
+    } catch (...) {
+        ReportUnexpectedFault(nullptr);
+    }
+    if (!handled)
+        result = ::DefWindowProcA(hWnd, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        ::SetWindowLongPtrA(hWnd, kWindowSlot, 0);
+        self->Detach();
+        self->PostNcDestroy();
+    }
+    return result;
+}
+
+INT_PTR CALLBACK Wnd::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    Wnd* self = ObjectOf(hWnd, kDialogSlot);
+    if (message == WM_INITDIALOG) {
+        self = reinterpret_cast<Wnd*>(lParam);
+        ::SetWindowLongPtrA(hWnd, kDialogSlot, reinterpret_cast<LONG_PTR>(self));
+        if (self)
+            self->m_hWnd = hWnd;
+    }
+    if (!self)
+        return FALSE;
+
+    LRESULT result = 0;
+    bool handled = false;
+    try {
+        handled = self->HandleMessage(message, wParam, lParam, result);
+    } catch (const std::exception& e) {
+        ReportUnexpectedFault(e.what());
+    } catch (...) {
+        ReportUnexpectedFault(nullptr);
+    }
+    if (message == WM_NCDESTROY) {
+        ::SetWindowLongPtrA(hWnd, kDialogSlot, 0);
+        self->Detach();
+        self->PostNcDestroy();
+        return FALSE;
+    }
+    if (message == WM_INITDIALOG)
+        return handled ? result : TRUE;  // TRUE: let the system set the focus
+    if (!handled)
+        return FALSE;
+    ::SetWindowLongPtrA(hWnd, DWLP_MSGRESULT, result);
+    return TRUE;
+}
+
+}  // namespace fw

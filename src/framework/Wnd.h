@@ -1,0 +1,60 @@
+// A non-owning handle wrapper for the program's own windows and dialogs, with the one window
+// procedure and the one dialog procedure that route every message to the object behind the
+// handle. No exception leaves either procedure: a fault is caught there and reported.
+#pragma once
+
+#include <windows.h>
+
+namespace fw {
+
+class Wnd {
+  public:
+    Wnd() = default;
+    virtual ~Wnd() = default;
+    Wnd(const Wnd&) = delete;
+    Wnd& operator=(const Wnd&) = delete;
+
+    HWND Handle() const { return m_hWnd; }
+    bool IsCreated() const { return m_hWnd != nullptr; }
+    void DestroyWindow();
+
+    // The object behind a window made by CreateWindowFor or a dialog of ours; null for others.
+    static Wnd* FromHandle(HWND hWnd);
+
+  protected:
+    // Handles a message; returns false to leave it to the default processing (DefWindowProc for
+    // windows, FALSE from the dialog procedure for dialogs). `result` is the message's answer.
+    virtual bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+    // Creates a window of a class registered with WindowProc below, bound to this object.
+    bool CreateWindowFor(DWORD exStyle,
+                         const char* className,
+                         const char* title,
+                         DWORD style,
+                         int x,
+                         int y,
+                         int width,
+                         int height,
+                         HWND parent,
+                         HMENU menuOrId);
+    // Registers a window class whose procedure is WindowProc below (once per class name).
+    static bool RegisterWindowClass(const char* className, UINT classStyle, HICON icon, HBRUSH background);
+
+    // The last call an object gets for its window, after WM_NCDESTROY; the handle is gone. An
+    // owner may delete the object here: nothing touches it afterwards.
+    virtual void PostNcDestroy() {}
+
+    static LRESULT CALLBACK WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND m_hWnd = nullptr;
+
+  private:
+    // Called with WM_NCDESTROY seen, after the object's own handling: the handle is gone.
+    void Detach();
+};
+
+// Shows a fault that reached a window procedure and lets the program go on.
+void ReportUnexpectedFault(const char* what);
+
+}  // namespace fw
