@@ -24,6 +24,10 @@ for tool in node npm zip; do
 done
 [ -x "$tolvarin" ] || fail_setup "no tolvarin front end at $tolvarin"
 
+# One run at a time per tree: a second run's npm ci would delete the Webamp bundle under the first.
+exec 9>"$here/.run.lock"
+flock 9
+
 # playwright-core never downloads a browser; npm ci installs exactly the locked versions.
 (cd "$here" && npm ci --no-audit --no-fund --loglevel=error >/dev/null) || fail_setup "npm ci failed in $here"
 

@@ -80,10 +80,12 @@ export async function openSkin(context, origin, skinUrl, layout) {
   });
   try {
     await page.goto(`${origin}/`, { waitUntil: "load" });
+    await page.waitForFunction(() => typeof window.renderSkin === "function", null, { timeout: 30000 });
     await page.evaluate(([url, l]) => window.renderSkin(url, l), [skinUrl, layout]);
   } catch (error) {
     await page.close();
-    throw error;
+    const said = complaints.length ? ` (page said: ${complaints.join(" | ")})` : "";
+    throw new Error(error.message.split("\n")[0] + said);
   }
   const settle = () => page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
   return {

@@ -13,9 +13,12 @@ const fixedRoutes = {
 // skins: Map from a name to the path of its .wsz; each is served as /skins/<name>.wsz.
 export async function startServer(skins) {
   const wav = silentWav(60); // long enough that a moment's play leaves the position thumb at 0
+  // The page and the bundle are read once, so the run does not depend on node_modules afterwards.
+  const fixed = new Map();
+  for (const [path, route] of Object.entries(fixedRoutes)) fixed.set(path, { ...route, body: await readFile(route.path) });
   const server = createServer(async (request, response) => {
     const url = new URL(request.url, "http://127.0.0.1");
-    let route = fixedRoutes[url.pathname];
+    let route = fixed.get(url.pathname);
     const skin = /^\/skins\/([^/]+)\.wsz$/.exec(url.pathname);
     if (skin && skins.has(decodeURIComponent(skin[1])))
       route = { path: skins.get(decodeURIComponent(skin[1])), type: "application/zip" };
@@ -26,7 +29,7 @@ export async function startServer(skins) {
         return;
       }
       if (!route) throw Object.assign(new Error("no such route"), { code: "ENOENT" });
-      const body = await readFile(route.path);
+      const body = route.body ?? (await readFile(route.path));
       response.writeHead(200, { "content-type": route.type, "content-length": body.length, "cache-control": "no-store" });
       response.end(body);
     } catch (error) {
