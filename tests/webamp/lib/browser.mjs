@@ -108,6 +108,8 @@ export async function openSkin(context, origin, skinUrl, layout) {
     async pauseAtStart() {
       const status = await page.evaluate(async () => {
         const webamp = window.webamp;
+        // A clutter-bar press let go off the button leaves its help text in the song title box.
+        webamp.store.dispatch({ type: "UNSET_FOCUS" });
         webamp.toggleShuffle();
         webamp.toggleRepeat();
         webamp.play();
