@@ -3,8 +3,9 @@
 // of the file to open.
 #pragma once
 
-#include <ddeml.h>
 #include <windows.h>
+
+#include <ddeml.h>
 
 class CDdeLink {
   public:

@@ -1,7 +1,8 @@
 #include "app/Recompose.h"
 
-#include <commdlg.h>
 #include <windows.h>
+
+#include <commdlg.h>
 
 #include "app/AppState.h"
 #include "app/MainFrame.h"

@@ -1,7 +1,8 @@
 #include "app/ResolveLongPath.h"
 
-#include <shlobj.h>
 #include <windows.h>
+
+#include <shlobj.h>
 
 #include <algorithm>
 

@@ -1,8 +1,9 @@
 // The system's open and save file choosers, each behind one call with an in/out record.
 #pragma once
 
-#include <commdlg.h>
 #include <windows.h>
+
+#include <commdlg.h>
 
 #include <string>
 
