@@ -7,14 +7,21 @@
 # Environment (all optional):
 #   TOLVARIN_BUILD      a mingw build tree holding src/app/TOLVARIN.EXE, used when Wine here can run it
 #   TOLVARIN_CLI        the native `tolvarin` program; otherwise built under the work tree
-#   TOLVARIN_GUI_BUILD  work tree (default build-gui at the repository's top)
+#   TOLVARIN_GUI_BUILD  work tree (default: build-gui at the repository's top, or TOLVARIN_BUILD-gui
+#                       beside a given TOLVARIN_BUILD); runs sharing one work tree wait for each other
 #   TOLVARIN_GUI_ARCH   i686 or x86_64; default: i686 where this host runs 32-bit code, else x86_64
 #   JOBS                build jobs (default 2)
 set -uo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 root="$(cd "$here/../.." && pwd)"
-build="${TOLVARIN_GUI_BUILD:-$root/build-gui}"
+if [ -n "${TOLVARIN_GUI_BUILD:-}" ]; then
+    build="$TOLVARIN_GUI_BUILD"
+elif [ -n "${TOLVARIN_BUILD:-}" ]; then
+    build="${TOLVARIN_BUILD%/}-gui"
+else
+    build="$root/build-gui"
+fi
 jobs="${JOBS:-2}"
 artifacts="$root/tests/artifacts/gui"
 drivers=(start open save instance)
@@ -26,6 +33,14 @@ logs="$build/logs-$arch"
 work="$build/work-$arch"
 data="$build/data"
 mkdir -p "$logs" "$artifacts"
+
+# One run at a time per work tree: the prefix, its wineserver (and with it the program's mutex and
+# DDE service), the display and the case folders would otherwise be shared.
+exec 8>"$build/.run-lock"
+if ! flock -n 8; then
+    echo "# another GUI test run uses $build; waiting for it"
+    flock -w 900 8 || { echo "not ok - gui tests: $build stayed busy"; echo "0 passed, 1 failed"; exit 1; }
+fi
 
 started=$(date +%s)
 say() { echo "# $*"; }
@@ -138,10 +153,10 @@ make_expected() {
 make_expected >"$logs/expected.log" 2>&1 || give_up "the native tolvarin could not make the expected outputs (see $logs/expected.log)"
 
 # --- the session and the drivers -----------------------------------------------------------------
-gui_prefix || give_up "the Wine prefix could not be made (see $WINEPREFIX.boot.log)"
+gui_prefix 8>&- || give_up "the Wine prefix could not be made (see $WINEPREFIX.boot.log)"
 trap session_stop EXIT
 trap 'exit 130' INT TERM
-session_start "$logs" || give_up "Xvfb or the wineserver did not start"
+session_start "$logs" 8>&- || give_up "Xvfb or the wineserver did not start"
 say "session on DISPLAY $DISPLAY, prefix $WINEPREFIX ($(( $(date +%s) - started ))s)"
 
 rm -f "$artifacts"/*.bmp
@@ -156,7 +171,7 @@ for driver in "${drivers[@]}"; do
     timeout -k 5 120 "$WINELOADER" "$exe" \
         "--app=$(winpath "$app")" "--work=$(winpath "$work/$driver")" "--data=$(winpath "$data")" \
         "--artifacts=$(winpath "$artifacts")" "--probe=$(winpath "$build/drivers-$arch/menuprobe.dll")" \
-        >"$logs/$driver.out" 2>"$logs/$driver.err" </dev/null
+        >"$logs/$driver.out" 2>"$logs/$driver.err" </dev/null 8>&-
     status=$?
     iconv -f CP932 -t UTF-8 -c "$logs/$driver.out" | tr -d '\r' >"$logs/$driver.log"
     cat "$logs/$driver.log"

@@ -36,7 +36,10 @@ const ExpectedItem kMenu[] = {
     {1, ID_APP_ABOUT, "バージョン情報(&A)...", false},
 };
 
-std::string Describe(int depth, UINT id, const std::string& text, bool grayed) {
+// A separator's state means nothing to a user; it is left out.
+std::string Describe(int depth, UINT id, const std::string& text, bool separator, bool grayed) {
+    if (separator)
+        return format("%*s----", depth * 2, "");
     return format("%*s%s%s%s", depth * 2, "", id ? format("%u ", id).c_str() : "", text.c_str(),
                   grayed ? " (grayed)" : "");
 }
@@ -49,9 +52,10 @@ void CheckMenu(App& app) {
     for (size_t i = 0; i < rows; ++i) {
         std::string got = "<none>", expected = "<none>";
         if (i < menu.size())
-            got = Describe(menu[i].depth, menu[i].id, menu[i].text, menu[i].grayed);
+            got = Describe(menu[i].depth, menu[i].id, menu[i].text, menu[i].separator, menu[i].grayed);
         if (i < std::size(kMenu))
-            expected = Describe(kMenu[i].depth, kMenu[i].id, kMenu[i].text, kMenu[i].grayedWithoutPicture);
+            expected = Describe(kMenu[i].depth, kMenu[i].id, kMenu[i].text, kMenu[i].id == 0 && !*kMenu[i].text,
+                                kMenu[i].grayedWithoutPicture);
         check_eq(got, expected, format("menu row %zu", i + 1));
     }
 }
@@ -76,8 +80,9 @@ std::string TooltipAfterHover(App& app, HWND toolbar, int index) {
         return "<no button rectangle>";
     POINT centre = {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
     ClientToScreen(toolbar, &centre);
-    // Leave the button first so that the tooltip of the previous one is taken down.
+    // Leave the toolbar first and wait until the tooltip of the previous button is taken down.
     mouse_move_screen(centre.x, centre.y + 200);
+    wait_until([&] { return find_top(app.proc().pid(), TOOLTIPS_CLASSA) == nullptr; }, 5000);
     mouse_move_screen(centre.x, centre.y);
     std::string text;
     wait_until(
@@ -148,6 +153,13 @@ void CheckFirstStart() {
         HWND stat = app.panel_item(id);
         check(stat && IsWindowVisible(stat), format("placeholder %d visible without a picture", id));
     }
+
+    std::string where;
+    const bool fits = app.preview_fits(where);
+    if (*kPreviewKnownFailure)
+        todo(fits, "preview slots lie inside the window", kPreviewKnownFailure, where);
+    else
+        check(fits, "preview slots lie inside the window", where);
 
     CheckMenu(app);
     CheckToolbar(app, false);
@@ -233,7 +245,7 @@ void CheckSettingsKeptThroughRun() {
     if (!check(app.exit(), "exits"))
         return;
     check_same_settings(dir.ini, join(arg("data"), "custom-expected.INI"),
-                        "settings written at exit equal those read at start");
+                        "settings written at exit equal those read at start", Order::kAny);
 }
 
 }  // namespace

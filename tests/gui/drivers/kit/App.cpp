@@ -76,6 +76,21 @@ bool App::toolbar_enabled(UINT id) const {
     return send(toolbar(), TB_ISBUTTONENABLED, id, 0) != 0;
 }
 
+bool App::preview_fits(std::string& detail) const {
+    RECT slots = {};
+    for (int id : {IDC_PREVIEW_BROWSER, IDC_PREVIEW_EQ, IDC_PREVIEW_PLAYLIST, IDC_PREVIEW_MAIN}) {
+        const RECT slot = window_rect(panel_item(id));
+        UnionRect(&slots, &slots, &slot);
+    }
+    const RECT client = client_rect_screen(view());
+    RECT inside = {};
+    IntersectRect(&inside, &slots, &client);
+    detail = format("slots (%ld, %ld)-(%ld, %ld), view client (%ld, %ld)-(%ld, %ld) on screen", slots.left, slots.top,
+                    slots.right, slots.bottom, client.left, client.top, client.right, client.bottom);
+    return EqualRect(&inside, &slots) && slots.right - slots.left == kPreviewWidth &&
+           slots.bottom - slots.top == kPreviewHeight;
+}
+
 POINT App::preview_origin() const {
     const RECT slot = window_rect(panel_item(IDC_PREVIEW_EQ));
     POINT origin = {slot.left, slot.top};

@@ -41,6 +41,9 @@ class App {
     bool menu_enabled(UINT id);
     bool toolbar_enabled(UINT id) const;
 
+    // Whether the four preview slots lie inside the view's client area (else the frame cuts them
+    // off); detail describes where they are.
+    bool preview_fits(std::string& detail) const;
     // The preview slots as they are on screen now, and a wait until they equal expected.
     POINT preview_origin() const;  // panel client coordinates
     Image capture_preview() const;

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace tk {
@@ -50,11 +51,23 @@ std::string FirstDifference(const std::vector<IniSection>& got, const std::vecto
 
 }  // namespace
 
-bool check_same_settings(const std::string& gotIni, const std::string& expectedIni, const std::string& name) {
-    const std::vector<IniSection> expected = SettingsOnly(read_ini(expectedIni));
+bool check_same_settings(const std::string& gotIni,
+                         const std::string& expectedIni,
+                         const std::string& name,
+                         Order order) {
+    std::vector<IniSection> expected = SettingsOnly(read_ini(expectedIni));
     if (expected.empty())
         return check(false, name, "no settings in " + expectedIni);
-    const std::string difference = FirstDifference(SettingsOnly(read_ini(gotIni)), expected);
+    std::vector<IniSection> got = SettingsOnly(read_ini(gotIni));
+    if (order == Order::kAny) {
+        for (auto* sections : {&got, &expected}) {
+            std::sort(sections->begin(), sections->end(),
+                      [](const IniSection& a, const IniSection& b) { return a.name < b.name; });
+            for (IniSection& section : *sections)
+                std::sort(section.keys.begin(), section.keys.end());
+        }
+    }
+    const std::string difference = FirstDifference(got, expected);
     return check(difference.empty(), name, difference);
 }
 

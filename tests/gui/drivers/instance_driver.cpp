@@ -1,0 +1,79 @@
+// One instance at a time: a second start hands its file to the first over DDE, or only brings the
+// first to the front, and ends without a window of its own.
+#include "Kit.h"
+#include "resource.h"
+
+using namespace tk;
+
+namespace {
+
+// Starts a second instance with the command-line tail args and waits for it to end; checks that it
+// never showed a window.
+void RunSecond(const CaseDir& dir, const std::string& args) {
+    Proc second;
+    if (!check(second.start(dir.exe, args, dir.folder), "second instance started"))
+        return;
+    bool windowSeen = false;
+    const bool ended = wait_until([&] {
+        windowSeen = windowSeen || find_top(second.pid(), nullptr) != nullptr;
+        return !second.running();
+    });
+    check(ended, "second instance ends by itself");
+    check(!windowSeen, "second instance shows no window");
+    second.kill();
+}
+
+void CheckHandOver() {
+    CaseScope scope("second start with a file");
+    CaseDir dir = make_case("hand-over");
+    const std::string spaced = put_picture(dir, "tall.bmp", "my picture 1.bmp");
+    const std::string picturesJapanese = join(dir.folder, "写真");
+    CreateDirectoryA(picturesJapanese.c_str(), nullptr);
+    // A cp932 path whose second bytes are backslashes (ソ 0x83 0x5C, 表 0x95 0x5C), with a space.
+    const std::string japanese = join(picturesJapanese, "ソフト表 1.bmp");
+    copy_file(join(arg("data"), "sample.bmp"), japanese);
+    const std::string bad = put_picture(dir, "bad.bmp", "bad.bmp");
+
+    App first;
+    if (!check(first.start(dir), "first instance's frame appears"))
+        return;
+
+    RunSecond(dir, "\"" + spaced + "\"");
+    check(wait_until([&] { return first.picture_shown(); }), "first instance shows the handed-over picture");
+    check_preview(first, "preview-tall-default.bmp", "preview of the path with spaces");
+
+    RunSecond(dir, "\"" + japanese + "\"");
+    check_preview(first, "preview-sample-default.bmp", "preview of the cp932 path");
+
+    // The second instance's request is answered before it ends, so the first has tried the file by now.
+    RunSecond(dir, "\"" + bad + "\"");
+    check(find_owned(first.proc().pid(), first.frame()) == nullptr, "unreadable file: no message",
+          describe_windows(first.proc().pid()));
+    check_preview(first, "preview-sample-default.bmp", "unreadable file: picture kept");
+    check(first.exit(), "first instance exits");
+}
+
+void CheckActivation() {
+    CaseScope scope("second start without a file");
+    CaseDir dir = make_case("activation");
+    App first;
+    if (!check(first.start(dir), "first instance's frame appears"))
+        return;
+    ShowWindow(first.frame(), SW_MINIMIZE);
+    check(wait_until([&] { return IsIconic(first.frame()) != 0; }), "first instance minimised");
+
+    RunSecond(dir, "");
+    check(wait_until([&] { return !IsIconic(first.frame()); }), "first instance restored");
+    check(wait_until([&] { return GetForegroundWindow() == first.frame(); }), "first instance in front");
+    check(!first.picture_shown(), "still no picture");
+    check(first.exit(), "first instance exits");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    begin("instance", argc, argv);
+    CheckHandOver();
+    CheckActivation();
+    return finish();
+}
