@@ -5,7 +5,7 @@
 #
 #   tools/run-gui.sh [PICTURE]     (also: ./tolvarin gui [PICTURE])
 #
-# The program keeps its INI file beside the executable (build-mingw/src/app/TOLVARIN.INI).
+# The program keeps its INI file beside the executable (build-mingw*/src/app/TOLVARIN.INI).
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -22,19 +22,31 @@ fi
 
 # --- what the build and Wine need ------------------------------------------------------------------
 need_i386
-need_packages cmake make g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386 fonts-wine fonts-noto-cjk
+need_packages cmake make g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386 wine64 fonts-wine fonts-noto-cjk
 if [ -z "${DISPLAY:-}" ]; then
     need_packages xvfb xauth
 fi
 need_locale ja_JP.UTF-8
 
 # --- the program -----------------------------------------------------------------------------------
-build="$root/build-mingw"
+# The program is a 32-bit one (Susie plug-ins are 32-bit libraries). Some hosts run no 32-bit user
+# code at all; there Wine starts only 64-bit programs, so the program is built for x86_64 instead.
+if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    build="$root/build-mingw"
+    toolchain="$root/cmake/toolchain-mingw-i686.cmake"
+    export WINEARCH=win32 WINELOADER=/usr/lib/wine/wine WINESERVER=/usr/lib/wine/wineserver32
+else
+    need_packages g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
+    build="$root/build-mingw64"
+    toolchain="$root/tests/gui/toolchain-mingw-x86_64.cmake"
+    export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64 WINESERVER=/usr/lib/wine/wineserver64
+    echo "run-gui: this host runs no 32-bit programs; building and running the 64-bit program"
+fi
 log="$build/gui-build.log"
 mkdir -p "$build"
 if [ ! -f "$build/CMakeCache.txt" ]; then
     echo "Configuring $build ..."
-    if ! cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-i686.cmake" \
+    if ! cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
         -DCMAKE_BUILD_TYPE=Release >"$log" 2>&1; then
         cat "$log" >&2
         rm -f "$build/CMakeCache.txt"
@@ -57,7 +69,7 @@ export LC_ALL=ja_JP.UTF-8
 xvfb_pid=""
 cleanup() {
     if [ -n "$xvfb_pid" ]; then
-        wineserver -k >/dev/null 2>&1 || true
+        "$WINESERVER" -k >/dev/null 2>&1 || true
         kill "$xvfb_pid" 2>/dev/null || true
         wait "$xvfb_pid" 2>/dev/null || true
     fi
@@ -79,17 +91,18 @@ fi
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Preparing the Wine prefix $WINEPREFIX ..."
-    wineboot -i >/dev/null 2>&1
+    "$WINELOADER" wineboot -i >/dev/null 2>&1
     # No window manager stalls: let Wine place its windows itself; crashes print instead of asking.
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    "$WINELOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+    "$WINELOADER" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
     # Debian's Wine does not load its own fonts (Tahoma, Marlett) from where it installs them.
     cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-    wineserver -w
+    "$WINESERVER" -w
 fi
 
 args=()
 if [ -n "$picture" ]; then
-    args+=("$(winepath -w "$picture" 2>/dev/null)")
+    # Wine's drive Z: is the root of the Unix file system.
+    args+=("Z:${picture//\//\\}")
 fi
-wine "$exe" "${args[@]}"
+"$WINELOADER" "$exe" "${args[@]}"
