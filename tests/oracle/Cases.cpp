@@ -112,17 +112,23 @@ const std::vector<int32_t>& Opacities() {
     return values;
 }
 
-std::string DescribeDifference(const std::string& expected, const std::string& actual, size_t header,
-                               int32_t stride, int32_t pixelBytes) {
+std::string DescribeDifference(const std::string& expected,
+                               const std::string& actual,
+                               size_t header,
+                               int32_t stride,
+                               int32_t pixelBytes) {
     std::ostringstream out;
     if (expected.size() != actual.size())
         out << "size " << actual.size() << ", expected " << expected.size() << "; ";
     size_t count = 0, first = std::string::npos;
     for (size_t i = 0; i < std::min(expected.size(), actual.size()); ++i) {
-        if (expected[i] == actual[i]) continue;
-        if (count++ == 0) first = i;
+        if (expected[i] == actual[i])
+            continue;
+        if (count++ == 0)
+            first = i;
     }
-    if (count == 0) return out.str();
+    if (count == 0)
+        return out.str();
     out << count << " bytes differ; first at offset " << first;
     if (first >= header && stride > 0) {
         const size_t at = first - header;
@@ -141,7 +147,8 @@ std::string DescribeDifference(const Raster& expected, const DibBuffer& actual, 
     std::string e(expected.bytes.begin(), expected.bytes.end());
     std::string a(reinterpret_cast<const char*>(actual.Pixels()), actual.PixelBytes());
     if (channels == 3) {
-        for (size_t i = 3; i < e.size(); i += 4) e[i] = a[i] = 0;
+        for (size_t i = 3; i < e.size(); i += 4)
+            e[i] = a[i] = 0;
     }
     return DescribeDifference(e, a, 0, expected.stride, expected.pixelBytes);
 }

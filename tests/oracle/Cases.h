@@ -30,8 +30,11 @@ const std::vector<int32_t>& Opacities();
 
 // Empty when equal, else the count of differing bytes and where the first one is. `stride` and
 // `header` let a difference be named as a pixel (x, stored row, channel).
-std::string DescribeDifference(const std::string& expected, const std::string& actual, size_t header,
-                               int32_t stride, int32_t pixelBytes);
+std::string DescribeDifference(const std::string& expected,
+                               const std::string& actual,
+                               size_t header,
+                               int32_t stride,
+                               int32_t pixelBytes);
 // A whole raster against a buffer of the same stride; channels 3 or 4 bytes of each pixel.
 std::string DescribeDifference(const Raster& expected, const DibBuffer& actual, int channels);
 

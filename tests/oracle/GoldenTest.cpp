@@ -19,7 +19,8 @@ namespace fs = std::filesystem;
 // "NAME SIZE SHA256" per file, sorted by name, as update.sh writes it.
 std::string ManifestOf(const std::string& folder) {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     std::string manifest;
     for (const std::string& name : names) {
@@ -32,12 +33,12 @@ std::string ManifestOf(const std::string& folder) {
 TEST(Golden, Sha256OfKnownTexts) {
     EXPECT_EQ(Sha256Hex(""), "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
     EXPECT_EQ(Sha256Hex("abc"), "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
-    EXPECT_EQ(Sha256Hex(std::string(1000, 'a')),
-              "41edece42d63e8d9bf515a9ba6932e1c20cbc9f5a5d134645adb5db1b9737ea3");
+    EXPECT_EQ(Sha256Hex(std::string(1000, 'a')), "41edece42d63e8d9bf515a9ba6932e1c20cbc9f5a5d134645adb5db1b9737ea3");
 }
 
 // The sample picture saved as a skin, with the defaults and with the committed profile, gives
-// exactly the files of the manifests. After a deliberate change of the art, run update.sh.
+// exactly the files of the manifests (and of the model). After a deliberate change of the art, run
+// update.sh.
 TEST(Golden, SampleSkinsMatchTheirManifests) {
     DibBuffer fit232, fit116;
     ASSERT_EQ(OpenAndFitPicture(TOLVARIN_SAMPLE_PICTURE, fit232, fit116), 1);
@@ -57,6 +58,7 @@ TEST(Golden, SampleSkinsMatchTheirManifests) {
         const std::string folder = scratch.FreshFolder();
         ASSERT_EQ(SaveSkinFolder(folder, settings, fit232, fit116), 1);
         EXPECT_EQ(ManifestOf(folder), ReadFileBytes(fs::path(TOLVARIN_GOLDEN_FOLDER) / row.manifest));
+        ExpectFolderMatches(ExpectedSkinFolder(settings, fit232, fit116), folder);
     }
 }
 

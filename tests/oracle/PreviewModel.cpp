@@ -20,8 +20,15 @@ uint32_t Rgb24(const uint8_t* p) {
 
 // The preview's piece copier: only the ColorBG, Color and TextNORMAL markers are replaced; the
 // fourth byte is never written. Placement in skin coordinates (y downward).
-void BlitTemplate(const SkinSettings& s, int id, int32_t sx, int32_t sy, int32_t w, int32_t h, Raster& canvas,
-                  int32_t dx, int32_t dy) {
+void BlitTemplate(const SkinSettings& s,
+                  int id,
+                  int32_t sx,
+                  int32_t sy,
+                  int32_t w,
+                  int32_t h,
+                  Raster& canvas,
+                  int32_t dx,
+                  int32_t dy) {
     const Raster& t = TemplateFile(id);
     for (int32_t k = 0; k < h; ++k) {
         for (int32_t j = 0; j < w; ++j) {
@@ -29,9 +36,15 @@ void BlitTemplate(const SkinSettings& s, int id, int32_t sx, int32_t sy, int32_t
             uint8_t* dst = canvas.At(dx + j, canvas.StoredRowOf(dy, h) + k);
             const SkinColorValue* c = nullptr;
             switch (Rgb24(src)) {
-                case 0x0060E4: c = &s.ColorBG; break;
-                case 0x00C0FF: c = &s.Color; break;
-                case 0xFF0000: c = &s.TextNORMAL; break;
+                case 0x0060E4:
+                    c = &s.ColorBG;
+                    break;
+                case 0x00C0FF:
+                    c = &s.Color;
+                    break;
+                case 0xFF0000:
+                    c = &s.TextNORMAL;
+                    break;
             }
             dst[0] = c ? c->blue : src[0];
             dst[1] = c ? c->green : src[1];
@@ -43,7 +56,8 @@ void BlitTemplate(const SkinSettings& s, int id, int32_t sx, int32_t sy, int32_t
 Raster ControlOverlay(const SkinSettings& s) {
     Raster o = Raster::Make(275, 116, 4);
     for (int32_t y = 0; y < 116; ++y)
-        for (int32_t x = 0; x < 275; ++x) Put4(o.At(x, y), SkinColorValue{255, 255, 255, 0});
+        for (int32_t x = 0; x < 275; ++x)
+            Put4(o.At(x, y), SkinColorValue{255, 255, 255, 0});
     BlitTemplate(s, 137, 0, 0, 114, 18, o, 16, 88);
     BlitTemplate(s, 137, 114, 0, 22, 16, o, 136, 89);
     BlitTemplate(s, 146, 20, 2, 6, 6, o, 28, 30);
@@ -60,12 +74,13 @@ Raster PlaylistBase(const SkinSettings& s) {
         int32_t sx, sy, w, h, dx, dy;
     };
     const Piece pieces[] = {
-        {0, 72, 125, 38, 0, 78},  {126, 72, 150, 38, 125, 78}, {0, 42, 25, 29, 0, 49},   {0, 42, 25, 29, 0, 20},
-        {26, 42, 25, 29, 250, 49}, {26, 42, 25, 29, 250, 20},  {52, 53, 8, 18, 260, 20}, {0, 0, 25, 20, 0, 0},
-        {127, 0, 25, 20, 25, 0},  {127, 0, 25, 20, 50, 0},     {127, 0, 25, 20, 75, 0},  {127, 0, 25, 20, 175, 0},
-        {127, 0, 25, 20, 200, 0}, {127, 0, 25, 20, 225, 0},    {26, 0, 100, 20, 87, 0},  {153, 0, 25, 20, 250, 0},
+        {0, 72, 125, 38, 0, 78},   {126, 72, 150, 38, 125, 78}, {0, 42, 25, 29, 0, 49},   {0, 42, 25, 29, 0, 20},
+        {26, 42, 25, 29, 250, 49}, {26, 42, 25, 29, 250, 20},   {52, 53, 8, 18, 260, 20}, {0, 0, 25, 20, 0, 0},
+        {127, 0, 25, 20, 25, 0},   {127, 0, 25, 20, 50, 0},     {127, 0, 25, 20, 75, 0},  {127, 0, 25, 20, 175, 0},
+        {127, 0, 25, 20, 200, 0},  {127, 0, 25, 20, 225, 0},    {26, 0, 100, 20, 87, 0},  {153, 0, 25, 20, 250, 0},
     };
-    for (const Piece& p : pieces) BlitTemplate(s, 147, p.sx, p.sy, p.w, p.h, b, p.dx, p.dy);
+    for (const Piece& p : pieces)
+        BlitTemplate(s, 147, p.sx, p.sy, p.w, p.h, b, p.dx, p.dy);
     return b;
 }
 
@@ -78,7 +93,8 @@ Raster MainCanvas(const SkinSettings& s, const DibBuffer& fit232, const DibBuffe
     const int32_t w = picture.Width(), h = picture.Height();
     const int32_t left = (275 - w) / 2, bottom = (H - h) / 2, top = H - bottom - h;
     for (int32_t y = 0; y < H; ++y)
-        for (int32_t x = 0; x < 275; ++x) std::memcpy(c.At(x, y), &s.SideColor, 3);
+        for (int32_t x = 0; x < 275; ++x)
+            std::memcpy(c.At(x, y), &s.SideColor, 3);
     // Picture row `row` counted from its top is stored row h - 1 - row of the picture.
     for (int32_t row = 0; row < h; ++row)
         for (int32_t col = 0; col < w; ++col)
@@ -102,7 +118,8 @@ Raster MainCanvas(const SkinSettings& s, const DibBuffer& fit232, const DibBuffe
     for (int32_t y = 0; y < 116; ++y) {
         for (int32_t x = 0; x < 275; ++x) {
             const uint8_t* o = overlay.At(x, 115 - y);
-            if (o[0] == s.KeyColor.blue && o[1] == s.KeyColor.green && o[2] == s.KeyColor.red) continue;
+            if (o[0] == s.KeyColor.blue && o[1] == s.KeyColor.green && o[2] == s.KeyColor.red)
+                continue;
             uint8_t* p = c.At(x, H - 1 - (r0 + y));
             for (int ch = 0; ch < 3; ++ch)
                 p[ch] = static_cast<uint8_t>(std::clamp(p[ch] + (o[ch] - p[ch]) * s.SkinAlphaBrend / 10, 0, 255));
@@ -118,7 +135,8 @@ void PaintMask(int id, int32_t dx, int32_t dy, Raster& canvas, Lookup lookup) {
     for (int32_t row = 0; row < m.height; ++row) {
         for (int32_t col = 0; col < m.width; ++col) {
             const SkinColorValue* c = lookup(Rgb24(m.At(col, m.height - 1 - row)));
-            if (c) Put4(canvas.At(dx + col, canvas.height - 1 - (dy + row)), *c);
+            if (c)
+                Put4(canvas.At(dx + col, canvas.height - 1 - (dy + row)), *c);
         }
     }
 }
@@ -127,18 +145,26 @@ Raster PlaylistCanvas(const SkinSettings& s, const Raster& base) {
     Raster c = base;
     PaintMask(139, 11, 20, c, [&](uint32_t v) -> const SkinColorValue* {
         switch (v) {
-            case 0x0000FF: return &s.SelectedBG;
-            case 0x00FF00: return &s.Normal;
-            case 0xFF0000: return &s.NormalBG;
-            case 0xFFFFFF: return &s.Current;
-            default: return nullptr;
+            case 0x0000FF:
+                return &s.SelectedBG;
+            case 0x00FF00:
+                return &s.Normal;
+            case 0xFF0000:
+                return &s.NormalBG;
+            case 0xFFFFFF:
+                return &s.Current;
+            default:
+                return nullptr;
         }
     });
     PaintMask(140, 132, 88, c, [&](uint32_t v) -> const SkinColorValue* {
         switch (v) {
-            case 0x000000: return &s.TextNORMALBG;
-            case 0xFF0000: return &s.TextNORMAL;
-            default: return nullptr;
+            case 0x000000:
+                return &s.TextNORMALBG;
+            case 0xFF0000:
+                return &s.TextNORMAL;
+            default:
+                return nullptr;
         }
     });
     return c;
@@ -151,11 +177,20 @@ Raster BrowserCanvas(const SkinSettings& s) {
         for (int32_t x = 0; x < 275; ++x) {
             const uint8_t* p = t.At(x, y);
             switch (Rgb24(p)) {
-                case 0x00C0FF: Put4(c.At(x, y), s.Color); break;
-                case 0x0000FF: Put4(c.At(x, y), s.MBFG); break;
-                case 0x0060E4: Put4(c.At(x, y), s.ColorBG); break;
-                case 0x00FF00: Put4(c.At(x, y), s.MBBG); break;
-                default: Put4(c.At(x, y), SkinColorValue{p[0], p[1], p[2], 0});
+                case 0x00C0FF:
+                    Put4(c.At(x, y), s.Color);
+                    break;
+                case 0x0000FF:
+                    Put4(c.At(x, y), s.MBFG);
+                    break;
+                case 0x0060E4:
+                    Put4(c.At(x, y), s.ColorBG);
+                    break;
+                case 0x00FF00:
+                    Put4(c.At(x, y), s.MBBG);
+                    break;
+                default:
+                    Put4(c.At(x, y), SkinColorValue{p[0], p[1], p[2], 0});
             }
         }
     }
@@ -166,8 +201,8 @@ Raster BrowserCanvas(const SkinSettings& s) {
 void PlaceSlot(Raster& preview, const Raster& window, int32_t x, int32_t y) {
     for (int32_t row = 0; row < window.height; ++row)
         for (int32_t col = 0; col < window.width; ++col)
-            std::memcpy(preview.At(x + col, preview.height - 1 - (y + row)),
-                        window.At(col, window.height - 1 - row), 3);
+            std::memcpy(preview.At(x + col, preview.height - 1 - (y + row)), window.At(col, window.height - 1 - row),
+                        3);
 }
 
 }  // namespace

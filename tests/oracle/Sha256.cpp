@@ -46,7 +46,8 @@ void Compress(std::array<uint32_t, 8>& h, const uint8_t* block) {
         a = t1 + t2;
     }
     const uint32_t add[8] = {a, b, c, d, e, f, g, k};
-    for (int i = 0; i < 8; ++i) h[i] += add[i];
+    for (int i = 0; i < 8; ++i)
+        h[i] += add[i];
 }
 
 }  // namespace
@@ -56,10 +57,13 @@ std::string Sha256Hex(const std::string& data) {
                                  0x510e527f, 0x9b05688c, 0x1f83d9ab, 0x5be0cd19};
     std::string padded = data;
     padded += '\x80';
-    while (padded.size() % 64 != 56) padded += '\0';
+    while (padded.size() % 64 != 56)
+        padded += '\0';
     const uint64_t bits = static_cast<uint64_t>(data.size()) * 8;
-    for (int i = 7; i >= 0; --i) padded += static_cast<char>(bits >> (8 * i) & 0xFF);
-    for (size_t at = 0; at < padded.size(); at += 64) Compress(h, reinterpret_cast<const uint8_t*>(padded.data() + at));
+    for (int i = 7; i >= 0; --i)
+        padded += static_cast<char>(bits >> (8 * i) & 0xFF);
+    for (size_t at = 0; at < padded.size(); at += 64)
+        Compress(h, reinterpret_cast<const uint8_t*>(padded.data() + at));
     std::string hex;
     char digits[9];
     for (uint32_t v : h) {

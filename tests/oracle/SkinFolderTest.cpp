@@ -35,22 +35,29 @@ std::string ReadFileBytes(const fs::path& path) {
 
 void ExpectFolderMatches(const ExpectedFolder& expected, const std::string& folder) {
     std::set<std::string> present;
-    for (const auto& entry : fs::directory_iterator(folder)) present.insert(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(folder))
+        present.insert(entry.path().filename().string());
     std::set<std::string> wanted;
-    for (const auto& [name, bytes] : expected.files) wanted.insert(name);
-    if (expected.sexyFont) wanted.insert("SEXYFONT.TXT");
+    for (const auto& [name, bytes] : expected.files)
+        wanted.insert(name);
+    if (expected.sexyFont)
+        wanted.insert("SEXYFONT.TXT");
     for (const std::string& name : wanted) {
-        if (!present.count(name)) ADD_FAILURE() << name << " was not written";
+        if (!present.count(name))
+            ADD_FAILURE() << name << " was not written";
     }
     for (const std::string& name : present) {
-        if (!wanted.count(name)) ADD_FAILURE() << name << " was written but should not be";
+        if (!wanted.count(name))
+            ADD_FAILURE() << name << " was written but should not be";
     }
 
     for (const auto& [name, bytes] : expected.files) {
-        if (!present.count(name)) continue;
+        if (!present.count(name))
+            continue;
         const std::string actual = ReadFileBytes(fs::path(folder) / name);
         const bool bitmap = name.ends_with(".BMP");
-        const int32_t width = bitmap && bytes.size() >= 54 ? static_cast<uint8_t>(bytes[18]) | static_cast<uint8_t>(bytes[19]) << 8 : 0;
+        const int32_t width =
+            bitmap && bytes.size() >= 54 ? static_cast<uint8_t>(bytes[18]) | static_cast<uint8_t>(bytes[19]) << 8 : 0;
         const std::string difference = DescribeDifference(bytes, actual, bitmap ? 54 : 0, (3 * width + 3) / 4 * 4, 3);
         EXPECT_EQ(difference, "") << name;
     }

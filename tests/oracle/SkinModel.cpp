@@ -26,19 +26,29 @@ bool SameBgr(const uint8_t* p, const SkinColorValue& c) {
 }
 
 // The six markers as 0xRRGGBB and the colour each stands for.
-std::optional<SkinColorValue> MarkerReplacement(const uint8_t* p, const SkinColorValue& color,
-                                                const SkinColorValue& colorBg, const SkinColorValue& text,
-                                                const SkinColorValue& textBg, const SkinColorValue& num,
+std::optional<SkinColorValue> MarkerReplacement(const uint8_t* p,
+                                                const SkinColorValue& color,
+                                                const SkinColorValue& colorBg,
+                                                const SkinColorValue& text,
+                                                const SkinColorValue& textBg,
+                                                const SkinColorValue& num,
                                                 const SkinColorValue& numBg) {
     const uint32_t v = p[2] << 16 | p[1] << 8 | p[0];
     switch (v) {
-        case 0x00C0FF: return color;
-        case 0x0060E4: return colorBg;
-        case 0xFF0000: return text;
-        case 0x00FF00: return textBg;
-        case 0xFF00FF: return num;
-        case 0x00FFFF: return numBg;
-        default: return std::nullopt;
+        case 0x00C0FF:
+            return color;
+        case 0x0060E4:
+            return colorBg;
+        case 0xFF0000:
+            return text;
+        case 0x00FF00:
+            return textBg;
+        case 0xFF00FF:
+            return num;
+        case 0x00FFFF:
+            return numBg;
+        default:
+            return std::nullopt;
     }
 }
 
@@ -60,7 +70,8 @@ struct OutputFile {
         const uint32_t imageSize = static_cast<uint32_t>(stride * h);
         std::string f(54, '\0');
         auto put = [&](size_t at, uint32_t v, int n) {
-            for (int i = 0; i < n; ++i) f[at + i] = static_cast<char>(v >> (8 * i) & 0xFF);
+            for (int i = 0; i < n; ++i)
+                f[at + i] = static_cast<char>(v >> (8 * i) & 0xFF);
         };
         put(0, 0x4D42, 2);
         put(2, 54 + imageSize, 4);
@@ -93,6 +104,7 @@ struct FileRow {
 
 // The fifteen bitmap files in writing order.
 const std::vector<FileRow>& FileTable() {
+    // clang-format off
     static const std::vector<FileRow> rows = {
         {"MAIN.BMP", 0, 275, 116, false, {{false, 0, 0, 275, 116, {{0, 0}}}}, false, 0, 0, 0, 0},
         {"EQMAIN.BMP", 142, 0, 0, true,
@@ -127,18 +139,21 @@ const std::vector<FileRow>& FileTable() {
         {"PLEDIT.BMP", 147, 0, 0, true, {}, false, 0, 0, 0, 0},
         {"MB.BMP", 143, 0, 0, true, {}, false, 0, 0, 0, 0},
     };
+    // clang-format on
     return rows;
 }
 
 bool IsWritten(const SkinSettings& s, const std::string& name) {
-    if (name == "EQMAIN.BMP" || name == "EQ_EX.BMP") return s.FullSize != 0;
-    if (name == "PLEDIT.BMP") return s.PLSave != 0;
-    if (name == "MB.BMP") return s.MBSave != 0;
+    if (name == "EQMAIN.BMP" || name == "EQ_EX.BMP")
+        return s.FullSize != 0;
+    if (name == "PLEDIT.BMP")
+        return s.PLSave != 0;
+    if (name == "MB.BMP")
+        return s.MBSave != 0;
     return true;
 }
 
-std::string MakeBitmap(const SkinSettings& s, const FileRow& row, const Raster& work, int32_t mainRow,
-                       int32_t eqRow) {
+std::string MakeBitmap(const SkinSettings& s, const FileRow& row, const Raster& work, int32_t mainRow, int32_t eqRow) {
     const Raster* tpl = row.templateId != 0 ? &TemplateFile(row.templateId) : nullptr;
     OutputFile out;
     out.image = tpl ? Raster::Make(tpl->width, tpl->height, 3) : Raster::Make(row.width, row.height, 3);
@@ -174,9 +189,11 @@ std::string MakeBitmap(const SkinSettings& s, const FileRow& row, const Raster& 
                 const uint8_t* t = tpl->At(x, y);
                 uint8_t* o = image.At(x, y);
                 const auto m = Marker(s, t);
-                if (!m && SameBgr(t, s.KeyColor)) continue;
+                if (!m && SameBgr(t, s.KeyColor))
+                    continue;
                 const uint8_t a[3] = {m ? m->blue : t[0], m ? m->green : t[1], m ? m->red : t[2]};
-                for (int ch = 0; ch < 3; ++ch) o[ch] = BlendChannel(a[ch], o[ch], s.SkinAlphaBrend);
+                for (int ch = 0; ch < 3; ++ch)
+                    o[ch] = BlendChannel(a[ch], o[ch], s.SkinAlphaBrend);
             }
         }
     }
@@ -195,7 +212,8 @@ std::string Hex(const SkinColorValue& c) {
 
 std::string Lines(const std::vector<std::string>& lines) {
     std::string text;
-    for (const std::string& line : lines) text += line + "\r\n";
+    for (const std::string& line : lines)
+        text += line + "\r\n";
     return text;
 }
 
@@ -210,7 +228,8 @@ Raster ExpectedWorkBuffer(const SkinSettings& s, const DibBuffer& fit232, const 
     const int32_t rows = s.FullSize != 0 ? 232 : 116;
     Raster work = Raster::Make(275, rows, 3, kWorkStride);
     for (int32_t y = 0; y < rows; ++y)
-        for (int32_t x = 0; x < 275; ++x) PutBgr(work.At(x, y), s.SideColor);
+        for (int32_t x = 0; x < 275; ++x)
+            PutBgr(work.At(x, y), s.SideColor);
     const int32_t w = source.Width(), h = source.Height();
     const int32_t x0 = (275 - w) / 2, y0 = (rows - h) / 2;
     for (int32_t i = 0; i < h; ++i)
@@ -244,12 +263,15 @@ ExpectedFolder ExpectedSkinFolder(const SkinSettings& s, const DibBuffer& fit232
     const int32_t eqRow = s.FullSize != 0 && s.SkinReverse != 0 ? 116 : 0;
     ExpectedFolder folder;
     for (const FileRow& row : FileTable()) {
-        if (IsWritten(s, row.name)) folder.files[row.name] = MakeBitmap(s, row, work, mainRow, eqRow);
+        if (IsWritten(s, row.name))
+            folder.files[row.name] = MakeBitmap(s, row, work, mainRow, eqRow);
     }
-    if (s.PLSave != 0 || s.MBSave != 0) folder.files["PLEDIT.TXT"] = ExpectedPleditTxt(s);
+    if (s.PLSave != 0 || s.MBSave != 0)
+        folder.files["PLEDIT.TXT"] = ExpectedPleditTxt(s);
     folder.files["VISCOLOR.TXT"] = ExpectedVisColorTxt(s);
     folder.sexyFont = s.SexyFontUse != 0;
-    if (s.MaronUse != 0) folder.files["MARON.TXT"] = ExpectedMaronTxt(s);
+    if (s.MaronUse != 0)
+        folder.files["MARON.TXT"] = ExpectedMaronTxt(s);
     return folder;
 }
 
@@ -257,11 +279,11 @@ std::string ExpectedPleditTxt(const SkinSettings& s) {
     std::vector<std::string> lines = {"[TEXT]", ""};
     if (s.PLSave != 0) {
         const std::string font(s.PlFont, strnlen(s.PlFont, sizeof s.PlFont));
-        lines.insert(lines.end(), {Comment(kPlaylistFontSettings), "", Comment(kFontColor), "NORMAL=" + Hex(s.Normal),
-                                   "", Comment(kSelectedFontColor), "CURRENT=" + Hex(s.Current), "",
-                                   Comment(kBackgroundColor), "NORMALBG=" + Hex(s.NormalBG), "",
-                                   Comment(kSelectedBackgroundColor), "SELECTEDBG=" + Hex(s.SelectedBG), "",
-                                   Comment(kFontKind), "FONT=" + font, "FON=" + font, ""});
+        lines.insert(lines.end(),
+                     {Comment(kPlaylistFontSettings), "", Comment(kFontColor), "NORMAL=" + Hex(s.Normal), "",
+                      Comment(kSelectedFontColor), "CURRENT=" + Hex(s.Current), "", Comment(kBackgroundColor),
+                      "NORMALBG=" + Hex(s.NormalBG), "", Comment(kSelectedBackgroundColor),
+                      "SELECTEDBG=" + Hex(s.SelectedBG), "", Comment(kFontKind), "FONT=" + font, "FON=" + font, ""});
     }
     if (s.MBSave != 0) {
         lines.insert(lines.end(), {Comment(kBrowserFontSettings), "", Comment(kFontColor), "MBFG=" + Hex(s.MBFG), "",
@@ -327,6 +349,7 @@ std::string CheckSexyFontTxt(const std::string& text) {
         int first, last;
         std::vector<const char*> content;  // one entry per line, or one entry for the whole range
     };
+    // clang-format off
     const std::vector<Block> blocks = {
         {1, 1, {"[YUNASOFT SEXYFONT PLUG-IN]"}},
         {2, 2, {""}},
@@ -358,15 +381,19 @@ std::string CheckSexyFontTxt(const std::string& text) {
         {142, 142, {"CHROMA=0"}}, {143, 144, {"#"}}, {145, 146, {""}},
         {147, 147, {"MASKEQ=1"}}, {148, 151, {"#"}}, {152, 152, {""}},
     };
+    // clang-format on
     std::vector<std::string> lines;
     size_t start = 0;
     for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
         lines.push_back(text.substr(start, end - start));
-    if (start != text.size()) return "the text does not end with CR LF";
-    if (lines.size() != 152) return "the file has " + std::to_string(lines.size()) + " lines, not 152";
+    if (start != text.size())
+        return "the text does not end with CR LF";
+    if (lines.size() != 152)
+        return "the file has " + std::to_string(lines.size()) + " lines, not 152";
     int expectedLine = 1;
     for (const Block& b : blocks) {
-        if (b.first != expectedLine) return "line table gap at " + std::to_string(expectedLine);
+        if (b.first != expectedLine)
+            return "line table gap at " + std::to_string(expectedLine);
         for (int n = b.first; n <= b.last; ++n) {
             const std::string& line = lines[n - 1];
             const std::string want = b.content.size() == 1 ? b.content[0] : b.content[n - b.first];

@@ -16,7 +16,7 @@ Raster ExpectedWorkBuffer(const SkinSettings& s, const DibBuffer& fit232, const 
 
 struct ExpectedFolder {
     std::map<std::string, std::string> files;  // every file a save writes, with its exact bytes
-    bool sexyFont = false;                       // SEXYFONT.TXT too, whose comments are free text
+    bool sexyFont = false;                     // SEXYFONT.TXT too, whose comments are free text
 };
 ExpectedFolder ExpectedSkinFolder(const SkinSettings& s, const DibBuffer& fit232, const DibBuffer& fit116);
 

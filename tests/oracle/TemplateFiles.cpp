@@ -21,7 +21,8 @@ namespace {
 
 uint32_t Le(const std::vector<uint8_t>& f, size_t at, int n) {
     uint32_t v = 0;
-    for (int i = n - 1; i >= 0; --i) v = v << 8 | f.at(at + i);
+    for (int i = n - 1; i >= 0; --i)
+        v = v << 8 | f.at(at + i);
     return v;
 }
 
@@ -30,7 +31,8 @@ uint32_t Le(const std::vector<uint8_t>& f, size_t at, int n) {
 Raster ExpandRle8(const std::vector<uint8_t>& f, int32_t w, int32_t h, size_t palette, size_t bits) {
     Raster out = Raster::Make(w, h, 3);
     auto put = [&](int32_t x, int32_t row, uint8_t index) {
-        if (x < 0 || x >= w || row < 0 || row >= h) return;
+        if (x < 0 || x >= w || row < 0 || row >= h)
+            return;
         std::memcpy(out.At(x, row), &f.at(palette + 4 * index), 3);
     };
     int32_t x = 0, row = 0;
@@ -38,7 +40,8 @@ Raster ExpandRle8(const std::vector<uint8_t>& f, int32_t w, int32_t h, size_t pa
         uint8_t count = f[p], value = f[p + 1];
         p += 2;
         if (count > 0) {
-            for (int i = 0; i < count; ++i) put(x++, row, value);
+            for (int i = 0; i < count; ++i)
+                put(x++, row, value);
         } else if (value == 0) {
             x = 0;
             ++row;
@@ -49,7 +52,8 @@ Raster ExpandRle8(const std::vector<uint8_t>& f, int32_t w, int32_t h, size_t pa
             row += f.at(p + 1);
             p += 2;
         } else {
-            for (int i = 0; i < value; ++i) put(x++, row, f.at(p + i));
+            for (int i = 0; i < value; ++i)
+                put(x++, row, f.at(p + i));
             p += (value + 1) / 2 * 2;
         }
     }
@@ -59,14 +63,18 @@ Raster ExpandRle8(const std::vector<uint8_t>& f, int32_t w, int32_t h, size_t pa
 Raster ReadTemplateFile(int id) {
     std::ifstream in(std::string(TOLVARIN_TEMPLATE_FOLDER) + "/" + std::to_string(id) + ".bmp", std::ios::binary);
     std::vector<uint8_t> f((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (f.size() < 54) return {};
+    if (f.size() < 54)
+        return {};
     const size_t bits = Le(f, 10, 4), infoSize = Le(f, 14, 4);
     const auto w = static_cast<int32_t>(Le(f, 18, 4)), h = static_cast<int32_t>(Le(f, 22, 4));
     const uint32_t bitCount = Le(f, 28, 2), compression = Le(f, 30, 4);
-    if (bitCount == 8 && compression == 1) return ExpandRle8(f, w, h, 14 + infoSize, bits);
-    if (bitCount != 24 || compression != 0) return {};
+    if (bitCount == 8 && compression == 1)
+        return ExpandRle8(f, w, h, 14 + infoSize, bits);
+    if (bitCount != 24 || compression != 0)
+        return {};
     Raster out = Raster::Make(w, h, 3);
-    if (f.size() < bits + out.bytes.size()) return {};
+    if (f.size() < bits + out.bytes.size())
+        return {};
     std::memcpy(out.bytes.data(), f.data() + bits, out.bytes.size());
     return out;
 }
@@ -76,7 +84,8 @@ Raster ReadTemplateFile(int id) {
 const Raster& TemplateFile(int id) {
     static std::map<int, Raster> cache;
     auto it = cache.find(id);
-    if (it == cache.end()) it = cache.emplace(id, ReadTemplateFile(id)).first;
+    if (it == cache.end())
+        it = cache.emplace(id, ReadTemplateFile(id)).first;
     return it->second;
 }
 
