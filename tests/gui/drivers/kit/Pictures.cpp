@@ -2,17 +2,11 @@
 
 #include <windows.h>
 
-#include <algorithm>
-
 #include "Capture.h"
 #include "Report.h"
 #include "Window.h"
 
 namespace tk {
-
-const char* const kPreviewKnownFailure =
-    "the preview panel is laid out in dialog units of its font, which Wine lacks, so the slots lie lower "
-    "than 210 and the frame cuts their lower part off";
 
 std::string put_picture(const CaseDir& dir, const std::string& dataName, const std::string& asName) {
     const std::string folder = join(dir.folder, "pictures");
@@ -27,29 +21,13 @@ bool check_preview(const App& app, const std::string& expectedBmp, const std::st
     Image expected;
     if (!load_bmp(join(arg("data"), expectedBmp), expected))
         return check(false, name, "no expected preview " + expectedBmp);
-    // The rows that the window shows; all of them once the slots fit.
-    const POINT origin = app.preview_origin();
-    POINT top = origin;
-    ClientToScreen(app.panel(), &top);
-    const RECT client = client_rect_screen(app.view());
-    const int visibleRows = std::clamp<int>(client.bottom - top.y, 0, expected.height);
-    Image visible = expected;
-    visible.height = visibleRows;
-    visible.pixels.resize(static_cast<size_t>(visibleRows) * visible.width);
-    const Difference shown = wait_pixels(app.panel(), origin.x, origin.y, visible);
-    bool same =
-        check(shown.sameSize && shown.count == 0, name + format(" (the %d rows shown)", visibleRows), shown.describe());
-    const Difference whole = compare(app.capture_preview(), expected);
-    const bool wholeSame = whole.sameSize && whole.count == 0;
-    if (!wholeSame) {
+    const Difference difference = app.wait_preview(expected);
+    const bool same = difference.sameSize && difference.count == 0;
+    if (!same) {
         const std::string stem = expectedBmp.substr(0, expectedBmp.size() - 4);
         save_bmp(app.capture_preview(), join(arg("artifacts"), stem + "-got.bmp"));
     }
-    if (*kPreviewKnownFailure)
-        todo(wholeSame, name, kPreviewKnownFailure, whole.describe());
-    else
-        same = check(wholeSame, name, whole.describe()) && same;
-    return same;
+    return check(same, name, difference.describe());
 }
 
 void save_screenshot(const App& app, const std::string& fileName) {

@@ -13,9 +13,6 @@ namespace tk {
 // Copies <--data>\dataName into <case folder>\pictures\asName and returns the copy's full path.
 std::string put_picture(const CaseDir& dir, const std::string& dataName, const std::string& asName);
 
-// Why the program's preview cannot be compared yet (empty once it can).
-extern const char* const kPreviewKnownFailure;
-
 // Checks that the preview slots show <--data>\expectedBmp; on a mismatch the capture is kept in the
 // artifacts as <expectedBmp without .bmp>-got.bmp.
 bool check_preview(const App& app, const std::string& expectedBmp, const std::string& name);
