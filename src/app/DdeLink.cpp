@@ -1,8 +1,9 @@
 #include "app/DdeLink.h"
 
-#include <new>
+#include <string>
 #include <vector>
 
+#include "app/DdeCommand.h"
 #include "app/MainFrame.h"
 
 CDdeLink* g_pDdeServer = nullptr;
@@ -82,17 +83,10 @@ bool CDdeLink::Execute(const char* path, const char* arguments) {
         return false;
     const size_t a = path ? lstrlenA(path) : 0;
     const size_t b = arguments ? lstrlenA(arguments) : 0;
-    std::vector<char> command;
-    command.reserve(a + b + 9);
-    if (a > 0) {
-        command.push_back('"');
-        command.insert(command.end(), path, path + a);
-        command.push_back('"');
-        command.push_back(' ');
-    }
-    if (b > 0)
-        command.insert(command.end(), arguments, arguments + b);
-    command.resize(a + b + 8, '\0');  // the zero after the text and the rest of the agreed length
+    const std::string text = MakeDdeCommand(path ? path : "") + (arguments ? arguments : "");
+    // The agreed length: the text, its terminating zero and room for the quotes and space.
+    std::vector<char> command(a + b + 8, '\0');
+    text.copy(command.data(), command.size() - 1);
     HDDEDATA sent = ::DdeClientTransaction(reinterpret_cast<LPBYTE>(command.data()), static_cast<DWORD>(command.size()),
                                            m_hConv, nullptr, 0, XTYP_EXECUTE, 2000, nullptr);
     return sent || ::DdeGetLastError(m_idInst) == DMLERR_NO_ERROR;
