@@ -159,7 +159,7 @@ trap 'exit 130' INT TERM
 session_start "$logs" 8>&- || give_up "Xvfb or the wineserver did not start"
 say "session on DISPLAY $DISPLAY, prefix $WINEPREFIX ($(( $(date +%s) - started ))s)"
 
-rm -f "$artifacts"/*.bmp
+rm -f "$artifacts"/*.bmp "$artifacts"/*.png
 passed=0
 failed=0
 skipped=0

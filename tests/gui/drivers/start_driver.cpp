@@ -160,10 +160,7 @@ void CheckFirstStart() {
     CheckMenu(app);
     CheckToolbar(app, false);
 
-    wait_until([&] { return false; }, 300);  // let the last tooltip fade before the picture is taken
-    const RECT shot = window_rect(frame);
-    save_bmp(capture_screen(shot.left, shot.top, shot.right - shot.left, shot.bottom - shot.top),
-             join(arg("artifacts"), "main-window-no-picture.bmp"));
+    save_screenshot(app, "main-window-no-picture.bmp");
 
     if (!check(app.exit(), "exit command ends the program with code 0"))
         return;

@@ -2,7 +2,10 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include "Capture.h"
+#include "Input.h"
 #include "Report.h"
 #include "Window.h"
 
@@ -30,7 +33,10 @@ bool check_preview(const App& app, const std::string& expectedBmp, const std::st
     return check(same, name, difference.describe());
 }
 
-void save_screenshot(const App& app, const std::string& fileName) {
+void save_screenshot(App& app, const std::string& fileName) {
+    // The cursor stays where the last case left it; a tooltip under it would be in the picture.
+    mouse_move_screen(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+    wait_until([&] { return find_top(app.proc().pid(), TOOLTIPS_CLASSA) == nullptr; }, 5000);
     const RECT shot = window_rect(app.frame());
     save_bmp(capture_screen(shot.left, shot.top, shot.right - shot.left, shot.bottom - shot.top),
              join(arg("artifacts"), fileName));

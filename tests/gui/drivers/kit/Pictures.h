@@ -17,7 +17,7 @@ std::string put_picture(const CaseDir& dir, const std::string& dataName, const s
 // artifacts as <expectedBmp without .bmp>-got.bmp.
 bool check_preview(const App& app, const std::string& expectedBmp, const std::string& name);
 
-// Saves the whole frame as it is on screen into the artifacts folder.
-void save_screenshot(const App& app, const std::string& fileName);
+// Saves the whole frame as it is on screen into the artifacts folder (with the cursor moved away).
+void save_screenshot(App& app, const std::string& fileName);
 
 }  // namespace tk
