@@ -119,6 +119,26 @@ TEST(SkinFolderOracle, EveryOpacityWithEveryColourProfile) {
     }
 }
 
+// A loaded profile can hold any integer in a flag: the frame is drawn only for SkinLine 1, the
+// other flags count as set when non-zero.
+TEST(SkinFolderOracle, FlagValuesOtherThanZeroAndOne) {
+    Scratch scratch;
+    const int32_t values[][7] = {{2, -1, 2, 5, -1, 3, -2}, {-7, 3, -1, -1, 9, 0, 0}, {0, 2, 1, 0, 0, -1, 4}};
+    for (const auto& v : values) {
+        SkinSettings s = SettingsDefaults;
+        s.FullSize = v[0];
+        s.SkinReverse = v[1];
+        s.SkinLine = v[2];
+        s.PLSave = v[3];
+        s.MBSave = v[4];
+        s.SexyFontUse = v[5];
+        s.MaronUse = v[6];
+        SCOPED_TRACE(Describe(s) + " SexyFontUse " + std::to_string(s.SexyFontUse) + " MaronUse " +
+                     std::to_string(s.MaronUse));
+        SaveAndCompare(scratch, s, Pictures()[1]);
+    }
+}
+
 }  // namespace
 
 }  // namespace oracle

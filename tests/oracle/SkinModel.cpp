@@ -62,31 +62,6 @@ uint8_t BlendChannel(int a, int b, int k) {
     return static_cast<uint8_t>(std::clamp(b + q, 0, 255));
 }
 
-// One output bitmap: the 54 header bytes followed by the rows, and a Raster view of its rows.
-struct OutputFile {
-    Raster image;
-    std::string Bytes() const {
-        const int32_t w = image.width, h = image.height, stride = (3 * w + 3) / 4 * 4;
-        const uint32_t imageSize = static_cast<uint32_t>(stride * h);
-        std::string f(54, '\0');
-        auto put = [&](size_t at, uint32_t v, int n) {
-            for (int i = 0; i < n; ++i)
-                f[at + i] = static_cast<char>(v >> (8 * i) & 0xFF);
-        };
-        put(0, 0x4D42, 2);
-        put(2, 54 + imageSize, 4);
-        put(10, 54, 4);
-        put(14, 40, 4);
-        put(18, static_cast<uint32_t>(w), 4);
-        put(22, static_cast<uint32_t>(h), 4);
-        put(26, 1, 2);
-        put(28, 24, 2);
-        put(34, imageSize, 4);
-        f.append(reinterpret_cast<const char*>(image.bytes.data()), image.bytes.size());
-        return f;
-    }
-};
-
 struct Copy {
     bool equalizer;  // from the equalizer window, else the main window
     int32_t sx, sy, w, h;
@@ -155,9 +130,7 @@ bool IsWritten(const SkinSettings& s, const std::string& name) {
 
 std::string MakeBitmap(const SkinSettings& s, const FileRow& row, const Raster& work, int32_t mainRow, int32_t eqRow) {
     const Raster* tpl = row.templateId != 0 ? &TemplateFile(row.templateId) : nullptr;
-    OutputFile out;
-    out.image = tpl ? Raster::Make(tpl->width, tpl->height, 3) : Raster::Make(row.width, row.height, 3);
-    Raster& image = out.image;
+    Raster image = tpl ? Raster::Make(tpl->width, tpl->height, 3) : Raster::Make(row.width, row.height, 3);
     if (row.recolour) {
         for (int32_t y = 0; y < image.height; ++y) {
             for (int32_t x = 0; x < image.width; ++x) {
@@ -197,7 +170,7 @@ std::string MakeBitmap(const SkinSettings& s, const FileRow& row, const Raster& 
             }
         }
     }
-    return out.Bytes();
+    return BitmapFileBytes(image);
 }
 
 std::string Format(const char* format, auto... values) {
@@ -222,6 +195,29 @@ std::string Comment(const char* text) {
 }
 
 }  // namespace
+
+std::string BitmapFileBytes(const Raster& image) {
+    const int32_t w = image.width, h = image.height, stride = (3 * w + 3) / 4 * 4;
+    const uint32_t imageSize = static_cast<uint32_t>(stride * h);
+    std::string f(54 + imageSize, '\0');
+    auto put = [&](size_t at, uint32_t v, int n) {
+        for (int i = 0; i < n; ++i)
+            f[at + i] = static_cast<char>(v >> (8 * i) & 0xFF);
+    };
+    put(0, 0x4D42, 2);
+    put(2, 54 + imageSize, 4);
+    put(10, 54, 4);
+    put(14, 40, 4);
+    put(18, static_cast<uint32_t>(w), 4);
+    put(22, static_cast<uint32_t>(h), 4);
+    put(26, 1, 2);
+    put(28, 24, 2);
+    put(34, imageSize, 4);
+    for (int32_t y = 0; y < h; ++y)
+        for (int32_t x = 0; x < w; ++x)
+            std::memcpy(&f[54 + y * stride + 3 * x], image.At(x, y), 3);
+    return f;
+}
 
 Raster ExpectedWorkBuffer(const SkinSettings& s, const DibBuffer& fit232, const DibBuffer& fit116) {
     const DibBuffer& source = s.FullSize != 0 ? fit232 : fit116;

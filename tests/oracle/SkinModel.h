@@ -20,6 +20,9 @@ struct ExpectedFolder {
 };
 ExpectedFolder ExpectedSkinFolder(const SkinSettings& s, const DibBuffer& fit232, const DibBuffer& fit116);
 
+// A 24-bit bitmap file (54 header bytes and the rows) of a raster; 4-byte pixels lose their fourth.
+std::string BitmapFileBytes(const Raster& image);
+
 std::string ExpectedPleditTxt(const SkinSettings& s);
 std::string ExpectedVisColorTxt(const SkinSettings& s);
 std::string ExpectedMaronTxt(const SkinSettings& s);
