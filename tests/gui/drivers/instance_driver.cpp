@@ -45,11 +45,22 @@ void CheckHandOver() {
     RunSecond(dir, "\"" + japanese + "\"");
     check_preview(first, "preview-sample-default.bmp", "preview of the cp932 path");
 
+    // A short (8.3) name is opened under its long name, which the save dialog then proposes.
+    char shortName[MAX_PATH] = "";
+    GetShortPathNameA(spaced.c_str(), shortName, MAX_PATH);
+    check(std::string(shortName) != spaced && *shortName, "the file has a short name", shortName);
+    RunSecond(dir, shortName);
+    check_preview(first, "preview-tall-default.bmp", "preview of the short name");
+    post_command(first.frame(), ID_FILE_SAVE_AS);
+    HWND dialog = wait_owned(first.proc().pid(), first.frame());
+    check_eq(text_of(file_name_field(dialog)), "my picture 1", "the long name is the document's");
+    cancel_dialog(dialog);
+
     // The second instance's request is answered before it ends, so the first has tried the file by now.
     RunSecond(dir, "\"" + bad + "\"");
     check(find_owned(first.proc().pid(), first.frame()) == nullptr, "unreadable file: no message",
           describe_windows(first.proc().pid()));
-    check_preview(first, "preview-sample-default.bmp", "unreadable file: picture kept");
+    check_preview(first, "preview-tall-default.bmp", "unreadable file: picture kept");
     check(first.exit(), "first instance exits");
 }
 

@@ -42,6 +42,43 @@ void CheckCommandLine() {
     check_eq(ini_value(ini, "Path", "LoadPath"), join(dir.folder, "pictures\\"), "LoadPath is the picture's folder");
 }
 
+void CheckSeveralArguments() {
+    CaseScope scope("several arguments");
+    CaseDir dir = make_case("several-arguments");
+    const std::string tall = put_picture(dir, "tall.bmp", "tall.bmp");
+    const std::string sample = put_picture(dir, "sample.bmp", "sample.bmp");
+    App app;
+    if (!check(app.start(dir, "\"" + tall + "\" \"" + sample + "\""), "frame appears"))
+        return;
+    check_preview(app, "preview-tall-default.bmp", "only the first is opened");
+    app.exit();
+}
+
+// The accelerators, pressed as a user would: the keys go to the window in front.
+void CheckAccelerators() {
+    CaseScope scope("accelerators");
+    CaseDir dir = make_case("accelerators");
+    const std::string sample = put_picture(dir, "sample.bmp", "sample.bmp");
+    App app;
+    if (!check(app.start(dir, "\"" + sample + "\""), "frame appears"))
+        return;
+    check(wait_until([&] { return app.picture_shown(); }), "picture shown");
+    if (!check(bring_to_front(app.frame()), "frame in front"))
+        return;
+    key_chord(VK_CONTROL, 'O');
+    HWND dialog = wait_owned(app.proc().pid(), app.frame());
+    check(dialog && file_name_field(dialog) && text_of(dialog) == "開く", "Ctrl+O shows the open dialog",
+          describe_windows(app.proc().pid()));
+    cancel_dialog(dialog);
+    check(bring_to_front(app.frame()), "frame in front again");
+    key_chord(VK_CONTROL, 'S');
+    dialog = wait_owned(app.proc().pid(), app.frame());
+    check(dialog && text_of(dialog) == "スキン保存", "Ctrl+S shows the save dialog",
+          describe_windows(app.proc().pid()));
+    cancel_dialog(dialog);
+    app.exit();
+}
+
 void CheckOpenDialog() {
     CaseScope scope("open dialog");
     CaseDir dir = make_case("open-dialog");
@@ -160,6 +197,8 @@ void CheckCloseFile() {
 int main(int argc, char** argv) {
     begin("open", argc, argv);
     CheckCommandLine();
+    CheckSeveralArguments();
+    CheckAccelerators();
     CheckOpenDialog();
     CheckDrop();
     CheckUnreadable();
