@@ -4,6 +4,8 @@
 #include "Kit.h"
 #include "resource.h"
 
+#include <commctrl.h>
+
 using namespace tk;
 
 namespace {
@@ -76,6 +78,24 @@ void CheckAccelerators() {
     check(dialog && text_of(dialog) == "スキン保存", "Ctrl+S shows the save dialog",
           describe_windows(app.proc().pid()));
     cancel_dialog(dialog);
+
+    // The toolbar's open button, clicked with the mouse.
+    check(bring_to_front(app.frame()), "frame in front for the click");
+    RemoteBuffer rectBuffer(app.proc().handle(), sizeof(RECT));
+    RECT button = {};
+    const int index = static_cast<int>(send(app.toolbar(), TB_COMMANDTOINDEX, ID_FILE_OPEN, 0, -1));
+    if (check(index >= 0 &&
+                  send(app.toolbar(), TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(rectBuffer.address())) &&
+                  rectBuffer.read(&button, sizeof button),
+              "open button found")) {
+        POINT centre = {(button.left + button.right) / 2, (button.top + button.bottom) / 2};
+        ClientToScreen(app.toolbar(), &centre);
+        mouse_click_screen(centre.x, centre.y);
+        dialog = wait_owned(app.proc().pid(), app.frame());
+        check(dialog && text_of(dialog) == "開く", "a click on the open button shows the open dialog",
+              describe_windows(app.proc().pid()));
+        cancel_dialog(dialog);
+    }
     app.exit();
 }
 

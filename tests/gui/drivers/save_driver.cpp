@@ -107,6 +107,31 @@ void CheckProfileSave() {
     check_eq(ini_value(read_ini(dir.ini), "Path", "ProFilePath"), profiles + "\\", "ProFilePath remembered");
 }
 
+// Saving into a file that exists asks first, then rewrites the settings keys and keeps every other
+// section of the file: here the program's own INI.
+void CheckProfileSaveIntoExisting() {
+    CaseScope scope("profile save into the program's INI");
+    CaseDir dir = make_case("profile-save-existing", CustomIni() + "[Notes]\r\nkept=yes\r\n");
+    App app;
+    if (!check(app.start(dir), "frame appears"))
+        return;
+    post_command(app.frame(), IDM_PROFILE_SAVE);
+    HWND dialog = wait_owned(app.proc().pid(), app.frame());
+    if (!check(dialog && choose_file(dialog, dir.ini), "chooser appears, the INI chosen"))
+        return;
+    HWND question = wait_owned(app.proc().pid(), dialog);
+    HWND yes = question ? find_id(question, IDYES, "Button") : nullptr;
+    if (!check(yes != nullptr, "asked before replacing", describe_windows(app.proc().pid())))
+        return;
+    click(yes);
+    check(wait_gone(dialog), "chooser closes");
+    check(WaitIdle(app), "command finished");
+    const std::vector<IniSection> ini = read_ini(dir.ini);
+    check_eq(ini_value(ini, "Notes", "kept"), "yes", "other sections kept");
+    check_same_settings(dir.ini, join(arg("data"), "custom-expected.INI"), "settings rewritten in place", Order::kAny);
+    check(app.exit(), "exits");
+}
+
 void CheckProfileLoad() {
     CaseScope scope("profile load");
     CaseDir dir = make_case("profile-load");
@@ -147,6 +172,7 @@ int main(int argc, char** argv) {
     CheckSaveSkin();
     CheckSaveCancelled();
     CheckProfileSave();
+    CheckProfileSaveIntoExisting();
     CheckProfileLoad();
     return finish();
 }

@@ -225,6 +225,25 @@ void CheckRestartRestoresPosition() {
     check(second.exit(), "second run exits");
 }
 
+// A window closed while minimised comes back minimised.
+void CheckMinimisedAtExit() {
+    CaseScope scope("minimised at exit");
+    CaseDir dir = make_case("minimised");
+    App first;
+    if (!check(first.start(dir), "first run's frame appears"))
+        return;
+    ShowWindow(first.frame(), SW_MINIMIZE);
+    check(wait_until([&] { return IsIconic(first.frame()) != 0; }), "minimised");
+    if (!check(first.exit(), "first run exits"))
+        return;
+    check_eq(ini_value(read_ini(dir.ini), "MainWnd", "showCmd"), "2", "showCmd minimised");
+    App second;
+    if (!check(second.start(dir), "second run's frame appears"))
+        return;
+    check(IsIconic(second.frame()) != 0, "second run starts minimised");
+    second.exit();
+}
+
 // Settings in the INI are read at start and written back at exit; only the three range-checked
 // fields are repaired.
 void CheckSettingsKeptThroughRun() {
@@ -247,6 +266,7 @@ int main(int argc, char** argv) {
     begin("start", argc, argv);
     CheckFirstStart();
     CheckRestartRestoresPosition();
+    CheckMinimisedAtExit();
     CheckSettingsKeptThroughRun();
     return finish();
 }
