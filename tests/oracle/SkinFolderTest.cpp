@@ -139,6 +139,32 @@ TEST(SkinFolderOracle, FlagValuesOtherThanZeroAndOne) {
     }
 }
 
+// The structural check of SEXYFONT.TXT accepts the written file and rejects small damage to it, so
+// that its silence in the matrix means something.
+TEST(SkinFolderOracle, SexyFontCheckRejectsDamage) {
+    Scratch scratch;
+    const std::string folder = scratch.FreshFolder();
+    ASSERT_EQ(SaveSkinFolder(folder, SettingsDefaults, Pictures()[0].fit232, Pictures()[0].fit116), 1);
+    const std::string text = ReadFileBytes(std::filesystem::path(folder) / "SEXYFONT.TXT");
+    ASSERT_EQ(CheckSexyFontTxt(text), "");
+    auto replaced = [&](const std::string& from, const std::string& to) {
+        std::string damaged = text;
+        const size_t at = damaged.find(from);
+        return at == std::string::npos ? std::string() : damaged.replace(at, from.size(), to);
+    };
+    const std::string damaged[] = {
+        text.substr(0, text.size() - 2),                                         // no empty last line
+        replaced("OPACITY=10\r\n", "OPACITY=11\r\n"),                            // a changed value
+        replaced("\r\nFONTSIZELOGICAL=1\r\n", "\r\n\r\nFONTSIZELOGICAL=1\r\n"),  // a line shifted
+        replaced("\r\n;   ", "\r\n; "),                                          // a comment without its indent
+        replaced("\r\n;\r\n", "\r\n;   x\r\n"),                                  // a separator turned comment
+    };
+    for (const std::string& d : damaged) {
+        ASSERT_FALSE(d.empty());
+        EXPECT_NE(CheckSexyFontTxt(d), "");
+    }
+}
+
 }  // namespace
 
 }  // namespace oracle
