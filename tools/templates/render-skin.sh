@@ -1,6 +1,7 @@
 #!/bin/sh
 # Renders a written skin folder the way the classic player shows it (main window playing,
-# equalizer, playlist, shade bars), so the template art can be judged in place.
+# equalizer, playlist, shade bars, and the unfocused bars), so the template art can be judged
+# in place.
 #   tools/templates/render-skin.sh SKIN_FOLDER OUT.png   (needs ImageMagick's convert)
 set -eu
 skin=$1
@@ -99,7 +100,22 @@ for x in 25 50 75 100 125 150 175 200; do sprite PLEDIT.BMP 72 57 25 14 $x 28; d
 sprite PLEDIT.BMP 99 42 50 14 225 28
 convert /tmp/render-shade.$$.png $args /tmp/render-shade.$$.png
 
-convert /tmp/render-main.$$.png /tmp/render-eq.$$.png /tmp/render-shade.$$.png -append /tmp/render-left.$$.png
+args=""
+
+# Unfocused: main title bar, equalizer title, both shade bars and the playlist's top row.
+convert -size 275x76 xc:black /tmp/render-idle.$$.png
+sprite TITLEBAR.BMP 27 15 275 14 0 0
+sprite EQMAIN.BMP 0 149 275 14 0 14
+sprite TITLEBAR.BMP 27 42 275 14 0 28
+sprite EQ_EX.BMP 0 15 275 14 0 42
+sprite PLEDIT.BMP 0 21 25 20 0 56
+for x in 25 50 75 175 200 225; do sprite PLEDIT.BMP 127 21 25 20 $x 56; done
+sprite PLEDIT.BMP 26 21 100 20 87 56
+sprite PLEDIT.BMP 153 21 25 20 250 56
+convert /tmp/render-idle.$$.png $args /tmp/render-idle.$$.png
+
+convert /tmp/render-main.$$.png /tmp/render-eq.$$.png /tmp/render-shade.$$.png /tmp/render-idle.$$.png -append \
+    /tmp/render-left.$$.png
 convert /tmp/render-left.$$.png /tmp/render-pl.$$.png -background gray20 -splice 0x0 +append \
     -filter point -resize 300% "$out"
 rm -f /tmp/render-*.$$.png
