@@ -32,7 +32,7 @@ Canvas DrawMonoStereo() {
     Canvas canvas(56, 24);
     for (int lit = 1; lit >= 0; --lit) {
         const int y = lit ? 0 : 12;
-        const Paint label = lit ? kText : kMid;
+        const Paint label = lit ? kText : kLight;
         const Rect stereo{0, y, 29, 12};
         const Rect mono{29, y, 27, 12};
         for (const Rect& r : {stereo, mono}) {

@@ -39,8 +39,9 @@ void DrawRightFrame(Canvas& canvas, int x, int y0, int y1, bool channel) {
     canvas.VLine(x, y0, y1, kWellLight);
     canvas.VLine(x + 1, y0, y1, kLight);
     if (channel) {
+        // A groove in the frame colour with a dark rail down its middle.
         canvas.VLine(x + 5, y0, y1, kDeep);
-        canvas.Fill({x + 6, y0, 6, y1 - y0 + 1}, kShade);
+        canvas.Fill({x + 8, y0, 2, y1 - y0 + 1}, kDeep);
         canvas.VLine(x + 12, y0, y1, kLight);
     }
     canvas.VLine(x + 18, y0, y1, kShade);

@@ -16,23 +16,22 @@ void DrawBarButtons(Canvas& canvas, int y, bool shadeMode) {
     DrawWindowButton(canvas, kBarX + 264, y + 3, Icon::Close, Look::Normal);
 }
 
-// The main window's title bar floats over the picture: engraved lines left and right of an
-// open middle, and the buttons.
+// The main window's title bar is laid over the picture at the user's opacity, so it is a whole
+// frame-coloured bar: grips left and right of an emblem read over any picture, and the bar
+// reads as a bar.
 void DrawMainTitle(Canvas& canvas, int y, bool active) {
-    const Paint line = active ? kFace : kLight;
-    const Paint shadow = active ? kInk : kShade;
-    for (int row : {4, 7, 10}) {
-        canvas.HLine(kBarX + 18, kBarX + 100, y + row - 1, line);
-        canvas.HLine(kBarX + 19, kBarX + 101, y + row, shadow);
-        canvas.HLine(kBarX + 174, kBarX + 238, y + row - 1, line);
-        canvas.HLine(kBarX + 175, kBarX + 239, y + row, shadow);
-    }
-    // A small diamond between the lines.
-    for (int dy = -3; dy <= 3; ++dy)
-        for (int dx = -3; dx <= 3; ++dx) {
+    const Rect bar{kBarX, y, 275, 14};
+    DrawWindowBar(canvas, bar, active, kBarX + 18, kBarX + 100);
+    for (int row = y + 3; row <= y + 9; row += 3)
+        DrawGripLine(canvas, kBarX + 174, kBarX + 238, row, active);
+    // A small diamond between the grips: `Color` with a dark rim, hollow when inactive.
+    for (int dy = -4; dy <= 4; ++dy)
+        for (int dx = -4; dx <= 4; ++dx) {
             const int d = (dx < 0 ? -dx : dx) + (dy < 0 ? -dy : dy);
-            if (d <= 3)
-                canvas.Set(kBarX + 137 + dx, y + 7 + dy, d == 3 ? shadow : line);
+            if (d == 4)
+                canvas.Set(kBarX + 137 + dx, y + 7 + dy, kDeep);
+            else if (d < 4 && (active || d == 3))
+                canvas.Set(kBarX + 137 + dx, y + 7 + dy, kFace);
         }
     DrawBarButtons(canvas, y, false);
 }
@@ -59,14 +58,17 @@ struct ClutterButton {
 };
 constexpr ClutterButton kClutter[] = {{"O", 3, 8}, {"A", 11, 7}, {"I", 18, 7}, {"D", 25, 8}, {"V", 33, 7}};
 
-void DrawClutterBar(Canvas& canvas, int x, int y, Paint letters, int pressed) {
+// Laid over the picture like the title bar: a dark rim outlines the bar over any picture, and
+// the letters are ink on `Color` (dimmed when disabled); a held button sinks into the frame
+// colour with a light letter.
+void DrawClutterBar(Canvas& canvas, int x, int y, bool enabled, int pressed) {
     const Rect bar{x, y, 8, 43};
-    canvas.Outline(bar, kFrame);
+    canvas.Outline(bar, kDeep);
     canvas.Bevel(bar.Inset(1), kHighlight, kShade);
     canvas.Fill(bar.Inset(2), kFace);
     for (int i = 0; i < 5; ++i) {
         const ClutterButton& b = kClutter[i];
-        Paint ink = letters;
+        Paint ink = enabled ? kInk : kShade;
         if (i == pressed) {
             canvas.Fill({x + 1, y + b.top, 6, b.height}, kFrame);
             ink = kHighlight;
@@ -109,9 +111,9 @@ Canvas DrawTitleBars() {
     DrawMainTitle(canvas, 57, true);
     DrawMainTitle(canvas, 72, false);
 
-    DrawClutterBar(canvas, 304, 0, kInk, -1);
-    DrawClutterBar(canvas, 312, 0, kMid, -1);
+    DrawClutterBar(canvas, 304, 0, true, -1);
+    DrawClutterBar(canvas, 312, 0, false, -1);
     for (int i = 0; i < 5; ++i)
-        DrawClutterBar(canvas, 304 + 8 * i, 44, kInk, i);
+        DrawClutterBar(canvas, 304 + 8 * i, 44, true, i);
     return canvas;
 }

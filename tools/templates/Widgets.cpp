@@ -1,5 +1,6 @@
 #include "Widgets.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 
@@ -32,11 +33,11 @@ constexpr IconArt kIcons[] = {
     {Icon::Close, {"#...#", ".#.#.", "..#..", ".#.#.", "#...#"}},
     {Icon::Shade, {"#####", "#####", ".....", ".....", "....."}},
     {Icon::Unshade, {"#####", "#...#", "#...#", "#...#", "#####"}},
-    {Icon::SmallPrevious, {"#..#..#", "#.##.##", "#######", "#######", "#######", "#.##.##", "#..#..#"}},
+    {Icon::SmallPrevious, {"#......", "#..#..#", "#.##.##", "#######", "#.##.##", "#..#..#", "#......"}},
     {Icon::SmallPlay, {"#...", "##..", "###.", "####", "###.", "##..", "#..."}},
     {Icon::SmallPause, {"##.##", "##.##", "##.##", "##.##", "##.##", "##.##", "##.##"}},
     {Icon::SmallStop, {"######", "######", "######", "######", "######", "######"}},
-    {Icon::SmallNext, {"#..#..#", "##.##.#", "#######", "#######", "#######", "##.##.#", "#..#..#"}},
+    {Icon::SmallNext, {"......#", "#..#..#", "##.##.#", "#######", "##.##.#", "#..#..#", "......#"}},
     {Icon::SmallEject, {"...#...", "..###..", ".#####.", "#######", ".......", "#######", "#######"}},
 };
 
@@ -149,7 +150,27 @@ void DrawToggle(Canvas& canvas, const Rect& r, std::string_view label, bool on, 
 }
 
 void DrawEngravedIcon(Canvas& canvas, Icon icon, int x, int y) {
-    DrawIcon(canvas, icon, x + 1, y + 1, kInk);
+    // The shadow falls only where nothing of the glyph lies further right or further down: in
+    // the gaps between its strokes it would fill them and turn a small glyph into a block.
+    const Rows& rows = Art(icon).rows;
+    const IconSize size = SizeOf(icon);
+    const auto inked = [&](int col, int row) {
+        return col >= 0 && row >= 0 && col < size.w && row < size.h &&
+               rows[static_cast<size_t>(row)][static_cast<size_t>(col)] == '#';
+    };
+    const auto inkedFrom = [&](int col, int row, int dx, int dy) {
+        for (; col >= 0 && row >= 0 && col < size.w && row < size.h; col += dx, row += dy)
+            if (inked(col, row))
+                return true;
+        return false;
+    };
+    for (int row = 0; row <= size.h; ++row)
+        for (int col = 0; col <= size.w; ++col) {
+            const bool casts = inked(col - 1, row - 1) && !inked(col, row);
+            const bool outside = !inkedFrom(col, row, 1, 0) && !inkedFrom(col, row, 0, 1);
+            if (casts && outside)
+                canvas.Set(x + col, y + row, kInk);
+        }
     DrawIcon(canvas, icon, x, y, kFace);
 }
 
@@ -160,29 +181,37 @@ void DrawLight(Canvas& canvas, const Rect& r, bool lit) {
     canvas.Fill(r.Inset(1), lit ? kText : kTextBg);
 }
 
+void DrawGripLine(Canvas& canvas, int x0, int x1, int y, bool active) {
+    // In the user's colours only: a `Color` ridge with a dark shadow; the inactive ridge is
+    // half-toned with the frame colour, so it dims in the same hue.
+    for (int x = x0; x <= x1; ++x) {
+        if (!active && (x - x0) % 2 == 1)
+            continue;
+        canvas.Set(x, y, kFace);
+        canvas.Set(active ? x : std::min(x + 1, x1), y + 1, kDeep);
+    }
+}
+
 void DrawWindowBar(Canvas& canvas, const Rect& r, bool active, int gripLeft, int gripRight) {
     canvas.Fill(r, kFrame);
     canvas.HLine(r.x, r.Right(), r.y, kDeep);
     canvas.HLine(r.x, r.Right(), r.Bottom(), kDeep);
     canvas.HLine(r.x, r.Right(), r.y + 1, kLight);
     canvas.HLine(r.x, r.Right(), r.Bottom() - 1, kShade);
-    const Paint grip = active ? kFace : kMid;
-    const int middle = r.y + r.h / 2;
-    for (int row : {middle - 3, middle, middle + 2}) {
-        if (row - 1 <= r.y + 1 || row + 1 >= r.Bottom() - 1)
-            continue;
-        canvas.HLine(gripLeft, gripRight, row - 1, grip);
-        canvas.HLine(gripLeft, gripRight, row, kShade);
-    }
+    // Three ridges, three rows apart, centred between the edges.
+    const int first = r.y + (r.h - 8) / 2;
+    for (int row = first; row <= first + 6; row += 3)
+        DrawGripLine(canvas, gripLeft, gripRight, row, active);
 }
 
 void DrawBarLabel(Canvas& canvas, const Rect& bar, int centreX, std::string_view label, bool active) {
+    // Active: a `Color` plate with the word in ink; inactive: a frame-coloured plate with the
+    // word in `Color`. Only the bevel is neutral, so the plate follows the user's colours.
     const int width = TextWidth(FontKind::Label, label) + 8;
     const Rect plate{centreX - width / 2, bar.y + (bar.h - 9) / 2, width, 9};
-    canvas.Fill(plate, kFrame);
-    canvas.Fill(plate.Inset(1).Moved(0, 0), active ? kFace : kLight);
-    canvas.Bevel(plate, kShade, kLight);
-    DrawText(canvas, FontKind::Label, label, plate.x + 4, plate.y + 2, active ? kInk : kShade);
+    canvas.Fill(plate, active ? kFace : kFrame);
+    canvas.Bevel(plate, kDeep, kLight);
+    DrawText(canvas, FontKind::Label, label, plate.x + 4, plate.y + 2, active ? kInk : kFace);
 }
 
 void DrawPanelTop(Canvas& canvas, const Rect& r, bool active) {
@@ -201,8 +230,8 @@ void DrawPanelBottom(Canvas& canvas, const Rect& r) {
 void DrawResizeGrip(Canvas& canvas, int right, int top) {
     for (int d = 0; d < 3; ++d)
         for (int k = 0; k <= 4 + 4 * d; ++k) {
-            canvas.Set(right - 1 - k, top - 4 * d + k, kHighlight);
-            canvas.Set(right - k, top - 4 * d + k, kShade);
+            canvas.Set(right - 1 - k, top - 4 * d + k, kFace);
+            canvas.Set(right - k, top - 4 * d + k, kDeep);
         }
 }
 

@@ -56,10 +56,14 @@ void DrawEngravedIcon(Canvas& canvas, Icon icon, int x, int y);
 // A small indicator light in the text colours: the text colour when lit, its background when not.
 void DrawLight(Canvas& canvas, const Rect& r, bool lit);
 
+// One grip ridge from x0 to x1 at row y, its shadow on the row below: solid `Color` when
+// active, half-toned with the frame colour when not.
+void DrawGripLine(Canvas& canvas, int x0, int x1, int y, bool active);
 // A window's title or shade bar, opaque: `ColorBG` body with a highlight and shadow edge and
-// engraved grip lines (`Color` when active, grey when not) between gripLeft and gripRight.
+// three grip ridges between gripLeft and gripRight.
 void DrawWindowBar(Canvas& canvas, const Rect& r, bool active, int gripLeft, int gripRight);
-// A label plate centred at centreX in the bar: `Color` face with the word in ink.
+// A label plate centred at centreX in the bar: `Color` face with the word in ink when active,
+// frame face with the word in `Color` when not.
 void DrawBarLabel(Canvas& canvas, const Rect& bar, int centreX, std::string_view label, bool active);
 
 // The 20-row top piece of the playlist and browser frames: an 18-row bar running into the
