@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <set>
 
 #include "Cases.h"
@@ -13,8 +14,7 @@ namespace oracle {
 
 namespace fs = std::filesystem;
 
-Scratch::Scratch()
-    : root_(fs::temp_directory_path() / ("tolvarin-oracle-" + std::to_string(reinterpret_cast<uintptr_t>(this)))) {
+Scratch::Scratch() : root_(fs::temp_directory_path() / ("tolvarin-oracle-" + std::to_string(std::random_device()()))) {
     fs::remove_all(root_);
     fs::create_directories(root_);
 }
