@@ -1,4 +1,5 @@
-// The parts of the seam that are the same everywhere: the message sink and the wait cursor.
+// The parts of the seam that are the same everywhere: the mapped file's ownership, the message
+// sink and the wait cursor.
 #include "platform/Platform.h"
 
 #include <cstdio>
@@ -23,6 +24,25 @@ CursorHooks& Hooks() {
 }
 
 }  // namespace
+
+MappedFile::~MappedFile() {
+    Close();
+}
+
+MappedFile::MappedFile(MappedFile&& other) noexcept
+    : data_(std::exchange(other.data_, nullptr)),
+      size_(std::exchange(other.size_, 0)),
+      handle_(std::exchange(other.handle_, 0)) {}
+
+MappedFile& MappedFile::operator=(MappedFile&& other) noexcept {
+    if (this != &other) {
+        Close();
+        data_ = std::exchange(other.data_, nullptr);
+        size_ = std::exchange(other.size_, 0);
+        handle_ = std::exchange(other.handle_, 0);
+    }
+    return *this;
+}
 
 void SetMessageSink(MessageSink sink) {
     Sink() = std::move(sink);

@@ -29,25 +29,6 @@ MappedFile::MappedFile(const std::string& path) {
     ::close(fd);  // the mapping keeps the file alive
 }
 
-MappedFile::~MappedFile() {
-    Close();
-}
-
-MappedFile::MappedFile(MappedFile&& other) noexcept
-    : data_(std::exchange(other.data_, nullptr)),
-      size_(std::exchange(other.size_, 0)),
-      handle_(std::exchange(other.handle_, 0)) {}
-
-MappedFile& MappedFile::operator=(MappedFile&& other) noexcept {
-    if (this != &other) {
-        Close();
-        data_ = std::exchange(other.data_, nullptr);
-        size_ = std::exchange(other.size_, 0);
-        handle_ = std::exchange(other.handle_, 0);
-    }
-    return *this;
-}
-
 void MappedFile::Close() {
     if (data_)
         ::munmap(const_cast<uint8_t*>(data_), size_);
