@@ -99,18 +99,15 @@ TEST(ProfileFileTest, SaveIntoAMissingFolderFails) {
 }
 
 TEST(ProfileFileTest, FailedSaveLeavesTheOldFile) {
+    // A read-only profile is refused whoever runs the test (root too), as Windows refuses it.
     TempFolder folder;
-    const std::string lockedFolder = folder.Path("locked");
-    std::filesystem::create_directory(lockedFolder);
-    const std::string path = lockedFolder + "/app.INI";
+    const std::string path = folder.Path("app.INI");
     WriteFileText(path, kAppState);
-    ASSERT_EQ(::chmod(lockedFolder.c_str(), 0555), 0);
-    if (::access(lockedFolder.c_str(), W_OK) == 0)
-        GTEST_SKIP() << "running with rights that ignore a read-only folder";
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
     EXPECT_FALSE(SaveSkinSettingsFile(path, SettingsDefaults));
     EXPECT_FALSE(ProfileTarget(path).WriteInt("MainWnd", "Left", 99));
     EXPECT_EQ(ReadFileText(path), kAppState);
-    EXPECT_EQ(std::filesystem::directory_iterator(lockedFolder)->path().filename(), "app.INI");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path("")), {}), 1);
 }
 
 }  // namespace
