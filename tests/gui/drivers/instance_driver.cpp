@@ -80,11 +80,42 @@ void CheckActivation() {
     check(first.exit(), "first instance exits");
 }
 
+// The hand-over also reaches a first instance that has a modal dialog up, and that dialog is what
+// comes to the front.
+void CheckHandOverUnderModalDialog() {
+    CaseScope scope("second start while a dialog is open");
+    CaseDir dir = make_case("hand-over-modal");
+    const std::string picture = put_picture(dir, "sample.bmp", "sample.bmp");
+    App first;
+    if (!check(first.start(dir), "first instance's frame appears"))
+        return;
+    bring_to_front(first.frame());
+    post_command(first.frame(), ID_FILE_OPEN);
+    HWND dialog = wait_owned(first.proc().pid(), first.frame());
+    if (!check(dialog != nullptr, "open dialog up"))
+        return;
+    check(wait_until([&] { return GetForegroundWindow() == dialog; }), "the dialog is active");
+    // The user turns to another program (here a window of the driver's) and starts a second instance.
+    HWND elsewhere =
+        CreateWindowA("STATIC", "elsewhere", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+    check(bring_to_front(elsewhere), "another window in front");
+    RunSecond(dir, "\"" + picture + "\"");
+    check_preview(first, "preview-sample-default.bmp", "picture opened behind the dialog");
+    todo(wait_until([&] { return GetForegroundWindow() == dialog; }, 3000), "the dialog is in front",
+         "with a file handed over the frame ends in front of its own open dialog (without a file, and with the "
+         "same two SetForegroundWindow calls made by the driver, the dialog comes to the front)",
+         "foreground is " + class_of(GetForegroundWindow()) + " \"" + text_of(GetForegroundWindow()) + "\"");
+    cancel_dialog(dialog);
+    DestroyWindow(elsewhere);
+    check(first.exit(), "first instance exits");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     begin("instance", argc, argv);
     CheckHandOver();
     CheckActivation();
+    CheckHandOverUnderModalDialog();
     return finish();
 }

@@ -4,6 +4,7 @@
 
 #include <psapi.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace tk {
