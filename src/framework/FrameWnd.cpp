@@ -81,6 +81,37 @@ void FrameWnd::ActivateFrame() {
         ::ShowWindow(m_hWnd, SW_SHOWNORMAL);
     ::BringWindowToTop(m_hWnd);
     ::SetForegroundWindow(m_hWnd);
+    FrontModalDialog();
+}
+
+HWND FrameWnd::FindModalDialog() const {
+    // While a modal dialog (a chooser, a message) is up, the frame is disabled and the dialog is the
+    // enabled, visible window it owns. GetLastActivePopup cannot tell: once the frame itself has
+    // been activated it answers the frame.
+    struct Search {
+        HWND owner;
+        HWND found;
+    } search{m_hWnd, nullptr};
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            if (::GetWindow(window, GW_OWNER) != s->owner || !::IsWindowVisible(window) || !::IsWindowEnabled(window))
+                return TRUE;
+            s->found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+void FrameWnd::FrontModalDialog() {
+    if (::IsWindowEnabled(m_hWnd))
+        return;
+    if (HWND dialog = FindModalDialog()) {
+        ::BringWindowToTop(dialog);
+        ::SetForegroundWindow(dialog);
+    }
 }
 
 bool FrameWnd::KnowsCommand(UINT id) const {
@@ -186,6 +217,16 @@ bool FrameWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
             return false;
         case WM_SIZE:
             RecalcLayout();
+            return true;
+        case WM_ACTIVATE:
+            // A frame brought to the front while its modal dialog is up (by another instance, the
+            // task list) hands the activation on to the dialog, which is where the user must act.
+            if (LOWORD(wParam) != WA_INACTIVE && !::IsWindowEnabled(m_hWnd))
+                ::PostMessageA(m_hWnd, kFrontModalDialog, 0, 0);
+            return false;
+        case kFrontModalDialog:
+            FrontModalDialog();
+            result = 0;
             return true;
         case WM_SETFOCUS:
             if (m_pView && m_pView->Handle())

@@ -65,6 +65,10 @@ class FrameWnd : public Wnd, public CmdTarget {
     void PostNcDestroy() override;
 
   private:
+    // Posted to bring a modal dialog back in front after the frame was activated under it.
+    static constexpr UINT kFrontModalDialog = WM_APP + 0x40;
+    HWND FindModalDialog() const;
+    void FrontModalDialog();
     void OnInitMenuPopup(HMENU menu);
     void OnDropFiles(HDROP drop);
     bool OnToolTipText(NMHDR* header);

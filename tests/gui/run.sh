@@ -84,9 +84,6 @@ if [ -n "${TOLVARIN_BUILD:-}" ] && [ -f "$TOLVARIN_BUILD/src/app/TOLVARIN.EXE" ]
 fi
 if [ -z "$app" ]; then
     [ -f "$root/src/app/CMakeLists.txt" ] || give_up "the Windows program has no sources yet (src/app)"
-    # The program's build does not see changes to the bitmaps its .rc files name (the template art
-    # of the preview's placeholders, the toolbar): compile the resources afresh every time.
-    rm -f "$build/win-$arch"/src/app/CMakeFiles/tolvarin_app.dir/*.res
     build_step "app-$arch" bash -c 'cmake -S "$1" -B "$2" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$3" &&
         cmake --build "$2" -j"$4" --target tolvarin_app' _ "$root" "$build/win-$arch" "$toolchain" "$jobs"
     app="$build/win-$arch/src/app/TOLVARIN.EXE"
