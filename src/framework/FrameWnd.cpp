@@ -84,24 +84,29 @@ void FrameWnd::ActivateFrame() {
     FrontModalDialog();
 }
 
+namespace {
+
+struct ModalSearch {
+    HWND owner;
+    HWND found;
+};
+
+BOOL CALLBACK FindEnabledOwnedWindow(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<ModalSearch*>(data);
+    if (::GetWindow(window, GW_OWNER) != search->owner || !::IsWindowVisible(window) || !::IsWindowEnabled(window))
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+}  // namespace
+
 HWND FrameWnd::FindModalDialog() const {
     // While a modal dialog (a chooser, a message) is up, the frame is disabled and the dialog is the
     // enabled, visible window it owns. GetLastActivePopup cannot tell: once the frame itself has
     // been activated it answers the frame.
-    struct Search {
-        HWND owner;
-        HWND found;
-    } search{m_hWnd, nullptr};
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            if (::GetWindow(window, GW_OWNER) != s->owner || !::IsWindowVisible(window) || !::IsWindowEnabled(window))
-                return TRUE;
-            s->found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    ModalSearch search{m_hWnd, nullptr};
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindEnabledOwnedWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
