@@ -50,11 +50,6 @@ else()
   message(FATAL_ERROR "MODE must be file or table")
 endif()
 
-# Rewrite only on change, so that dependants are not rebuilt for nothing.
-if(EXISTS "${OUTPUT}")
-  file(READ "${OUTPUT}" old)
-  if(old STREQUAL body)
-    return()
-  endif()
-endif()
+# Always written: the build runs this only when an input is newer than the output, and an output
+# left older would make every later build run it again.
 file(WRITE "${OUTPUT}" "${body}")

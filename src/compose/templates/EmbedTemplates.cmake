@@ -20,10 +20,6 @@ list(LENGTH IDS count)
 string(APPEND body "}  // namespace\n\nconst TemplateFile kTemplateFiles[${count}] = {\n${table}};\n")
 string(APPEND body "const size_t kTemplateFileCount = ${count};\n")
 
-if(EXISTS "${OUTPUT}")
-  file(READ "${OUTPUT}" old)
-  if(old STREQUAL body)
-    return()
-  endif()
-endif()
+# Always written: the build runs this only when an input is newer than the output, and an output
+# left older would make every later build run it again.
 file(WRITE "${OUTPUT}" "${body}")
