@@ -38,7 +38,7 @@ if /usr/lib/wine/wine --version >/dev/null 2>&1; then
 else
     need_packages g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
     build="$root/build-mingw64"
-    toolchain="$root/tests/gui/toolchain-mingw-x86_64.cmake"
+    toolchain="$root/cmake/toolchain-mingw-x86_64.cmake"
     export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64 WINESERVER=/usr/lib/wine/wineserver64
     echo "run-gui: this host runs no 32-bit programs; building and running the 64-bit program"
 fi

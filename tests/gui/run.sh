@@ -56,7 +56,7 @@ if [ "$arch" = i686 ]; then
     toolchain="$root/cmake/toolchain-mingw-i686.cmake"
     compiler=i686-w64-mingw32-g++
 else
-    toolchain="$here/toolchain-mingw-x86_64.cmake"
+    toolchain="$root/cmake/toolchain-mingw-x86_64.cmake"
     compiler=x86_64-w64-mingw32-g++
 fi
 for tool in "$compiler" "$WINELOADER" "$WINESERVER" Xvfb cmake; do
