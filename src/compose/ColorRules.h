@@ -39,6 +39,20 @@ inline const SkinColorValue* FindMarkerReplacement(uint32_t color, const SkinSet
     return nullptr;
 }
 
+// Writes a template pixel's blue, green and red to `out`, as its user colour when it is one of the
+// first `ruleCount` markers; the byte after them is the caller's.
+inline void PutRecoloredPixel(const uint8_t* bgr, uint8_t* out, const SkinSettings& settings, size_t ruleCount) {
+    if (const SkinColorValue* c = FindMarkerReplacement(TemplateColorAt(bgr), settings, ruleCount)) {
+        out[0] = c->blue;
+        out[1] = c->green;
+        out[2] = c->red;
+    } else {
+        out[0] = bgr[0];
+        out[1] = bgr[1];
+        out[2] = bgr[2];
+    }
+}
+
 inline bool IsKeyColor(const uint8_t* bgr, const SkinColorValue& key) {
     return bgr[0] == key.blue && bgr[1] == key.green && bgr[2] == key.red;
 }

@@ -162,15 +162,7 @@ void BlitTemplate(const SkinSettings& settings,
         uint8_t* d = destination.Pixels() + static_cast<size_t>(destinationRow + k) * destinationStride +
                      4 * static_cast<size_t>(destinationX);
         for (int32_t j = 0; j < width; ++j, s += 3, d += 4) {
-            if (const SkinColorValue* c = FindMarkerReplacement(TemplateColorAt(s), settings, kPreviewMarkerCount)) {
-                d[0] = c->blue;
-                d[1] = c->green;
-                d[2] = c->red;
-            } else {
-                d[0] = s[0];
-                d[1] = s[1];
-                d[2] = s[2];
-            }
+            PutRecoloredPixel(s, d, settings, kPreviewMarkerCount);
         }
     }
 }

@@ -80,6 +80,18 @@ bool Wnd::CreateWindowFor(DWORD exStyle,
                              ::GetModuleHandleA(nullptr), this) != nullptr;
 }
 
+bool Wnd::HandleMessageSafely(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    // No exception may cross back into the system's code that called the window procedure.
+    try {
+        return HandleMessage(message, wParam, lParam, result);
+    } catch (const std::exception& e) {
+        ReportUnexpectedFault(e.what());
+    } catch (...) {
+        ReportUnexpectedFault(nullptr);
+    }
+    return false;
+}
+
 LRESULT CALLBACK Wnd::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     Wnd* self = ObjectOf(hWnd, kWindowSlot);
     if (message == WM_NCCREATE) {
@@ -92,14 +104,7 @@ LRESULT CALLBACK Wnd::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM 
         return ::DefWindowProcA(hWnd, message, wParam, lParam);
 
     LRESULT result = 0;
-    bool handled = false;
-    try {
-        handled = self->HandleMessage(message, wParam, lParam, result);
-    } catch (const std::exception& e) {
-        ReportUnexpectedFault(e.what());
-    } catch (...) {
-        ReportUnexpectedFault(nullptr);
-    }
+    const bool handled = self->HandleMessageSafely(message, wParam, lParam, result);
     if (!handled)
         result = ::DefWindowProcA(hWnd, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
@@ -122,14 +127,7 @@ INT_PTR CALLBACK Wnd::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM 
         return FALSE;
 
     LRESULT result = 0;
-    bool handled = false;
-    try {
-        handled = self->HandleMessage(message, wParam, lParam, result);
-    } catch (const std::exception& e) {
-        ReportUnexpectedFault(e.what());
-    } catch (...) {
-        ReportUnexpectedFault(nullptr);
-    }
+    const bool handled = self->HandleMessageSafely(message, wParam, lParam, result);
     if (message == WM_NCDESTROY) {
         ::SetWindowLongPtrA(hWnd, kDialogSlot, 0);
         self->Detach();

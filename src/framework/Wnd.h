@@ -44,6 +44,7 @@ class Wnd {
     // owner may delete the object here: nothing touches it afterwards.
     virtual void PostNcDestroy() {}
 
+    bool HandleMessageSafely(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     static LRESULT CALLBACK WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 

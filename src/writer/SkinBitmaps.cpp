@@ -107,15 +107,7 @@ void RecolorTemplate(const TemplateBitmap& bitmap, BitmapImage& image, const Ski
         const uint8_t* s = bitmap.Row(r);
         uint8_t* d = image.Row(r);
         for (int32_t j = 0; j < image.Width(); ++j, s += 3, d += 3) {
-            if (const SkinColorValue* c = FindMarkerReplacement(TemplateColorAt(s), settings, kAllMarkerCount)) {
-                d[0] = c->blue;
-                d[1] = c->green;
-                d[2] = c->red;
-            } else {
-                d[0] = s[0];
-                d[1] = s[1];
-                d[2] = s[2];
-            }
+            PutRecoloredPixel(s, d, settings, kAllMarkerCount);
         }
     }
 }
