@@ -13,27 +13,27 @@ enum TemplateId : int {
     kTplStockMain = 132,
     kTplStockBrowser = 133,
     kTplStockPlaylist = 134,
-    kTplCButtons = 137,        // 136 x 36
-    kTplBrowserWindow = 138,   // 275 x 116
-    kTplPlaylistMask = 139,    // 245 x 58
-    kTplTimeMask = 140,        // 90 x 19
-    kTplEqEx = 141,            // 275 x 57
-    kTplEqMain = 142,          // 275 x 163
-    kTplMb = 143,              // 242 x 119
-    kTplMonoSter = 144,        // 56 x 24
-    kTplNumsEx = 145,          // 108 x 13
-    kTplPlayPaus = 146,        // 42 x 9
-    kTplPlEdit = 147,          // 280 x 186
-    kTplPosBar = 148,          // 307 x 10
-    kTplShufRep = 149,         // 92 x 85
-    kTplText = 150,            // 155 x 18
-    kTplTitleBar = 151,        // 344 x 87
+    kTplCButtons = 137,       // 136 x 36
+    kTplBrowserWindow = 138,  // 275 x 116
+    kTplPlaylistMask = 139,   // 245 x 58
+    kTplTimeMask = 140,       // 90 x 19
+    kTplEqEx = 141,           // 275 x 57
+    kTplEqMain = 142,         // 275 x 163
+    kTplMb = 143,             // 242 x 119
+    kTplMonoSter = 144,       // 56 x 24
+    kTplNumsEx = 145,         // 108 x 13
+    kTplPlayPaus = 146,       // 42 x 9
+    kTplPlEdit = 147,         // 280 x 186
+    kTplPosBar = 148,         // 307 x 10
+    kTplShufRep = 149,        // 92 x 85
+    kTplText = 150,           // 155 x 18
+    kTplTitleBar = 151,       // 344 x 87
 };
 
 // One loaded template. Cheap to move; the rows either point into the program's built-in data or
 // into storage the bitmap owns (templates that are kept compressed are expanded on load).
 class TemplateBitmap {
-public:
+  public:
     TemplateBitmap() = default;
     TemplateBitmap(int32_t width, int32_t height, const uint8_t* rows, std::shared_ptr<const uint8_t[]> owner = {})
         : width_(width), height_(height), rows_(rows), owner_(std::move(owner)) {}
@@ -46,7 +46,7 @@ public:
     const uint8_t* Row(int32_t storedRow) const { return rows_ + static_cast<size_t>(storedRow) * RowBytes(); }
     const uint8_t* Rows() const { return rows_; }
 
-private:
+  private:
     int32_t width_ = 0;
     int32_t height_ = 0;
     const uint8_t* rows_ = nullptr;

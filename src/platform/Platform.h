@@ -15,7 +15,7 @@ namespace platform {
 // A read-only view of a whole file. Empty when the file cannot be opened or mapped (an empty file
 // also gives an empty view).
 class MappedFile {
-public:
+  public:
     MappedFile() = default;
     explicit MappedFile(const std::string& path);
     ~MappedFile();
@@ -32,12 +32,12 @@ public:
     // leave the resident set. Reading the range afterwards is still valid; it just maps in again.
     void Discard(size_t offset, size_t length) const;
 
-private:
+  private:
     void Close();
 
     const uint8_t* data_ = nullptr;
     size_t size_ = 0;
-    intptr_t handle_ = 0;   // mapping handle where the system has one
+    intptr_t handle_ = 0;  // mapping handle where the system has one
 };
 
 // Reads a whole file into out; false when it cannot be opened or read.
@@ -68,7 +68,7 @@ void ShowMessage(std::string_view cp932Text);
 // Shows the busy cursor for the lifetime of the object. Nests; the shell installs the real cursor
 // calls, elsewhere it does nothing.
 class WaitCursor {
-public:
+  public:
     WaitCursor();
     ~WaitCursor();
     WaitCursor(const WaitCursor&) = delete;
