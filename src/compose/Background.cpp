@@ -55,36 +55,48 @@ void DrawWindowBackground(const PixelView& view,
                           const SkinSettings& settings,
                           const DibBuffer& picture,
                           FrameStyle style) {
+    // Where the picture lands, in view columns [left + firstColumn, left + endColumn) and stored
+    // rows [bottom + firstRow, bottom + endRow); empty when there is no usable picture.
+    int32_t left = 0, bottom = 0, firstColumn = 0, endColumn = 0, firstRow = 0, endRow = 0;
+    if (IsPicture32(picture)) {
+        left = (view.width - picture.Width()) / 2;
+        bottom = (view.height - picture.Height()) / 2;
+        firstColumn = std::max(0, -left);
+        endColumn = std::min(picture.Width(), view.width - left);
+        firstRow = std::max(0, -bottom);
+        endRow = std::min(picture.Height(), view.height - bottom);
+    }
+    const size_t bpp = static_cast<size_t>(view.bytesPerPixel);
+    const size_t sourceStride = static_cast<size_t>(picture.RowBytes());
     const SkinColorValue& side = settings.SideColor;
-    for (int32_t r = 0; r < view.height; ++r) {
-        for (int32_t x = 0; x < view.width; ++x) {
-            uint8_t* p = view.At(x, r);
+    auto fillMargin = [&](uint8_t* p, int32_t count) {
+        for (int32_t x = 0; x < count; ++x, p += bpp) {
             p[0] = side.blue;
             p[1] = side.green;
             p[2] = side.red;
         }
-    }
-
-    if (IsPicture32(picture)) {
-        const int32_t w = picture.Width();
-        const int32_t h = picture.Height();
-        const int32_t left = (view.width - w) / 2;
-        const int32_t bottom = (view.height - h) / 2;
-        const int32_t firstColumn = std::max(0, -left);
-        const int32_t endColumn = std::min(w, view.width - left);
-        const int32_t firstRow = std::max(0, -bottom);
-        const int32_t endRow = std::min(h, view.height - bottom);
-        const size_t sourceStride = static_cast<size_t>(picture.RowBytes());
-        for (int32_t i = firstRow; i < endRow; ++i) {
-            const uint8_t* source = picture.Pixels() + static_cast<size_t>(i) * sourceStride;
-            for (int32_t j = firstColumn; j < endColumn; ++j) {
-                const uint8_t* s = source + 4 * static_cast<size_t>(j);
-                uint8_t* d = view.At(left + j, bottom + i);
-                d[0] = s[0];
-                d[1] = s[1];
-                d[2] = s[2];
-            }
+    };
+    // Row by row: the margin colour where the picture does not reach, the picture's blue, green
+    // and red where it does. The view's fourth bytes are never written here.
+    for (int32_t r = 0; r < view.height; ++r) {
+        uint8_t* row = view.At(0, r);
+        const int32_t i = r - bottom;
+        if (i < firstRow || i >= endRow || firstColumn >= endColumn) {
+            fillMargin(row, view.width);
+            continue;
         }
+        const int32_t x0 = left + firstColumn;
+        const int32_t x1 = left + endColumn;
+        fillMargin(row, x0);
+        const uint8_t* s =
+            picture.Pixels() + static_cast<size_t>(i) * sourceStride + 4 * static_cast<size_t>(firstColumn);
+        uint8_t* d = row + static_cast<size_t>(x0) * bpp;
+        for (int32_t x = x0; x < x1; ++x, s += 4, d += bpp) {
+            d[0] = s[0];
+            d[1] = s[1];
+            d[2] = s[2];
+        }
+        fillMargin(d, view.width - x1);
     }
 
     if (settings.SkinLine == 1)
