@@ -112,6 +112,28 @@ const std::vector<int32_t>& Opacities() {
     return values;
 }
 
+std::string Describe(const SkinSettings& s) {
+    return "FullSize " + std::to_string(s.FullSize) + " SkinReverse " + std::to_string(s.SkinReverse) + " SkinLine " +
+           std::to_string(s.SkinLine) + " SkinAlphaBrend " + std::to_string(s.SkinAlphaBrend) + " PLSave " +
+           std::to_string(s.PLSave) + " MBSave " + std::to_string(s.MBSave);
+}
+
+std::vector<OpacityCase> OpacityCases() {
+    std::vector<OpacityCase> cases;
+    int n = 0;
+    for (const ColourProfile& profile : ColourProfiles()) {
+        for (int32_t opacity : Opacities()) {
+            SkinSettings s = profile.settings;
+            s.SkinAlphaBrend = opacity;
+            s.FullSize = n % 3 != 2;
+            s.SkinReverse = n % 3 == 0;
+            ++n;
+            cases.push_back({profile.name, s});
+        }
+    }
+    return cases;
+}
+
 std::string DescribeDifference(const std::string& expected,
                                const std::string& actual,
                                size_t header,

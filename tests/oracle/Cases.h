@@ -28,6 +28,16 @@ const std::vector<ColourProfile>& ColourProfiles();
 // Every opacity value the matrix covers: 0..10 and the unguarded -3, 11, 25.
 const std::vector<int32_t>& Opacities();
 
+// The flags and opacity of a case, for test traces.
+std::string Describe(const SkinSettings& s);
+
+// Every opacity with every colour profile, cycling through both stackings and the window alone.
+struct OpacityCase {
+    const char* profileName;
+    SkinSettings settings;
+};
+std::vector<OpacityCase> OpacityCases();
+
 // Empty when equal, else the count of differing bytes and where the first one is. `stride` and
 // `header` let a difference be named as a pixel (x, stored row, channel).
 std::string DescribeDifference(const std::string& expected,
