@@ -47,6 +47,10 @@ CMainFrame::~CMainFrame() {
         g_pMainFrame = nullptr;
 }
 
+const char* CMainFrame::WindowClassName() const {
+    return TOLVARIN_FRAME_CLASS;
+}
+
 bool CMainFrame::PreCreateWindow(CREATESTRUCTA& cs) {
     if (!FrameWnd::PreCreateWindow(cs))
         return false;
@@ -72,7 +76,7 @@ int CMainFrame::OnCreate(CREATESTRUCTA& cs) {
 
     PlaceWindow(screenWidth, screenHeight);
     LoadRememberedFolders();
-    ReadSkinSettings(theApp.Profile(), g_skinSettings);
+    LoadSkinSettings(theApp.Profile());
     ::DragAcceptFiles(m_hWnd, TRUE);
     SetTitleFromVersion();
     return 0;

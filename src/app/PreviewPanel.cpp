@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/AppState.h"
+#include "framework/Gdi.h"
 #include "resources/resource.h"
 
 namespace {
@@ -22,6 +23,7 @@ bool PreviewPanel::OnInitDialog() {
     }
     m_anchor = {anchor.left, anchor.top};
     m_origin = m_anchor;
+    m_sheet.CreateOver(m_hWnd, IDC_SHEET_FRAME);
     return true;
 }
 
@@ -56,6 +58,7 @@ void PreviewPanel::Layout(int width, int height) {
         ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&place), 2);
         ::SetWindowPos(sheetPlace, nullptr, place.left, place.top, 2 * kSlotWidth,
                        std::max(0, int(m_origin.y - place.top)), SWP_NOZORDER | SWP_NOACTIVATE);
+        m_sheet.PlaceOver(m_hWnd, IDC_SHEET_FRAME);
     }
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
 }
@@ -85,14 +88,13 @@ void PreviewPanel::DrawCanvas(HDC dc, const DibBuffer& canvas, POINT at) const {
 }
 
 void PreviewPanel::OnPaint() {
-    PAINTSTRUCT ps;
-    HDC dc = ::BeginPaint(m_hWnd, &ps);
+    const fw::PaintDC paint(m_hWnd);
+    const HDC dc = paint.Get();
     if (!g_pictureLoaded) {
         ShowSlot(IDC_PREVIEW_MAIN, true);
         ShowSlot(IDC_PREVIEW_EQ, true);
         ShowSlot(IDC_PREVIEW_BROWSER, true);
         ShowSlot(IDC_PREVIEW_PLAYLIST, true);
-        ::EndPaint(m_hWnd, &ps);
         return;
     }
     const POINT upperLeft = m_origin;
@@ -114,7 +116,6 @@ void PreviewPanel::OnPaint() {
     ShowSlot(IDC_PREVIEW_BROWSER, !g_skinSettings.MBSave);
     if (g_skinSettings.MBSave)
         DrawCanvas(dc, g_canvases.browserCanvas, upperRight);
-    ::EndPaint(m_hWnd, &ps);
 }
 
 bool PreviewPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

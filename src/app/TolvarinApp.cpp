@@ -8,6 +8,7 @@
 #include "app/ResolveLongPath.h"
 #include "app/TolvarinDoc.h"
 #include "app/TolvarinView.h"
+#include "framework/FrameworkIds.h"
 #include "framework/PathParts.h"
 #include "resources/resource.h"
 
@@ -16,6 +17,9 @@ CTolvarinApp theApp;
 namespace {
 
 constexpr DWORD kMutexAllAccess = 0x1F0001;
+
+// The program's resources give the framework's reserved ids their usual meaning.
+static_assert(IDS_APP_TITLE == fw::kIdsAppTitle && ID_APP_EXIT == fw::kIdAppExit && IDW_VIEW == fw::kIdwView);
 
 }  // namespace
 

@@ -6,9 +6,10 @@
 #include <cstring>
 #include <string>
 
+#include "framework/Dialog.h"
 #include "framework/Document.h"
+#include "framework/FrameworkIds.h"
 #include "framework/WinApp.h"
-#include "resources/resource.h"
 
 namespace fw {
 
@@ -22,7 +23,7 @@ bool FrameWnd::LoadFrame(int resourceId, Document* document, std::unique_ptr<Vie
     m_pView = std::move(view);
     const HINSTANCE instance = ::GetModuleHandleA(nullptr);
     HICON icon = ::LoadIconA(instance, MAKEINTRESOURCEA(resourceId));
-    if (!RegisterWindowClass(TOLVARIN_FRAME_CLASS, CS_DBLCLKS, icon, ::GetSysColorBrush(COLOR_BTNFACE)))
+    if (!RegisterWindowClass(WindowClassName(), CS_DBLCLKS, icon, ::GetSysColorBrush(COLOR_BTNFACE)))
         return false;
 
     CREATESTRUCTA cs{};
@@ -37,9 +38,8 @@ bool FrameWnd::LoadFrame(int resourceId, Document* document, std::unique_ptr<Vie
     HMENU menu = ::LoadMenuA(instance, MAKEINTRESOURCEA(resourceId));
     m_hAccelTable = ::LoadAcceleratorsA(instance, MAKEINTRESOURCEA(resourceId));
     char title[128] = {};
-    ::LoadStringA(instance, IDS_APP_TITLE, title, sizeof title);
-    if (!CreateWindowFor(cs.dwExStyle, TOLVARIN_FRAME_CLASS, title, cs.style, cs.x, cs.y, cs.cx, cs.cy, nullptr,
-                         menu)) {
+    ::LoadStringA(instance, kIdsAppTitle, title, sizeof title);
+    if (!CreateWindowFor(cs.dwExStyle, WindowClassName(), title, cs.style, cs.x, cs.y, cs.cx, cs.cy, nullptr, menu)) {
         if (menu && !::IsMenu(menu))
             menu = nullptr;
         if (menu)
@@ -120,11 +120,11 @@ void FrameWnd::FrontModalDialog() {
 }
 
 bool FrameWnd::KnowsCommand(UINT id) const {
-    return id == ID_APP_EXIT;
+    return id == kIdAppExit;
 }
 
 bool FrameWnd::OnCommand(UINT id) {
-    if (id != ID_APP_EXIT)
+    if (id != kIdAppExit)
         return false;
     ::PostMessageA(m_hWnd, WM_CLOSE, 0, 0);
     return true;
@@ -163,9 +163,7 @@ void FrameWnd::UpdateToolBarButtons() {
 bool FrameWnd::PreTranslateMessage(MSG& msg) {
     if (!m_hWnd || (msg.hwnd != m_hWnd && !::IsChild(m_hWnd, msg.hwnd)))
         return false;
-    if (m_hAccelTable && ::TranslateAcceleratorA(m_hWnd, m_hAccelTable, &msg))
-        return true;
-    return m_pView && m_pView->PreTranslateMessage(msg);
+    return m_hAccelTable && ::TranslateAcceleratorA(m_hWnd, m_hAccelTable, &msg);
 }
 
 void FrameWnd::OnInitMenuPopup(HMENU menu) {
@@ -261,6 +259,12 @@ bool FrameWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
                 return OnToolTipText(header);
             return false;
         }
+        case WM_ENTERIDLE:
+            // A modal dialog's loop has run out of messages: let the dialog refresh what it shows.
+            if (wParam == MSGF_DIALOGBOX && lParam)
+                ::SendMessageA(reinterpret_cast<HWND>(lParam), kWmKickIdle, 0, 0);
+            result = 0;
+            return true;
         case WM_SETCURSOR:
             if (WinApp* app = WinApp::Current(); app && app->IsWaitCursorShown()) {
                 ::SetCursor(::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));

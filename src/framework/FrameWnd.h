@@ -41,13 +41,15 @@ class FrameWnd : public Wnd, public CmdTarget {
     // Brings the toolbar buttons in line with the commands' states (run while the program idles).
     void UpdateToolBarButtons();
 
-    // Accelerators, then the view's modeless children.
+    // The frame's accelerators.
     virtual bool PreTranslateMessage(MSG& msg);
 
     // Called once the window is gone; the owner of the frame object may delete it here.
     void SetDestroyedHandler(std::function<void()> handler) { m_onDestroyed = std::move(handler); }
 
   protected:
+    // The name of the frame's window class (registered on first use).
+    virtual const char* WindowClassName() const { return "fw::Frame"; }
     // Adjusts the creation parameters; false fails the creation.
     virtual bool PreCreateWindow(CREATESTRUCTA&) { return true; }
     // WM_CREATE: the base creates the view; -1 fails the creation.
