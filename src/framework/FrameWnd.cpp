@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -55,21 +56,65 @@ int FrameWnd::OnCreate(CREATESTRUCTA&) {
     return 0;
 }
 
-void FrameWnd::DockControlBar(ToolBar& bar) {
+bool FrameWnd::DockControlBar(ToolBar& bar) {
+    if (!m_dockBar.Create(m_hWnd, bar))
+        return false;
     m_pDockedBar = &bar;
+    m_dockBar.SetDropHandler([this](DockEdge edge) { MoveDockedBar(edge); });
+    RecalcLayout();
+    return true;
+}
+
+SIZE FrameWnd::DockedBarFootprint() const {
+    if (!m_pDockedBar)
+        return {0, 0};
+    const int thickness = m_dockBar.Thickness();
+    return m_dockBar.IsVertical() ? SIZE{thickness, 0} : SIZE{0, thickness};
+}
+
+void FrameWnd::MoveDockedBar(DockEdge edge) {
+    // The view keeps its size: the frame grows or shrinks by what the bar takes at its new edge.
+    RECT view{};
+    if (m_pView && m_pView->Handle())
+        ::GetClientRect(m_pView->Handle(), &view);
+    m_dockBar.SetEdge(edge);
+    const SIZE bar = DockedBarFootprint();
+    RECT window{};
+    RECT client{};
+    ::GetWindowRect(m_hWnd, &window);
+    ::GetClientRect(m_hWnd, &client);
+    const int width = (window.right - window.left) - client.right + view.right + bar.cx;
+    const int height = (window.bottom - window.top) - client.bottom + view.bottom + bar.cy;
+    ::SetWindowPos(m_hWnd, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     RecalcLayout();
 }
 
 void FrameWnd::RecalcLayout() {
     RECT client{};
     ::GetClientRect(m_hWnd, &client);
-    int top = 0;
-    if (m_pDockedBar && m_pDockedBar->Handle()) {
-        m_pDockedBar->AutoSize();
-        top = m_pDockedBar->Height();
+    RECT view = client;
+    if (m_pDockedBar && m_dockBar.Handle()) {
+        const int t = m_dockBar.Thickness();
+        RECT bar = client;
+        switch (m_dockBar.Edge()) {
+            case DockEdge::kTop:
+                bar.bottom = view.top = client.top + t;
+                break;
+            case DockEdge::kBottom:
+                bar.top = view.bottom = client.bottom - t;
+                break;
+            case DockEdge::kLeft:
+                bar.right = view.left = client.left + t;
+                break;
+            case DockEdge::kRight:
+                bar.left = view.right = client.right - t;
+                break;
+        }
+        ::MoveWindow(m_dockBar.Handle(), bar.left, bar.top, bar.right - bar.left, bar.bottom - bar.top, TRUE);
     }
     if (m_pView && m_pView->Handle())
-        ::MoveWindow(m_pView->Handle(), 0, top, client.right, client.bottom - top > 0 ? client.bottom - top : 0, TRUE);
+        ::MoveWindow(m_pView->Handle(), view.left, view.top, std::max(0L, view.right - view.left),
+                     std::max(0L, view.bottom - view.top), TRUE);
 }
 
 void FrameWnd::ActivateFrame() {
