@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "app/StockPictures.h"
 #include "framework/Dialog.h"
 #include "picture/DibBuffer.h"
 
@@ -27,4 +28,5 @@ class PreviewPanel : public fw::Dialog {
     // placed; the canvases are drawn from the latter.
     POINT m_anchor{};
     POINT m_origin{};
+    StockPictures m_stockPictures;
 };
