@@ -1,6 +1,8 @@
 #include "cli/CommandLine.h"
 
 #include <cstddef>
+#include <string>
+#include <utility>
 
 #include "cli/Charset.h"
 
@@ -28,7 +30,7 @@ bool StartsWith(const std::string& text, const char* prefix) {
 // What a key takes, for the message that refuses a value.
 std::string ValueDescription(const ProfileEntry& entry) {
     if (entry.step == ProfileStep::kText)
-        return "a font name of up to 255 bytes in code page 932, on one line";
+        return "a font name of up to " + std::to_string(kPlFontSize - 1) + " bytes in code page 932, on one line";
     return "a whole number from " + std::to_string(entry.range.lowest) + " to " + std::to_string(entry.range.highest);
 }
 
