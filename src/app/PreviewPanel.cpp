@@ -16,6 +16,7 @@ constexpr int kBottomMargin = 8;
 }  // namespace
 
 bool PreviewPanel::OnInitDialog() {
+    m_stockPictures.Attach(m_hWnd);
     RECT anchor{};
     if (HWND upperLeft = ::GetDlgItem(m_hWnd, IDC_PREVIEW_EQ)) {
         ::GetWindowRect(upperLeft, &anchor);

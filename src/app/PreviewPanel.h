@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "app/StockPictures.h"
 #include "dialogs/SettingsHooks.h"
 #include "dialogs/SkinCtrlPSheet.h"
 #include "framework/Dialog.h"
@@ -34,4 +35,5 @@ class PreviewPanel : public fw::Dialog {
     // placed; the canvases are drawn from the latter.
     POINT m_anchor{};
     POINT m_origin{};
+    StockPictures m_stockPictures;
 };

@@ -1,6 +1,8 @@
 #include "app/TolvarinApp.h"
 
 #include <memory>
+#include <string>
+#include <string_view>
 
 #include "app/AppState.h"
 #include "app/DdeLink.h"
@@ -10,6 +12,7 @@
 #include "app/TolvarinView.h"
 #include "framework/FrameworkIds.h"
 #include "framework/PathParts.h"
+#include "platform/Platform.h"
 #include "resources/resource.h"
 
 CTolvarinApp theApp;
@@ -24,6 +27,11 @@ static_assert(IDS_APP_TITLE == fw::kIdsAppTitle && ID_APP_EXIT == fw::kIdAppExit
 }  // namespace
 
 bool CTolvarinApp::InitInstance() {
+    // "DIB作成失敗" comes in the system's own box: no owner, the system's caption, OK.
+    platform::SetPlainMessageSink([](std::string_view text) {
+        const std::string copy(text);
+        ::MessageBoxA(nullptr, copy.c_str(), nullptr, MB_OK);
+    });
     BeginWaitCursor();
     if (HANDLE running = ::OpenMutexA(kMutexAllAccess, FALSE, kDdeName)) {
         HandOverToFirstInstance();

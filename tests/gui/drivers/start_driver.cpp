@@ -157,6 +157,7 @@ void CheckFirstStart() {
 
     std::string where;
     check(app.preview_fits(where), "preview slots lie inside the window", where);
+    check_preview(app, "preview-no-picture.bmp", "placeholders show the stock pictures");
 
     CheckMenu(app);
     CheckToolbar(app, false);
