@@ -26,13 +26,6 @@ HBITMAP MakeSection(const TemplateBitmap& art) {
 
 }  // namespace
 
-StockPictures::~StockPictures() {
-    for (HBITMAP picture : m_pictures) {
-        if (picture)
-            ::DeleteObject(picture);
-    }
-}
-
 void StockPictures::Attach(HWND panel) {
     const struct {
         int control;
@@ -48,7 +41,7 @@ void StockPictures::Attach(HWND panel) {
         HWND control = ::GetDlgItem(panel, slots[i].control);
         if (art.IsEmpty() || !control || m_pictures[i])
             continue;
-        m_pictures[i] = MakeSection(art);
-        ::SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_pictures[i]));
+        m_pictures[i].Reset(MakeSection(art));
+        ::SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_pictures[i].Get()));
     }
 }

@@ -4,13 +4,10 @@
 
 #include <windows.h>
 
+#include "framework/Gdi.h"
+
 class StockPictures {
   public:
-    StockPictures() = default;
-    ~StockPictures();
-    StockPictures(const StockPictures&) = delete;
-    StockPictures& operator=(const StockPictures&) = delete;
-
     // Makes a DIB section of each stock picture and hands it to its SS_BITMAP static in the panel.
     // The statics only show the pictures; this object deletes them, so it must live as long as the
     // panel's window.
@@ -18,5 +15,5 @@ class StockPictures {
 
   private:
     static constexpr int kSlotCount = 4;
-    HBITMAP m_pictures[kSlotCount] = {};
+    fw::GdiObject<HBITMAP> m_pictures[kSlotCount];
 };
