@@ -41,42 +41,31 @@ struct alignas(DWORD) EmptyTemplate {
     WORD title;
 };
 static_assert(offsetof(EmptyTemplate, menu) == 18 && sizeof(EmptyTemplate) == 24);
-constexpr EmptyTemplate kTemplate = {
-    {WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 0, 0, 0, 0, 187, 16},
-    0,
-    0,
-    0};
+constexpr DWORD kTemplateStyle = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+constexpr EmptyTemplate kTemplate = {{kTemplateStyle, 0, 0, 0, 0, 187, 16}, 0, 0, 0};
 
-const char* ClassOf(AboutControlKind kind) {
-    switch (kind) {
-        case AboutControlKind::kButton:
-            return "Button";
-        case AboutControlKind::kComboBox:
-            return "ComboBox";
-        case AboutControlKind::kProgress:
-            return PROGRESS_CLASSA;
-        default:
-            return "Static";
-    }
-}
+// Window classes by AboutControlKind.
+constexpr const char* kClassNames[] = {"Static", "Button", "Static", "ComboBox", PROGRESS_CLASSA};
+static_assert(std::size(kClassNames) == static_cast<size_t>(AboutControlKind::kProgress) + 1);
+
+constexpr struct {
+    int bitsPerPixel;
+    const char* name;
+} kColorDepthNames[] = {
+    {1, "2色"},
+    {4, "16色"},
+    {8, "256色"},
+    {16, "High Color （16 ビット）"},
+    {24, "True Color （24 ビット）"},
+    {32, "True Color （32 ビット）"},
+};
 
 const char* ColorDepthName(int bitsPerPixel) {
-    switch (bitsPerPixel) {
-        case 1:
-            return "2色";
-        case 4:
-            return "16色";
-        case 8:
-            return "256色";
-        case 16:
-            return "High Color （16 ビット）";
-        case 24:
-            return "True Color （24 ビット）";
-        case 32:
-            return "True Color （32 ビット）";
-        default:
-            return "?? 色";
+    for (const auto& depth : kColorDepthNames) {
+        if (depth.bitsPerPixel == bitsPerPixel)
+            return depth.name;
     }
+    return "?? 色";
 }
 
 // Free as a whole percent of total, from both counted in kilobytes.
@@ -164,8 +153,8 @@ bool CSysInfoAboutDlg::OnInitDialog() {
 void CSysInfoAboutDlg::CreateControls() {
     const HINSTANCE instance = ::GetModuleHandleA(nullptr);
     for (const AboutControl& c : AboutControls()) {
-        HWND control = ::CreateWindowExA(0, ClassOf(c.kind), c.text, c.style, c.rect.left, c.rect.top,
-                                         c.rect.right - c.rect.left, c.rect.bottom - c.rect.top, m_hWnd,
+        HWND control = ::CreateWindowExA(0, kClassNames[static_cast<int>(c.kind)], c.text, c.style, c.rect.left,
+                                         c.rect.top, c.rect.right - c.rect.left, c.rect.bottom - c.rect.top, m_hWnd,
                                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance, nullptr);
         if (!control)
             continue;
