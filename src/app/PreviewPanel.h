@@ -27,7 +27,6 @@ class PreviewPanel : public fw::Dialog {
   private:
     void OnPaint();
     void ShowSlot(int controlId, bool show) const;
-    void DrawCanvas(HDC dc, const DibBuffer& canvas, POINT at) const;
 
     CSkinCtrlPSheet m_sheet;
 

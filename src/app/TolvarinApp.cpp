@@ -8,6 +8,7 @@
 #include "app/DdeLink.h"
 #include "app/MainFrame.h"
 #include "app/ResolveLongPath.h"
+#include "app/SysInfoAboutDlg.h"
 #include "app/TolvarinDoc.h"
 #include "app/TolvarinView.h"
 #include "framework/FrameworkIds.h"
@@ -109,6 +110,9 @@ bool CTolvarinApp::KnowsCommand(UINT id) const {
 }
 
 bool CTolvarinApp::OnCommand(UINT id) {
-    // The About box arrives in its own change; until then the command is routed and shows nothing.
-    return id == ID_APP_ABOUT;
+    if (id != ID_APP_ABOUT)
+        return false;
+    // Owned by the frame, which relays the idle turns of the box's modal loop.
+    ShowAboutBox(m_pMainWnd ? m_pMainWnd->Handle() : nullptr);
+    return true;
 }

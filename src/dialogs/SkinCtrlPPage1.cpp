@@ -2,6 +2,7 @@
 
 #include "dialogs/MainEqPageRes.h"
 #include "dialogs/PickColor.h"
+#include "dialogs/VisColorDlg.h"
 
 namespace {
 
@@ -82,6 +83,10 @@ bool CSkinCtrlPPage1::OnCommand(UINT id, UINT code, HWND) {
             return true;
         case IDC_MAINEQ_SIDE_COLOR:
             OnColorButton(s.SideColor, false);
+            return true;
+        case IDC_MAINEQ_VIS_COLORS:
+            // The visualization colours reach only VISCOLOR.TXT: nothing to recompose.
+            EditVisColors(m_hWnd, s.VisColor);
             return true;
         case IDC_MAINEQ_RESET:
             OnReset();

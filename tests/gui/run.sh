@@ -24,7 +24,7 @@ else
 fi
 jobs="${JOBS:-2}"
 artifacts="$root/tests/artifacts/gui"
-drivers=(start open save instance)
+drivers=(start open save instance viscolor about)
 
 . "$here/session.sh"
 gui_env "$build"
