@@ -19,7 +19,7 @@ fail_setup() {
 }
 
 [ -x /usr/bin/chromium ] || fail_setup "/usr/bin/chromium is missing: install the Debian package 'chromium' (./check does)"
-for tool in node npm zip; do
+for tool in node npm; do
     command -v "$tool" >/dev/null || fail_setup "'$tool' is missing: install the Debian package providing it"
 done
 [ -x "$tolvarin" ] || fail_setup "no tolvarin front end at $tolvarin"
@@ -65,9 +65,10 @@ for entry in "${cases[@]}"; do
         continue
     fi
     wsz="$folder.wsz"
-    if [ ! -f "$wsz" ]; then
-        # Older front ends had no --wsz; a .wsz is a plain zip of the folder's files.
-        (cd "$folder" && zip -q -j "$wsz" ./*)
+    if [ ! -s "$wsz" ]; then
+        echo "tolvarin make --wsz for $name ended with 0 but wrote no $wsz" >&2
+        args+=(--failure "tolvarin make --wsz $name wrote the archive")
+        continue
     fi
     cp "$wsz" "$artifacts/$name.wsz"
     args+=(--skin "$name" "$folder" "$wsz")

@@ -185,7 +185,8 @@ void CheckUnreadableOnCommandLine() {
         messageSeen = messageSeen || find_top(proc.pid(), "#32770") != nullptr;
         return !proc.running();
     });
-    check(ended, "the program ends by itself");
+    check(ended && proc.exit_code() == 0, "the program ends by itself with exit code 0",
+          format("%s, exit code %#lx", ended ? "ended" : "still running", proc.exit_code()));
     check(!messageSeen, "without a message");
     proc.kill();
 }
