@@ -92,6 +92,7 @@ app="$win/src/app/TOLVARIN.EXE"
 driver_dir="$win/tests/gui/drivers"
 [ -f "$driver_dir/drivers.list" ] || give_up "no list of drivers in $driver_dir"
 mapfile -t drivers <"$driver_dir/drivers.list"
+[ "${#drivers[@]}" -gt 0 ] || give_up "the list of drivers in $driver_dir is empty"
 if [ -n "${TOLVARIN_GUI_ONLY:-}" ]; then
     for driver in $TOLVARIN_GUI_ONLY; do
         printf '%s\n' "${drivers[@]}" | grep -qx "$driver" || give_up "TOLVARIN_GUI_ONLY names $driver, which is not a driver"

@@ -97,16 +97,17 @@ void CheckFailureMessage(App& app, const std::string& message, const std::string
 }
 
 // Saves that cannot be done: each is refused with a message, and nothing it could not finish is
-// left as if saved.
+// left as if saved. (The program's own "folder name too long" refusal needs a dialog that returns a
+// path of 260 characters or more; Wine's copies the typed path into a MAX_PATH buffer, which
+// crashes the 64-bit program, so it is not driven here.)
 void CheckSaveSkinFailures() {
     struct Row {
         const char* name;
-        const char* folder;   // the skin folder as the user names it in the dialog ("" : a too long one)
-        const char* blocked;  // a folder made first inside the skin folder, or "" (the skin folder is a file)
+        const char* folder;   // the skin folder as the user names it in the dialog
+        const char* blocked;  // a folder made first inside the skin folder; "": the skin folder is a file
         const char* message;
     };
     const Row rows[] = {
-        {"folder name too long", "", nullptr, "スキンのフォルダ名が長すぎます。"},
         {"folder name taken by a file", "taken", "", "を作成できないか、開けません。何も保存していません。"},
         {"a bitmap that cannot be written", "blocked", "MAIN.BMP",
          "を書き込めませんでした。スキンの保存を中止しました。"},
@@ -115,13 +116,11 @@ void CheckSaveSkinFailures() {
         CaseScope scope(std::string("save skin fails: ") + row.name);
         CaseDir dir = make_case("save-fails");
         const std::string picture = put_picture(dir, "tall.bmp", "tall.bmp");
-        // A Windows path holds at most 259 characters: one character more is too long a folder.
-        const std::string folder =
-            join(dir.folder, *row.folder ? row.folder : std::string(259 - dir.folder.size(), 'n'));
+        const std::string folder = join(dir.folder, row.folder);
         std::string named = folder;
-        if (row.blocked && !*row.blocked) {
+        if (!*row.blocked) {
             write_file(folder, "a file");
-        } else if (row.blocked) {
+        } else {
             CreateDirectoryA(folder.c_str(), nullptr);
             CreateDirectoryA(join(folder, row.blocked).c_str(), nullptr);
             named = row.blocked;
@@ -135,10 +134,8 @@ void CheckSaveSkinFailures() {
         check(dialog && choose_file(dialog, folder + ".abc") && wait_gone(dialog), "name entered and confirmed");
         CheckFailureMessage(app, row.message, named);
         check_eq(list_files(folder).size(), 0, "no file written");
-        const DWORD attributes = GetFileAttributesA(folder.c_str());
-        check(!row.blocked ? attributes == INVALID_FILE_ATTRIBUTES
-                           : (attributes & FILE_ATTRIBUTE_DIRECTORY) == (*row.blocked ? FILE_ATTRIBUTE_DIRECTORY : 0),
-              "the folder's name is as it was");
+        const bool isFolder = (GetFileAttributesA(folder.c_str()) & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        check(isFolder == (*row.blocked != 0), "the folder's name is as it was");
         check(app.exit(), "exits");
     }
 }
