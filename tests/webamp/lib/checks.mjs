@@ -117,11 +117,11 @@ function playlistChecks(skin, state, w, h, trackCount) {
   const missing = (key) => `PLEDIT.TXT gives no ${key} colour`;
   const normalBg = colour("normalbg");
   const listTop = 23 + 13 * trackCount + 2;
-  checks.push({ name: `list background = PLEDIT.TXT NormalBG ${normalBg ? hex(normalBg) : ""}`, rect: [12, listTop, w - 32, h - 38 - listTop], color: normalBg, problem: normalBg ? null : missing("NormalBG") });
+  checks.push({ name: "list background = PLEDIT.TXT NormalBG" + (normalBg ? ` ${hex(normalBg)}` : ""), rect: [12, listTop, w - 32, h - 38 - listTop], color: normalBg, problem: normalBg ? null : missing("NormalBG") });
   for (const [key, row] of [["current", 0], ["normal", 1]]) {
     const color = colour(key);
     const problem = !color ? missing(key) : !normalBg ? missing("NormalBG") : null;
-    checks.push({ name: `track ${row + 1} text in PLEDIT.TXT ${key} ${color ? hex(color) : ""}`, rect: [12, 23 + 13 * row, w - 32, 13], text: color, over: normalBg, problem });
+    checks.push({ name: `track ${row + 1} text in PLEDIT.TXT ${key}` + (color ? ` ${hex(color)}` : ""), rect: [12, 23 + 13 * row, w - 32, 13], text: color, over: normalBg, problem });
   }
   return checks;
 }
