@@ -76,7 +76,9 @@ void CTolvarinDoc::OnSaveSkin() {
     const std::string saveFolder = parts.drive + parts.dir;
     const std::string skinFolder = saveFolder + parts.name;
     StorePath(g_szSavePath, saveFolder.c_str());
-    if (skinFolder.size() >= kPathChars) {
+    // Every file's path in the folder must fit the system's path length, or the save would stop
+    // half-way at the file that does not.
+    if (skinFolder.size() + 1 + kLongestSkinFileName >= kPathChars) {
         platform::ShowMessage("スキンのフォルダ名が長すぎます。\n" + skinFolder);
         return;
     }

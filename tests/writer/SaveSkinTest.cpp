@@ -65,6 +65,8 @@ TEST_F(SaveSkinTest, WritesTheFilesItsSettingsAskFor) {
         expected.insert(expected.end(), row.extra.begin(), row.extra.end());
         std::sort(expected.begin(), expected.end());
         EXPECT_EQ(ScratchFolder::List(skin), expected);
+        for (const std::string& name : ScratchFolder::List(skin))
+            EXPECT_LE(name.size(), kLongestSkinFileName) << name;
         EXPECT_EQ(platform::GetWorkingDirectory(), startDirectory);
     }
     EXPECT_TRUE(folder.messages.empty());

@@ -97,30 +97,35 @@ void CheckFailureMessage(App& app, const std::string& message, const std::string
 }
 
 // Saves that cannot be done: each is refused with a message, and nothing it could not finish is
-// left as if saved. (The program's own "folder name too long" refusal needs a dialog that returns a
-// path of 260 characters or more; Wine's copies the typed path into a MAX_PATH buffer, which
-// crashes the 64-bit program, so it is not driven here.)
+// left as if saved.
 void CheckSaveSkinFailures() {
     struct Row {
         const char* name;
         const char* folder;   // the skin folder as the user names it in the dialog
-        const char* blocked;  // a folder made first inside the skin folder; "": the skin folder is a file
+        const char* blocked;  // a folder made first inside the skin folder; "": the skin folder is a file;
+                              // null: nothing is made beforehand
         const char* message;
+        size_t pathLength;  // 0, or the folder's name is padded to a path of this length
     };
+    // 250: the folder itself fits the system's 260, but a file inside it such as PLAYPAUS.BMP would
+    // not.
     const Row rows[] = {
-        {"folder name taken by a file", "taken", "", "を作成できないか、開けません。何も保存していません。"},
+        {"folder name too long for the files in it", "long", nullptr, "スキンのフォルダ名が長すぎます。", 250},
+        {"folder name taken by a file", "taken", "", "を作成できないか、開けません。何も保存していません。", 0},
         {"a bitmap that cannot be written", "blocked", "MAIN.BMP",
-         "を書き込めませんでした。スキンの保存を中止しました。"},
+         "を書き込めませんでした。スキンの保存を中止しました。", 0},
     };
     for (const Row& row : rows) {
         CaseScope scope(std::string("save skin fails: ") + row.name);
         CaseDir dir = make_case("save-fails");
         const std::string picture = put_picture(dir, "tall.bmp", "tall.bmp");
-        const std::string folder = join(dir.folder, row.folder);
+        std::string folder = join(dir.folder, row.folder);
+        if (folder.size() < row.pathLength)
+            folder.append(row.pathLength - folder.size(), 'x');
         std::string named = folder;
-        if (!*row.blocked) {
+        if (row.blocked && !*row.blocked) {
             write_file(folder, "a file");
-        } else {
+        } else if (row.blocked) {
             CreateDirectoryA(folder.c_str(), nullptr);
             CreateDirectoryA(join(folder, row.blocked).c_str(), nullptr);
             named = row.blocked;
@@ -134,8 +139,13 @@ void CheckSaveSkinFailures() {
         check(dialog && choose_file(dialog, folder + ".abc") && wait_gone(dialog), "name entered and confirmed");
         CheckFailureMessage(app, row.message, named);
         check_eq(list_files(folder).size(), 0, "no file written");
-        const bool isFolder = (GetFileAttributesA(folder.c_str()) & FILE_ATTRIBUTE_DIRECTORY) != 0;
-        check(isFolder == (*row.blocked != 0), "the folder's name is as it was");
+        const DWORD attributes = GetFileAttributesA(folder.c_str());
+        if (!row.blocked) {
+            check(attributes == INVALID_FILE_ATTRIBUTES, "no folder made");
+        } else {
+            const bool isFolder = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+            check(isFolder == (*row.blocked != 0), "the folder's name is as it was");
+        }
         check(app.exit(), "exits");
     }
 }

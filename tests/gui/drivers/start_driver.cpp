@@ -295,7 +295,19 @@ void CheckToolbarDocking() {
                          : name == "right"  ? POINT{client.right - 4, middle.y}
                          : name == "bottom" ? POINT{middle.x, client.bottom - 4}
                                             : POINT{middle.x, client.top + 4};
-        mouse_drag_screen(grip, to);
+        // The press must have taken the mouse (the strip holds the capture) before it moves.
+        const DWORD thread = GetWindowThreadProcessId(strip, nullptr);
+        const auto captured = [&] {
+            GUITHREADINFO info{};
+            info.cbSize = sizeof info;
+            return GetGUIThreadInfo(thread, &info) && info.hwndCapture == strip;
+        };
+        mouse_press_screen(grip.x, grip.y);
+        if (!check(wait_until(captured, 5000), "the gripper takes the mouse for the " + name))
+            continue;
+        // The move and the release then reach the program in this order, through its input queue.
+        mouse_move_screen(to.x, to.y);
+        mouse_release_screen(to.x, to.y);
         const auto docked = [&] {
             RECT s = window_rect(strip);
             GetClientRect(frame, &client);
