@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/AppState.h"
+#include "framework/DrawDib.h"
 #include "framework/Gdi.h"
 #include "resources/resource.h"
 
@@ -77,16 +78,6 @@ void PreviewPanel::ShowSlot(int controlId, bool show) const {
         ::ShowWindow(control, show ? SW_SHOWNA : SW_HIDE);
 }
 
-void PreviewPanel::DrawCanvas(HDC dc, const DibBuffer& canvas, POINT at) const {
-    if (canvas.IsEmpty() || !canvas.Pixels())
-        return;
-    const int width = canvas.Width();
-    const int height = canvas.Height();
-    // The header block is a BITMAPINFOHEADER with room for one palette entry: a BITMAPINFO.
-    ::StretchDIBits(dc, at.x, at.y, width, height, 0, 0, width, height, canvas.Pixels(),
-                    reinterpret_cast<const BITMAPINFO*>(canvas.Header()), DIB_RGB_COLORS, SRCCOPY);
-}
-
 void PreviewPanel::OnPaint() {
     const fw::PaintDC paint(m_hWnd);
     const HDC dc = paint.Get();
@@ -105,17 +96,17 @@ void PreviewPanel::OnPaint() {
     ShowSlot(IDC_PREVIEW_MAIN, false);
     if (g_skinSettings.FullSize) {
         ShowSlot(IDC_PREVIEW_EQ, false);
-        DrawCanvas(dc, g_canvases.mainEq, upperLeft);  // covers both left slots
+        fw::DrawDib(dc, g_canvases.mainEq, upperLeft);  // covers both left slots
     } else {
         ShowSlot(IDC_PREVIEW_EQ, true);
-        DrawCanvas(dc, g_canvases.main, lowerLeft);
+        fw::DrawDib(dc, g_canvases.main, lowerLeft);
     }
     ShowSlot(IDC_PREVIEW_PLAYLIST, !g_skinSettings.PLSave);
     if (g_skinSettings.PLSave)
-        DrawCanvas(dc, g_canvases.playlistCanvas, lowerRight);
+        fw::DrawDib(dc, g_canvases.playlistCanvas, lowerRight);
     ShowSlot(IDC_PREVIEW_BROWSER, !g_skinSettings.MBSave);
     if (g_skinSettings.MBSave)
-        DrawCanvas(dc, g_canvases.browserCanvas, upperRight);
+        fw::DrawDib(dc, g_canvases.browserCanvas, upperRight);
 }
 
 bool PreviewPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

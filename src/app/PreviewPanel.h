@@ -7,7 +7,6 @@
 #include "dialogs/SettingsHooks.h"
 #include "dialogs/SkinCtrlPSheet.h"
 #include "framework/Dialog.h"
-#include "picture/DibBuffer.h"
 
 class PreviewPanel : public fw::Dialog {
   public:
@@ -26,7 +25,6 @@ class PreviewPanel : public fw::Dialog {
   private:
     void OnPaint();
     void ShowSlot(int controlId, bool show) const;
-    void DrawCanvas(HDC dc, const DibBuffer& canvas, POINT at) const;
 
     CSkinCtrlPSheet m_sheet;
 
