@@ -14,7 +14,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <sstream>
+#include <string>
+#include <vector>
 
 using namespace tk;
 
@@ -106,7 +109,40 @@ const HandlerCase kCases[] = {
     {"MARON 初期化", kMaron, IDC_MARON_RESET, Act::kClick, 0, true, "MARON"},
 };
 
-constexpr int kTabControlId = 0x3020;   // the property sheet's tab control
+// What the pages show after kFarIni was loaded as a profile while "MARON" was the page in front.
+enum class State { kChecked, kEnabled, kSelection, kPosition, kText };
+const struct {
+    Page page;
+    int control;
+    State state;
+    const char* value;
+} kShownAfterLoad[] = {
+    {kMainEq, IDC_MAINEQ_FULL_SIZE, State::kChecked, "0"},    {kMainEq, IDC_MAINEQ_SKIN_REVERSE, State::kChecked, "0"},
+    {kMainEq, IDC_MAINEQ_SKIN_REVERSE, State::kEnabled, "0"}, {kMainEq, IDC_MAINEQ_SKIN_LINE, State::kChecked, "0"},
+    {kMainEq, IDC_MAINEQ_OPACITY, State::kSelection, "3"},    {kPlaylistMb, IDC_PLMB_PL_SAVE, State::kChecked, "0"},
+    {kPlaylistMb, IDC_PLMB_MB_SAVE, State::kChecked, "0"},    {kSexyFont, IDC_SEXYFONT_USE, State::kChecked, "0"},
+    {kSexyFont, IDC_SEXYFONT_DETAILS, State::kEnabled, "0"},  {kMaron, IDC_MARON_USE, State::kChecked, "0"},
+    {kMaron, IDC_MARON_ENABLE, State::kChecked, "0"},         {kMaron, IDC_MARON_PEAKS, State::kChecked, "0"},
+    {kMaron, IDC_MARON_BANDS, State::kChecked, "0"},          {kMaron, IDC_MARON_RAIN, State::kChecked, "1"},
+    {kMaron, IDC_MARON_ANALYZER, State::kSelection, "2"},     {kMaron, IDC_MARON_BLEND, State::kSelection, "2"},
+    {kMaron, IDC_MARON_OPACITY, State::kPosition, "37"},      {kMaron, IDC_MARON_OPACITY_TEXT, State::kText, "37"},
+};
+
+// The options that "MARON" greys, with their check state at the defaults (-1: not a check box).
+const struct {
+    int control;
+    int checked;
+} kMaronOptions[] = {
+    {IDC_MARON_ENABLE, 1},    {IDC_MARON_PEAKS, 1},  {IDC_MARON_BANDS, 1},    {IDC_MARON_RAIN, 0},
+    {IDC_MARON_ANALYZER, -1}, {IDC_MARON_BLEND, -1}, {IDC_MARON_OPACITY, -1},
+};
+
+constexpr int kTabControlId = 0x3020;  // the property sheet's tab control
+// Tab from the sheet's tab control through "MAIN＆EQ" at the defaults, and round to the tab control.
+const int kTabOrder[] = {
+    kTabControlId,         IDC_MAINEQ_FULL_SIZE, IDC_MAINEQ_SKIN_REVERSE, IDC_MAINEQ_SKIN_LINE, IDC_MAINEQ_OPACITY,
+    IDC_MAINEQ_SIDE_COLOR, IDC_MAINEQ_COLOR,     IDC_MAINEQ_COLOR_BG,     IDC_MAINEQ_TEXT,      IDC_MAINEQ_TEXT_BG,
+    IDC_MAINEQ_NUM,        IDC_MAINEQ_NUM_BG,    IDC_MAINEQ_VIS_COLORS,   IDC_MAINEQ_RESET,     kTabControlId};
 
 // Only the cases whose handlers recompose repaint the preview.
 bool Recomposes(const HandlerCase& c) {
@@ -131,14 +167,14 @@ bool WriteEdits(const std::string& ini, const HandlerCase& c) {
         if (c.act == Act::kColor) {
             const int shifts[] = {16, 8, 0};
             for (int i = 0; i < 3; ++i)
-                written &= WritePrivateProfileStringA(section.c_str(), (key + "RGB"[i]).c_str(),
-                                                      format("%d", (c.value >> shifts[i]) & 0xFF).c_str(),
-                                                      ini.c_str()) != 0;
+                written &=
+                    WritePrivateProfileStringA(section.c_str(), (key + "RGB"[i]).c_str(),
+                                               format("%d", (c.value >> shifts[i]) & 0xFF).c_str(), ini.c_str()) != 0;
         } else {
             const std::string value = equals == std::string::npos ? "" : token.substr(equals + 1);
-            written &= WritePrivateProfileStringA(section.c_str(), key.empty() ? nullptr : key.c_str(),
-                                                  equals == std::string::npos ? nullptr : value.c_str(),
-                                                  ini.c_str()) != 0;
+            written &=
+                WritePrivateProfileStringA(section.c_str(), key.empty() ? nullptr : key.c_str(),
+                                           equals == std::string::npos ? nullptr : value.c_str(), ini.c_str()) != 0;
         }
     }
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, ini.c_str());  // to the file now
@@ -147,15 +183,14 @@ bool WriteEdits(const std::string& ini, const HandlerCase& c) {
 
 // The Linux path of a Z: path: the native command line takes those.
 std::string UnixPath(const std::string& path) {
-    std::string unix = path.substr(path.compare(0, 2, "Z:") == 0 ? 2 : 0);
-    for (char& ch : unix)
-        ch = ch == '\\' ? '/' : ch;
-    return unix;
+    std::string converted = path.substr(path.compare(0, 2, "Z:") == 0 ? 2 : 0);
+    std::replace(converted.begin(), converted.end(), '\\', '/');
+    return converted;
 }
 
-// Runs the native `tolvarin` with `args` (Windows paths) that writes `output`. Wine starts a Linux
-// program but can neither wait for it nor learn its exit status; its output, written whole under
-// its final name, shows that it is done.
+// Runs the native `tolvarin` command that writes `output`; Z: paths among `args` are passed as
+// Linux paths. Wine starts a Linux program but can neither wait for it nor learn its exit status;
+// its output, written whole under its final name, shows that it is done.
 bool RunCli(const std::string& command, const std::string& output, const std::vector<std::string>& args) {
     DeleteFileA(output.c_str());
     std::string line = command;
@@ -196,7 +231,7 @@ bool MakeStale(App& app, const Image& shown) {
 void PostKey(HWND control, WPARAM vk, int times) {
     for (int i = 0; i < times; ++i) {
         PostMessageA(control, WM_KEYDOWN, vk, 1);
-        PostMessageA(control, WM_KEYUP, vk, 0xC0000001);
+        PostMessageA(control, WM_KEYUP, vk, MAKELPARAM(1, 0xC000));
     }
 }
 
@@ -280,12 +315,12 @@ void CheckHandler(const HandlerCase& c, int index) {
     CaseScope scope(c.name);
     CaseDir dir = make_case(format("handler-%02d", index), c.fromFar ? kFarIni : "");
     const std::string picture = put_picture(dir, "sample.bmp", "sample.bmp");
-    const std::string start = join(dir.folder, "start.INI"), edits = join(dir.folder, "edits.INI");
+    const std::string startIni = join(dir.folder, "start.INI"), edits = join(dir.folder, "edits.INI");
     const std::string before = join(dir.folder, "before.bmp"), after = join(dir.folder, "after.bmp");
     const std::string expectedIni = join(dir.folder, "expected.INI");
     Image beforeImage, afterImage;
-    if (!write_file(start, c.fromFar ? kFarIni : "") || !check(WriteEdits(edits, c), "expected edits written") ||
-        !RunCli("preview", before, {picture, before, "--settings", start}) ||
+    if (!write_file(startIni, c.fromFar ? kFarIni : "") || !check(WriteEdits(edits, c), "expected edits written") ||
+        !RunCli("preview", before, {picture, before, "--settings", startIni}) ||
         !RunCli("preview", after, {picture, after, "--settings", edits}) ||
         !RunCli("settings", expectedIni, {expectedIni, "--settings", edits}) || !load_bmp(before, beforeImage) ||
         !load_bmp(after, afterImage))
@@ -293,15 +328,17 @@ void CheckHandler(const HandlerCase& c, int index) {
     App app;
     if (!check(app.start(dir, "\"" + picture + "\""), "frame appears"))
         return;
-    check(app.wait_preview(beforeImage).count == 0 && app.wait_preview(beforeImage).sameSize,
-          "preview before the change equals `tolvarin preview`");
+    const Difference start = app.wait_preview(beforeImage);
+    check(start.sameSize && start.count == 0, "preview before the change equals `tolvarin preview`", start.describe());
     HWND page = ShowPage(app, c.page);
-    if (!check(page && GetDlgItem(page, c.control), "control on its page"))
-        return app.proc().kill();
+    if (!check(page && GetDlgItem(page, c.control), "control on its page")) {
+        app.proc().kill();
+        return;
+    }
     HWND label = GetDlgItem(page, IDC_MARON_OPACITY_TEXT);
     if (c.page == kMaron) {
         // The label takes the position when the trackbar first paints; a change shows only after that.
-        const std::string opacity = format("%u", GetPrivateProfileIntA("MARON", "Opacity", 50, start.c_str()));
+        const std::string opacity = format("%u", GetPrivateProfileIntA("MARON", "Opacity", 50, startIni.c_str()));
         check(wait_until([&] { return text_of(label) == opacity; }), "label 1018 shows " + opacity, text_of(label));
     }
     Perform(app, page, c, beforeImage);
@@ -317,12 +354,165 @@ void CheckHandler(const HandlerCase& c, int index) {
         check_same_settings(dir.ini, expectedIni, "INI written at exit", Order::kAny);
 }
 
+std::string StateOf(HWND control, State state) {
+    switch (state) {
+        case State::kChecked:
+            return format("%d", static_cast<int>(send(control, BM_GETCHECK, 0, 0)));
+        case State::kEnabled:
+            return IsWindowEnabled(control) ? "1" : "0";
+        case State::kSelection:
+            return format("%d", static_cast<int>(send(control, CB_GETCURSEL, 0, 0)));
+        case State::kPosition:
+            return format("%d", static_cast<int>(send(control, TBM_GETPOS, 0, 0)));
+        default:
+            return text_of(control);
+    }
+}
+
+// Every page shows the loaded values at once, the hidden ones too, without being activated again.
+void CheckProfileLoad() {
+    CaseScope scope("profile load");
+    CaseDir dir = make_case("profile-load");
+    const std::string profile = join(dir.folder, "far.INI");
+    App app;
+    if (!write_file(profile, kFarIni) || !check(app.start(dir), "frame appears"))
+        return;
+    HWND maron = ShowPage(app, kMaron);
+    check(wait_until([&] { return text_of(GetDlgItem(maron, IDC_MARON_OPACITY_TEXT)) == "50"; }), "MARON in front");
+    post_command(app.frame(), IDM_PROFILE_LOAD);
+    HWND dialog = wait_owned(app.proc().pid(), app.frame());
+    check(dialog && choose_file(dialog, profile) && wait_gone(dialog), "profile chosen");
+    for (const auto& shown : kShownAfterLoad) {
+        HWND control = GetDlgItem(PageWindow(app, shown.page), shown.control);
+        wait_until([&] { return StateOf(control, shown.state) == shown.value; }, 2000);
+        check_eq(StateOf(control, shown.state), shown.value, format("page %d control %d", shown.page, shown.control));
+    }
+    check(send(Sheet(app), PSM_GETCURRENTPAGEHWND, 0, 0) == reinterpret_cast<LRESULT>(maron), "MARON still in front");
+    app.exit();
+}
+
+void CheckMaronGreying() {
+    CaseScope scope("MARON greying");
+    CaseDir dir = make_case("maron-greying");
+    App app;
+    if (!check(app.start(dir, "\"" + put_picture(dir, "sample.bmp", "sample.bmp") + "\""), "frame appears"))
+        return;
+    HWND page = ShowPage(app, kMaron);
+    for (bool use : {false, true}) {
+        click(GetDlgItem(page, IDC_MARON_USE));
+        for (const auto& option : kMaronOptions) {
+            HWND control = GetDlgItem(page, option.control);
+            check(wait_until([&] { return (IsWindowEnabled(control) != 0) == use; }),
+                  format("control %d %s", option.control, use ? "enabled again" : "greyed"));
+            if (option.checked >= 0)
+                check_eq(send(control, BM_GETCHECK, 0, 0), option.checked,
+                         format("control %d keeps its value", option.control));
+        }
+        check(IsWindowEnabled(GetDlgItem(page, IDC_MARON_RESET)) != 0, "初期化 stays usable");
+        if (!use)
+            save_screenshot(app, "sheet-maron-greyed.bmp");
+    }
+    if (check(app.exit(), "exits"))
+        check_same_settings(dir.ini, join(arg("data"), "default.INI"), "values kept through the greying", Order::kAny);
+}
+
+// Tab pressed as a user would, from the tab control into the page and round.
+void CheckTabOrder() {
+    CaseScope scope("Tab through the sheet");
+    CaseDir dir = make_case("tab-order");
+    App app;
+    if (!check(app.start(dir), "frame appears") || !check(bring_to_front(app.frame()), "frame in front"))
+        return;
+    HWND tabs = reinterpret_cast<HWND>(send(Sheet(app), PSM_GETTABCONTROL, 0, 0));
+    RemoteBuffer rect(app.proc().handle(), sizeof(RECT));
+    RECT tab = {};
+    send(tabs, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(rect.address()));
+    rect.read(&tab, sizeof tab);
+    POINT centre = {(tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2};
+    ClientToScreen(tabs, &centre);
+    mouse_click_screen(centre.x, centre.y);
+    const DWORD thread = GetWindowThreadProcessId(app.frame(), nullptr);
+    auto focus = [&] {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        return GetGUIThreadInfo(thread, &info) ? GetDlgCtrlID(info.hwndFocus) : 0;
+    };
+    std::string got, expected;
+    for (size_t i = 0; i < std::size(kTabOrder); ++i) {
+        if (i > 0)
+            key_press(VK_TAB);
+        wait_until([&] { return focus() == kTabOrder[i]; }, 2000);
+        got += format("%d ", focus());
+        expected += format("%d ", kTabOrder[i]);
+    }
+    check_eq(got, expected, "focus order");
+    app.exit();
+}
+
+// The decoration picture: a flat 100 x 50 picture named after the program is fitted into 108 x 54
+// and centred in the 108 x 144 box whose top-left corner control 1057 marks. Without one the box
+// stays empty. The screenshots of the pages are taken with the picture.
+void CheckDecorationAndScreenshots() {
+    constexpr uint32_t kFlat = 0x3366CC;
+    for (bool decorated : {true, false}) {
+        CaseScope scope(decorated ? "decoration picture" : "no decoration picture");
+        CaseDir dir = make_case(decorated ? "decoration" : "no-decoration");
+        Image flat;
+        flat.width = 100;
+        flat.height = 50;
+        flat.pixels.assign(100 * 50, kFlat);
+        if (decorated && !save_bmp(flat, dir.exe.substr(0, dir.exe.size() - 3) + "BMP"))
+            return;
+        App app;
+        if (!check(app.start(dir, "\"" + put_picture(dir, "sample.bmp", "sample.bmp") + "\""), "frame appears"))
+            return;
+        HWND page = ShowPage(app, kPlaylistMb);
+        RECT box = window_rect(GetDlgItem(page, IDC_PLMB_DECORATION));
+        MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&box), 2);
+        std::string detail;
+        auto shown = [&] {
+            const Image shot = capture_client(page, box.left, box.top, 108, 144);
+            for (int y = 0; y < shot.height; ++y) {
+                for (int x = 0; x < shot.width; ++x) {
+                    const bool inside = decorated && y >= 45 && y < 99;
+                    if ((shot.at(x, y) == kFlat) != inside || (!decorated && shot.at(x, y) != shot.at(0, 0))) {
+                        detail = format("(%d, %d) is %06X", x, y, shot.at(x, y));
+                        return false;
+                    }
+                }
+            }
+            return true;
+        };
+        check(wait_until(shown), decorated ? "picture at rows 45 to 98 of the box" : "box empty", detail);
+        const char* const shots[] = {"sheet-main-eq.bmp", "sheet-playlist-mb.bmp", "sheet-sexyfont.bmp",
+                                     "sheet-maron.bmp"};
+        for (int i = 0; decorated && i < 4; ++i) {
+            // Screen pixels arrive late: the shot waits for the page to change and then to settle.
+            Image last = capture_client(Sheet(app)), now;
+            ShowPage(app, static_cast<Page>(i));
+            wait_until([&] { return compare(capture_client(Sheet(app)), last).count > 0; }, 2000);
+            int same = 0;
+            wait_until([&] {
+                now = capture_client(Sheet(app));
+                same = compare(now, last).count == 0 ? same + 1 : 0;
+                last = now;
+                return same == 5;
+            });
+            save_screenshot(app, shots[i]);
+        }
+        app.exit();
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     begin("sheet", argc, argv);
     for (size_t i = 0; i < std::size(kCases); ++i)
-        if (arg("only").empty() || arg("only") == std::to_string(i))
         CheckHandler(kCases[i], static_cast<int>(i));
+    CheckProfileLoad();
+    CheckMaronGreying();
+    CheckTabOrder();
+    CheckDecorationAndScreenshots();
     return finish();
 }
