@@ -218,6 +218,8 @@ HWND ShowPage(App& app, Page page) {
 // main-window picture, shown and hidden again without a redraw. (Another process's window cannot be
 // painted on from outside under Wine.)
 bool MakeStale(App& app, const Image& shown) {
+    // Whatever waits to be painted (a chooser moved away uncovers the preview) is painted first.
+    send(app.panel(), WM_PAINT, 0, 0);
     HWND stock = app.panel_item(IDC_PREVIEW_MAIN);
     ShowWindow(stock, SW_SHOWNA);
     const bool painted = wait_until([&] { return compare(app.capture_preview(), shown).count > 0; });
@@ -302,10 +304,8 @@ void Perform(App& app, HWND page, const HandlerCase& c, const Image& before) {
                 return;
             // Out of the preview's way, so that only the handler can repaint the preview.
             SetWindowPos(dialog, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-            if (Recomposes(c)) {
-                send(app.frame(), WM_NULL, 0, 0);
+            if (Recomposes(c))
                 MakeStale(app, before);
-            }
             AnswerChooser(dialog, c);
         }
     }
