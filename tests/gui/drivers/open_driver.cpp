@@ -17,6 +17,8 @@ void CheckEnabling(App& app, bool picture) {
     const MenuItem* close = find_item(menu, IDM_FILE_CLOSE);
     check(save && save->grayed != picture, format("menu save-as %s", picture ? "enabled" : "grayed"));
     check(close && close->grayed != picture, format("menu close %s", picture ? "enabled" : "grayed"));
+    // The toolbar is brought up to date when the program next goes idle.
+    wait_until([&] { return app.toolbar_enabled(ID_FILE_SAVE_AS) == picture; }, 2000);
     check_eq(app.toolbar_enabled(ID_FILE_SAVE_AS), picture, "toolbar save-as follows the picture");
 }
 

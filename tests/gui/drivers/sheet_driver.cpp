@@ -218,16 +218,20 @@ HWND ShowPage(App& app, Page page) {
 // main-window picture, shown and hidden again without a redraw. (Another process's window cannot be
 // painted on from outside under Wine.)
 bool MakeStale(App& app, const Image& shown) {
-    // Whatever waits to be painted (a chooser moved away uncovers the preview) is painted first.
-    send(app.panel(), WM_PAINT, 0, 0);
     HWND stock = app.panel_item(IDC_PREVIEW_MAIN);
-    ShowWindow(stock, SW_SHOWNA);
-    const bool painted = wait_until([&] { return compare(app.capture_preview(), shown).count > 0; });
-    SetWindowPos(stock, nullptr, 0, 0, 0, 0,
-                 SWP_HIDEWINDOW | SWP_NOREDRAW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    send(app.frame(), WM_NULL, 0, 0);
-    return check(painted && !IsWindowVisible(stock) && compare(app.capture_preview(), shown).count > 0,
-                 "a stale picture lies over the preview");
+    auto stale = [&] { return compare(app.capture_preview(), shown).count > 0; };
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        // Whatever waits to be painted (a chooser moved away uncovers the preview) is painted first.
+        RedrawWindow(app.frame(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        ShowWindow(stock, SW_SHOWNA);
+        const bool painted = wait_until(stale);
+        SetWindowPos(stock, nullptr, 0, 0, 0, 0,
+                     SWP_HIDEWINDOW | SWP_NOREDRAW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        // A repaint that was still on its way would take it away again: it has to stay a while.
+        if (painted && !IsWindowVisible(stock) && !wait_until([&] { return !stale(); }, 300))
+            return check(true, "a stale picture lies over the preview");
+    }
+    return check(false, "a stale picture lies over the preview");
 }
 
 void PostKey(HWND control, WPARAM vk, int times) {
