@@ -8,7 +8,6 @@
 #include "dialogs/SettingsHooks.h"
 #include "dialogs/SkinCtrlPSheet.h"
 #include "framework/Dialog.h"
-#include "picture/DibBuffer.h"
 
 class PreviewPanel : public fw::Dialog {
   public:

@@ -16,8 +16,12 @@ void AddStyle(HWND window, int index, LONG_PTR bits) {
 
 }  // namespace
 
-CSkinCtrlPSheet::CSkinCtrlPSheet(SettingsHooks& hooks) : m_page1(hooks) {
+CSkinCtrlPSheet::CSkinCtrlPSheet(SettingsHooks& hooks)
+    : m_page1(hooks), m_page2(hooks), m_page5(hooks), m_page6(hooks) {
     AddPage(m_page1);
+    AddPage(m_page2);
+    AddPage(m_page5);
+    AddPage(m_page6);
 }
 
 bool CSkinCtrlPSheet::CreateOver(HWND panel, int placeholderId) {
@@ -59,4 +63,7 @@ void CSkinCtrlPSheet::PlaceOver(HWND panel, int placeholderId) const {
 
 void CSkinCtrlPSheet::RefreshPages() {
     m_page1.Refresh();
+    m_page2.Refresh();
+    m_page5.Refresh();
+    m_page6.Refresh();
 }

@@ -6,6 +6,9 @@
 
 #include "dialogs/SettingsHooks.h"
 #include "dialogs/SkinCtrlPPage1.h"
+#include "dialogs/SkinCtrlPPage2.h"
+#include "dialogs/SkinCtrlPPage5.h"
+#include "dialogs/SkinCtrlPPage6.h"
 #include "framework/PropertySheet.h"
 
 class CSkinCtrlPSheet : public fw::PropertySheet {
@@ -21,5 +24,9 @@ class CSkinCtrlPSheet : public fw::PropertySheet {
     void RefreshPages();
 
   private:
+    // In tab order; destroyed in reverse.
     CSkinCtrlPPage1 m_page1;
+    CSkinCtrlPPage2 m_page2;
+    CSkinCtrlPPage5 m_page5;
+    CSkinCtrlPPage6 m_page6;
 };

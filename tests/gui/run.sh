@@ -189,6 +189,7 @@ for driver in "${drivers[@]}"; do
     timeout -k 5 120 "$WINELOADER" "$exe" \
         "--app=$(winpath "$app")" "--work=$(winpath "$work/$driver")" "--data=$(winpath "$data")" \
         "--artifacts=$(winpath "$artifacts")" "--probe=$(winpath "$driver_dir/menuprobe.dll")" \
+        "--cli=$(winpath "$(realpath "$cli")")" \
         >"$logs/$driver.out" 2>"$logs/$driver.err" </dev/null 8>&-
     status=$?
     iconv -f CP932 -t UTF-8 -c "$logs/$driver.out" | tr -d '\r' >"$logs/$driver.log"
