@@ -1,10 +1,10 @@
 #include "dialogs/SkinCtrlPPage2.h"
 
 #include "dialogs/DecorationPicture.h"
+#include "dialogs/DrawDib.h"
 #include "dialogs/PickColor.h"
 #include "dialogs/PickFontFace.h"
 #include "dialogs/PlaylistMbPageRes.h"
-#include "framework/DrawDib.h"
 #include "framework/Gdi.h"
 
 namespace {
@@ -98,7 +98,7 @@ void CSkinCtrlPPage2::OnReset() {
 
 void CSkinCtrlPPage2::OnPaint() {
     const fw::PaintDC paint(m_hWnd);
-    fw::DrawDib(paint.Get(), m_decoration, m_decorationAt);
+    DrawDib(paint.Get(), m_decoration, m_decorationAt);
 }
 
 bool CSkinCtrlPPage2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
