@@ -179,6 +179,21 @@ void CheckProfileSave() {
     check_eq(ini_value(read_ini(dir.ini), "Path", "ProFilePath"), profiles + "\\", "ProFilePath remembered");
 }
 
+// The save-profile command into `path`, a file that exists: the chooser asks before replacing it
+// and is answered Yes. False (with the failed check) when the chooser does not get that far.
+bool SaveProfileOver(App& app, const std::string& path) {
+    post_command(app.frame(), IDM_PROFILE_SAVE);
+    HWND dialog = wait_owned(app.proc().pid(), app.frame());
+    if (!check(dialog && choose_file(dialog, path), "chooser appears, the existing file chosen"))
+        return false;
+    HWND question = wait_owned(app.proc().pid(), dialog);
+    HWND yes = question ? find_id(question, IDYES, "Button") : nullptr;
+    if (!check(yes != nullptr, "asked before replacing", describe_windows(app.proc().pid())))
+        return false;
+    click(yes);
+    return check(wait_gone(dialog), "chooser closes");
+}
+
 // A profile that cannot be written (another program holds it open without sharing: a read-only
 // attribute would not stop root under Wine) is reported, not taken as saved, and left as it was.
 void CheckProfileSaveFails() {
@@ -192,16 +207,8 @@ void CheckProfileSaveFails() {
     App app;
     if (!check(app.start(dir), "frame appears"))
         return;
-    post_command(app.frame(), IDM_PROFILE_SAVE);
-    HWND dialog = wait_owned(app.proc().pid(), app.frame());
-    if (!check(dialog && choose_file(dialog, profile), "chooser appears, the held profile chosen"))
+    if (!SaveProfileOver(app, profile))
         return;
-    HWND question = wait_owned(app.proc().pid(), dialog);
-    HWND yes = question ? find_id(question, IDYES, "Button") : nullptr;
-    if (!check(yes != nullptr, "asked before replacing", describe_windows(app.proc().pid())))
-        return;
-    click(yes);
-    check(wait_gone(dialog), "chooser closes");
     CheckFailureMessage(app, "プロファイルを保存できませんでした。", profile);
     CloseHandle(lock);
     std::string after;
@@ -219,16 +226,8 @@ void CheckProfileSaveIntoExisting() {
     App app;
     if (!check(app.start(dir), "frame appears"))
         return;
-    post_command(app.frame(), IDM_PROFILE_SAVE);
-    HWND dialog = wait_owned(app.proc().pid(), app.frame());
-    if (!check(dialog && choose_file(dialog, dir.ini), "chooser appears, the INI chosen"))
+    if (!SaveProfileOver(app, dir.ini))
         return;
-    HWND question = wait_owned(app.proc().pid(), dialog);
-    HWND yes = question ? find_id(question, IDYES, "Button") : nullptr;
-    if (!check(yes != nullptr, "asked before replacing", describe_windows(app.proc().pid())))
-        return;
-    click(yes);
-    check(wait_gone(dialog), "chooser closes");
     check(WaitIdle(app), "command finished");
     const std::vector<IniSection> ini = read_ini(dir.ini);
     check_eq(ini_value(ini, "Notes", "kept"), "yes", "other sections kept");
