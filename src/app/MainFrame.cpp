@@ -9,7 +9,6 @@
 #include "app/DdeCommand.h"
 #include "app/DdeLink.h"
 #include "app/FileVersion.h"
-#include "app/OpenFilter.h"
 #include "app/ProfileCommands.h"
 #include "app/ResolveLongPath.h"
 #include "app/TolvarinApp.h"
@@ -67,8 +66,10 @@ int CMainFrame::OnCreate(CREATESTRUCTA& cs) {
     const int screenWidth = ::GetSystemMetrics(SM_CXSCREEN);
     const int screenHeight = ::GetSystemMetrics(SM_CYSCREEN);
 
+    // Loading messages, if any, come now: before the window is placed and shown.
     theApp.m_strPluginFolder = theApp.GetProfileString(kSusiePlugin, "PluginPath", g_szAppDir);
-    BuildOpenFilter(m_strOpenFilter);
+    theApp.m_susieHost.Load(theApp.m_strPluginFolder);
+    theApp.m_susieHost.BuildFilter(m_strOpenFilter);
 
     PlaceWindow(screenWidth, screenHeight);
     LoadRememberedFolders();
@@ -166,6 +167,7 @@ void CMainFrame::OnDestroy() {
     profile.WriteString(kSusiePlugin, "PluginPath", theApp.m_strPluginFolder);
     WriteSkinSettings(profile, g_skinSettings);
     batch.Commit();
+    theApp.m_susieHost.Unload();
 }
 
 bool CMainFrame::KnowsCommand(UINT id) const {
