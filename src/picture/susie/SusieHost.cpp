@@ -74,7 +74,9 @@ void CSusieHost::FindPluginFiles(const std::string& entry) {
         return;
     }
     do {
-        if (IsWantedPluginName(found.cFileName, search.extension))
+        // A folder is no plug-in: "C:\Susie.32" itself matches its own pattern "C:\*.32".
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+            IsWantedPluginName(found.cFileName, search.extension))
             m_files.push_back(search.base + found.cFileName);
     } while (::FindNextFileA(finder, &found));
     ::FindClose(finder);

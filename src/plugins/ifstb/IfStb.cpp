@@ -93,10 +93,13 @@ int DecodeToHandles(LPCSTR buffer,
 extern "C" {
 
 int WINAPI GetPluginInfo(int infoNumber, LPSTR buffer, int bufferLength) {
-    if (infoNumber < 0 || infoNumber >= static_cast<int>(std::size(kInfo)) || !buffer || bufferLength <= 0)
+    if (!buffer || bufferLength <= 0)
         return 0;
-    const size_t length = std::min(std::strlen(kInfo[infoNumber]), static_cast<size_t>(bufferLength - 1));
-    std::memcpy(buffer, kInfo[infoNumber], length);
+    // Past the last text the answer is 0, with an empty text for hosts that read the buffer anyway.
+    const bool known = infoNumber >= 0 && infoNumber < static_cast<int>(std::size(kInfo));
+    const char* text = known ? kInfo[infoNumber] : "";
+    const size_t length = std::min(std::strlen(text), static_cast<size_t>(bufferLength - 1));
+    std::memcpy(buffer, text, length);
     buffer[length] = '\0';
     return static_cast<int>(length);
 }
