@@ -13,27 +13,6 @@
 #define IDC_PREVIEW_MAIN 1003      // lower left slot: stock main-window picture
 #define IDC_SHEET_FRAME 1008       // place of the settings sheet
 
-// Built-in template bitmaps (131 to 134 are the stock placeholders of the preview slots).
-#define IDB_STOCK_EQUALIZER 131
-#define IDB_STOCK_MAIN 132
-#define IDB_STOCK_BROWSER 133
-#define IDB_STOCK_PLAYLIST 134
-#define IDB_TPL_CBUTTONS 137
-#define IDB_TPL_BROWSER_WINDOW 138
-#define IDB_TPL_PLAYLIST_MASK 139
-#define IDB_TPL_TIME_MASK 140
-#define IDB_TPL_EQ_EX 141
-#define IDB_TPL_EQMAIN 142
-#define IDB_TPL_MB 143
-#define IDB_TPL_MONOSTER 144
-#define IDB_TPL_NUMS_EX 145
-#define IDB_TPL_PLAYPAUS 146
-#define IDB_TPL_PLEDIT 147
-#define IDB_TPL_POSBAR 148
-#define IDB_TPL_SHUFREP 149
-#define IDB_TPL_TEXT 150
-#define IDB_TPL_TITLEBAR 151
-
 // Commands.
 #define ID_FILE_NEW 0xE100
 #define ID_FILE_OPEN 0xE101

@@ -22,7 +22,7 @@ fi
 
 # --- what the build and Wine need ------------------------------------------------------------------
 need_i386
-need_packages cmake make g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386 wine64 fonts-wine fonts-noto-cjk
+need_packages cmake make g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386 wine64 fonts-wine fonts-noto-cjk fonts-horai-umefont
 if [ -z "${DISPLAY:-}" ]; then
     need_packages xvfb xauth
 fi
@@ -89,15 +89,14 @@ if [ -z "${DISPLAY:-}" ]; then
     echo "run-gui: no display given; the program runs on the virtual screen $DISPLAY"
 fi
 
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    echo "Preparing the Wine prefix $WINEPREFIX ..."
-    "$WINELOADER" wineboot -i >/dev/null 2>&1
-    # No window manager stalls: let Wine place its windows itself; crashes print instead of asking.
-    "$WINELOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-    "$WINELOADER" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
-    # Debian's Wine does not load its own fonts (Tahoma, Marlett) from where it installs them.
-    cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-    "$WINESERVER" -w
+. "$root/tests/gui/session.sh"
+if [ "$WINEPREFIX" = "$build/wine-prefix" ]; then
+    # Our own prefix: made once with the settings the tests use (window manager, crash dialog, fonts).
+    [ -f "$WINEPREFIX/.tolvarin-ready-2" ] || echo "Preparing the Wine prefix $WINEPREFIX ..."
+    gui_prefix || { echo "run-gui: the Wine prefix could not be prepared ($WINEPREFIX.boot.log)" >&2; exit 1; }
+else
+    # The user's prefix: only the font replacements, so that the dialogs keep their proportions.
+    gui_font_replacements >/dev/null 2>&1 </dev/null
 fi
 
 args=()

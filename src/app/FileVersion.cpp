@@ -36,16 +36,18 @@ std::string CFileVersion::GetProductVersion() const {
     return text;
 }
 
-std::string CFileVersion::GetInternalName() const {
+std::string CFileVersion::GetString(const char* name) const {
     if (!m_pTranslation)
         return {};
-    char query[64];
-    std::snprintf(query, sizeof query, "\\StringFileInfo\\%04X%04X\\InternalName", m_pTranslation[0],
-                  m_pTranslation[1]);
+    char query[96];
+    const int length = std::snprintf(query, sizeof query, "\\StringFileInfo\\%04X%04X\\%s", m_pTranslation[0],
+                                     m_pTranslation[1], name);
+    if (length < 0 || static_cast<size_t>(length) >= sizeof query)
+        return {};
     void* value = nullptr;
-    UINT length = 0;
-    if (!::VerQueryValueA(m_pVersionInfo.get(), query, &value, &length) || !value || length == 0)
+    UINT valueLength = 0;
+    if (!::VerQueryValueA(m_pVersionInfo.get(), query, &value, &valueLength) || !value || valueLength == 0)
         return {};
     const char* text = static_cast<const char*>(value);
-    return std::string(text, strnlen(text, length));
+    return std::string(text, strnlen(text, valueLength));
 }

@@ -15,7 +15,9 @@ class CFileVersion {
     // "%d.%d" of the product version's major and minor parts.
     std::string GetProductVersion() const;
     // The "InternalName" string of the first translation.
-    std::string GetInternalName() const;
+    std::string GetInternalName() const { return GetString("InternalName"); }
+    // The string entry `name` ("CompanyName", "LegalCopyright", ...) of the first translation.
+    std::string GetString(const char* name) const;
 
   private:
     std::unique_ptr<BYTE[]> m_pVersionInfo;

@@ -46,6 +46,10 @@ CMainFrame::~CMainFrame() {
         g_pMainFrame = nullptr;
 }
 
+const char* CMainFrame::WindowClassName() const {
+    return TOLVARIN_FRAME_CLASS;
+}
+
 bool CMainFrame::PreCreateWindow(CREATESTRUCTA& cs) {
     if (!FrameWnd::PreCreateWindow(cs))
         return false;
@@ -59,9 +63,8 @@ int CMainFrame::OnCreate(CREATESTRUCTA& cs) {
     if (FrameWnd::OnCreate(cs) == -1)
         return -1;
     if (!m_wndToolBar.Create(m_hWnd, TBSTYLE_FLAT | TBSTYLE_TOOLTIPS, WS_CHILD | WS_VISIBLE | CCS_TOP, IDW_TOOLBAR) ||
-        !m_wndToolBar.LoadToolBar(IDR_MAINFRAME))
+        !m_wndToolBar.LoadToolBar(IDR_MAINFRAME) || !DockControlBar(m_wndToolBar))
         return -1;
-    DockControlBar(m_wndToolBar);
 
     const int screenWidth = ::GetSystemMetrics(SM_CXSCREEN);
     const int screenHeight = ::GetSystemMetrics(SM_CYSCREEN);
@@ -73,7 +76,7 @@ int CMainFrame::OnCreate(CREATESTRUCTA& cs) {
 
     PlaceWindow(screenWidth, screenHeight);
     LoadRememberedFolders();
-    ReadSkinSettings(theApp.Profile(), g_skinSettings);
+    LoadSkinSettings(theApp.Profile());
     ::DragAcceptFiles(m_hWnd, TRUE);
     SetTitleFromVersion();
     return 0;
@@ -93,16 +96,15 @@ void CMainFrame::PlaceWindow(int screenWidth, int screenHeight) {
 
     RECT window{};
     RECT client{};
-    RECT bar{};
     ::GetWindowRect(m_hWnd, &window);
     ::GetClientRect(m_hWnd, &client);
-    ::GetWindowRect(m_wndToolBar.Handle(), &bar);
+    const SIZE bar = DockedBarFootprint();
     m_wndPlacement.showCmd = theApp.GetProfileInt(kMainWnd, "showCmd", SW_SHOWNORMAL);
 
-    // The client area is 558 wide and 450 plus the toolbar tall, whatever the borders measure.
-    const int height =
-        (window.bottom - window.top) - (client.bottom - client.top) + (bar.bottom - bar.top) + kPreviewHeight;
-    const int width = (window.right - window.left) - (client.right - client.left) + kClientWidth;
+    // The view is 558 by 450 whatever the borders measure; the toolbar adds its thickness where
+    // it is docked.
+    const int height = (window.bottom - window.top) - (client.bottom - client.top) + bar.cy + kPreviewHeight;
+    const int width = (window.right - window.left) - (client.right - client.left) + bar.cx + kClientWidth;
     int left = 0;
     int top = 0;
     if (screenWidth > 640 && screenHeight > 480) {

@@ -22,6 +22,7 @@ class CMainFrame : public fw::FrameWnd {
     WINDOWPLACEMENT m_wndPlacement{};
 
   protected:
+    const char* WindowClassName() const override;
     bool PreCreateWindow(CREATESTRUCTA& cs) override;
     int OnCreate(CREATESTRUCTA& cs) override;
     void OnDestroy() override;

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "app/AppState.h"
+#include "dialogs/DrawDib.h"
+#include "framework/Gdi.h"
 #include "resources/resource.h"
 
 namespace {
@@ -15,6 +17,7 @@ constexpr int kBottomMargin = 8;
 }  // namespace
 
 bool PreviewPanel::OnInitDialog() {
+    m_stockPictures.Attach(m_hWnd);
     RECT anchor{};
     if (HWND upperLeft = ::GetDlgItem(m_hWnd, IDC_PREVIEW_EQ)) {
         ::GetWindowRect(upperLeft, &anchor);
@@ -22,6 +25,7 @@ bool PreviewPanel::OnInitDialog() {
     }
     m_anchor = {anchor.left, anchor.top};
     m_origin = m_anchor;
+    m_sheet.CreateOver(m_hWnd, IDC_SHEET_FRAME);
     return true;
 }
 
@@ -56,6 +60,7 @@ void PreviewPanel::Layout(int width, int height) {
         ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&place), 2);
         ::SetWindowPos(sheetPlace, nullptr, place.left, place.top, 2 * kSlotWidth,
                        std::max(0, int(m_origin.y - place.top)), SWP_NOZORDER | SWP_NOACTIVATE);
+        m_sheet.PlaceOver(m_hWnd, IDC_SHEET_FRAME);
     }
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
 }
@@ -74,25 +79,14 @@ void PreviewPanel::ShowSlot(int controlId, bool show) const {
         ::ShowWindow(control, show ? SW_SHOWNA : SW_HIDE);
 }
 
-void PreviewPanel::DrawCanvas(HDC dc, const DibBuffer& canvas, POINT at) const {
-    if (canvas.IsEmpty() || !canvas.Pixels())
-        return;
-    const int width = canvas.Width();
-    const int height = canvas.Height();
-    // The header block is a BITMAPINFOHEADER with room for one palette entry: a BITMAPINFO.
-    ::StretchDIBits(dc, at.x, at.y, width, height, 0, 0, width, height, canvas.Pixels(),
-                    reinterpret_cast<const BITMAPINFO*>(canvas.Header()), DIB_RGB_COLORS, SRCCOPY);
-}
-
 void PreviewPanel::OnPaint() {
-    PAINTSTRUCT ps;
-    HDC dc = ::BeginPaint(m_hWnd, &ps);
+    const fw::PaintDC paint(m_hWnd);
+    const HDC dc = paint.Get();
     if (!g_pictureLoaded) {
         ShowSlot(IDC_PREVIEW_MAIN, true);
         ShowSlot(IDC_PREVIEW_EQ, true);
         ShowSlot(IDC_PREVIEW_BROWSER, true);
         ShowSlot(IDC_PREVIEW_PLAYLIST, true);
-        ::EndPaint(m_hWnd, &ps);
         return;
     }
     const POINT upperLeft = m_origin;
@@ -103,18 +97,17 @@ void PreviewPanel::OnPaint() {
     ShowSlot(IDC_PREVIEW_MAIN, false);
     if (g_skinSettings.FullSize) {
         ShowSlot(IDC_PREVIEW_EQ, false);
-        DrawCanvas(dc, g_canvases.mainEq, upperLeft);  // covers both left slots
+        DrawDib(dc, g_canvases.mainEq, upperLeft);  // covers both left slots
     } else {
         ShowSlot(IDC_PREVIEW_EQ, true);
-        DrawCanvas(dc, g_canvases.main, lowerLeft);
+        DrawDib(dc, g_canvases.main, lowerLeft);
     }
     ShowSlot(IDC_PREVIEW_PLAYLIST, !g_skinSettings.PLSave);
     if (g_skinSettings.PLSave)
-        DrawCanvas(dc, g_canvases.playlistCanvas, lowerRight);
+        DrawDib(dc, g_canvases.playlistCanvas, lowerRight);
     ShowSlot(IDC_PREVIEW_BROWSER, !g_skinSettings.MBSave);
     if (g_skinSettings.MBSave)
-        DrawCanvas(dc, g_canvases.browserCanvas, upperRight);
-    ::EndPaint(m_hWnd, &ps);
+        DrawDib(dc, g_canvases.browserCanvas, upperRight);
 }
 
 bool PreviewPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -4,11 +4,17 @@
 
 #include <windows.h>
 
+#include "app/StockPictures.h"
+#include "dialogs/SettingsHooks.h"
+#include "dialogs/SkinCtrlPSheet.h"
 #include "framework/Dialog.h"
 #include "picture/DibBuffer.h"
 
 class PreviewPanel : public fw::Dialog {
   public:
+    explicit PreviewPanel(SettingsHooks& hooks) : m_sheet(hooks) {}
+
+    CSkinCtrlPSheet& Sheet() { return m_sheet; }
     // Repaints the four slots without erasing them.
     void InvalidatePreview() const;
     // Fits the panel to the view's client area and places the slot grid in it (see the .cpp).
@@ -21,10 +27,12 @@ class PreviewPanel : public fw::Dialog {
   private:
     void OnPaint();
     void ShowSlot(int controlId, bool show) const;
-    void DrawCanvas(HDC dc, const DibBuffer& canvas, POINT at) const;
+
+    CSkinCtrlPSheet m_sheet;
 
     // Top-left corner of the upper left slot as the template lays it out, and of the slot grid as
     // placed; the canvases are drawn from the latter.
     POINT m_anchor{};
     POINT m_origin{};
+    StockPictures m_stockPictures;
 };

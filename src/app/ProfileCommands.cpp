@@ -3,8 +3,8 @@
 #include <string>
 
 #include "app/AppState.h"
-#include "app/Recompose.h"
 #include "app/TolvarinApp.h"
+#include "app/TolvarinView.h"
 #include "framework/FileDialog.h"
 #include "framework/PathParts.h"
 #include "platform/Platform.h"
@@ -12,9 +12,9 @@
 
 namespace {
 
-// Asks for a profile file; on a choice, remembers its folder and points the profile functions at
-// it. False when the user cancelled (nothing changed then).
-bool ChooseProfile(HWND owner, const char* title, bool save) {
+// Asks for a profile file and remembers its folder. Empty when the user cancelled (nothing
+// changed then).
+std::string ChooseProfile(HWND owner, const char* title, bool save) {
     fw::FileChooser chooser;
     chooser.owner = owner;
     chooser.title = title;
@@ -24,30 +24,35 @@ bool ChooseProfile(HWND owner, const char* title, bool save) {
     chooser.flags = OFN_EXPLORER | OFN_HIDEREADONLY | (save ? OFN_OVERWRITEPROMPT : 0);
     chooser.capacity = kPathChars;
     if (!(save ? fw::ChooseFileToSave(chooser) : fw::ChooseFileToOpen(chooser)))
-        return false;
+        return {};
     StorePath(g_szProfilePath, FolderOf(chooser.fileName).c_str());
-    theApp.m_pszProfileName = chooser.fileName;
-    return true;
+    return chooser.fileName;
 }
 
 }  // namespace
 
+void LoadSkinSettings(const ProfileTarget& target) {
+    ReadSkinSettings(target, g_skinSettings);
+    if (theApp.m_pPreviewView)
+        theApp.m_pPreviewView->Panel().Sheet().RefreshPages();
+}
+
 void LoadSettingsProfile(HWND owner) {
-    if (!ChooseProfile(owner, "設定読み出し用プロファイル選択", false))
+    const std::string chosen = ChooseProfile(owner, "設定読み出し用プロファイル選択", false);
+    if (chosen.empty())
         return;
-    ReadSkinSettings(theApp.Profile(), g_skinSettings);
-    theApp.RestoreProfileTarget();
-    RebuildTemplates();
-    RecomposeAndRedraw();
+    LoadSkinSettings(ProfileTarget(chosen));
+    if (CTolvarinView* view = theApp.m_pPreviewView) {
+        view->RebuildTemplates();
+        view->RecomposeAndRedraw();
+    }
 }
 
 void SaveSettingsProfile(HWND owner) {
-    if (!ChooseProfile(owner, "設定保存用プロファイル選択", true))
+    const std::string chosen = ChooseProfile(owner, "設定保存用プロファイル選択", true);
+    if (chosen.empty())
         return;
-    const std::string chosen = theApp.m_pszProfileName;
-    const bool written = WriteSkinSettings(theApp.Profile(), g_skinSettings);
-    theApp.RestoreProfileTarget();
     // A profile the user asked for and did not get must not look saved.
-    if (!written)
+    if (!WriteSkinSettings(ProfileTarget(chosen), g_skinSettings))
         platform::ShowMessage("プロファイルを保存できませんでした。\n" + chosen);
 }

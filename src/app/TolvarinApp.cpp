@@ -1,14 +1,19 @@
 #include "app/TolvarinApp.h"
 
 #include <memory>
+#include <string>
+#include <string_view>
 
 #include "app/AppState.h"
 #include "app/DdeLink.h"
 #include "app/MainFrame.h"
 #include "app/ResolveLongPath.h"
+#include "app/SysInfoAboutDlg.h"
 #include "app/TolvarinDoc.h"
 #include "app/TolvarinView.h"
+#include "framework/FrameworkIds.h"
 #include "framework/PathParts.h"
+#include "platform/Platform.h"
 #include "resources/resource.h"
 
 CTolvarinApp theApp;
@@ -17,9 +22,17 @@ namespace {
 
 constexpr DWORD kMutexAllAccess = 0x1F0001;
 
+// The program's resources give the framework's reserved ids their usual meaning.
+static_assert(IDS_APP_TITLE == fw::kIdsAppTitle && ID_APP_EXIT == fw::kIdAppExit && IDW_VIEW == fw::kIdwView);
+
 }  // namespace
 
 bool CTolvarinApp::InitInstance() {
+    // "DIB作成失敗" comes in the system's own box: no owner, the system's caption, OK.
+    platform::SetPlainMessageSink([](std::string_view text) {
+        const std::string copy(text);
+        ::MessageBoxA(nullptr, copy.c_str(), nullptr, MB_OK);
+    });
     BeginWaitCursor();
     if (HANDLE running = ::OpenMutexA(kMutexAllAccess, FALSE, kDdeName)) {
         HandOverToFirstInstance();
@@ -97,6 +110,9 @@ bool CTolvarinApp::KnowsCommand(UINT id) const {
 }
 
 bool CTolvarinApp::OnCommand(UINT id) {
-    // The About box arrives in its own change; until then the command is routed and shows nothing.
-    return id == ID_APP_ABOUT;
+    if (id != ID_APP_ABOUT)
+        return false;
+    // Owned by the frame, which relays the idle turns of the box's modal loop.
+    ShowAboutBox(m_pMainWnd ? m_pMainWnd->Handle() : nullptr);
+    return true;
 }

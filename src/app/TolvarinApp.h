@@ -17,9 +17,6 @@ class CTolvarinApp : public fw::WinApp {
     int ExitInstance() override;
     bool OnCommand(UINT id) override;
 
-    // Points the profile functions back at the application's INI file (after a profile command).
-    void RestoreProfileTarget() { m_pszProfileName = m_szIniPath; }
-
     char m_szIniPath[MAX_PATH] = {};
     fw::SingleDocTemplate* m_pDocTemplate = nullptr;
     CTolvarinView* m_pPreviewView = nullptr;

@@ -5,19 +5,26 @@
 #include "picture/OpenPicture.h"
 #include "platform/Platform.h"
 #include "settings/Profile.h"
+#include "settings/SettingChange.h"
 
 bool LoadRequestedSettings(const CommandLine& line, SkinSettings& settings) {
-    settings = SettingsDefaults;
-    if (line.settingsPath.empty())
-        return true;
-    if (!platform::PathExists(line.settingsPath)) {
-        ReportError("no such settings profile " + Quoted(line.settingsPath));
-        return false;
+    // The --set changes go into the profile as it was read, so that they are read exactly as its
+    // own lines would be.
+    IniFile profile;
+    if (!line.settingsPath.empty()) {
+        if (!platform::PathExists(line.settingsPath)) {
+            ReportError("no such settings profile " + Quoted(line.settingsPath));
+            return false;
+        }
+        if (platform::FolderExists(line.settingsPath) ||
+            LoadProfile(line.settingsPath, profile) != ProfileLoad::kRead) {
+            ReportError("cannot read the settings profile " + Quoted(line.settingsPath));
+            return false;
+        }
     }
-    if (platform::FolderExists(line.settingsPath) || !LoadSkinSettingsFile(line.settingsPath, settings)) {
-        ReportError("cannot read the settings profile " + Quoted(line.settingsPath));
-        return false;
-    }
+    for (const SettingChange& change : line.settingChanges)
+        ApplySettingChange(change, profile);
+    ReadSkinSettings(profile, settings);
     return true;
 }
 

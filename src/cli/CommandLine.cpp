@@ -1,6 +1,10 @@
 #include "cli/CommandLine.h"
 
 #include <cstddef>
+#include <string>
+#include <utility>
+
+#include "cli/Charset.h"
 
 namespace {
 
@@ -17,9 +21,58 @@ constexpr CommandShape kCommands[] = {
 };
 
 constexpr char kSettingsOption[] = "--settings";
+constexpr char kSetOption[] = "--set";
 
 bool StartsWith(const std::string& text, const char* prefix) {
     return text.rfind(prefix, 0) == 0;
+}
+
+// What a key takes, for the message that refuses a value.
+std::string ValueDescription(const ProfileEntry& entry) {
+    if (entry.step == ProfileStep::kText)
+        return "a font name of up to " + std::to_string(kPlFontSize - 1) + " bytes in code page 932, on one line";
+    return "a whole number from " + std::to_string(entry.range.lowest) + " to " + std::to_string(entry.range.highest);
+}
+
+// One --set KEY=VALUE. The value is taken in the terminal's charset and stored as code page 932,
+// the charset of profiles and skin files; only a font name can hold anything but ASCII.
+UsageError ParseSetting(const std::string& word,
+                        const ParseContext& context,
+                        std::vector<SettingChange>& changes,
+                        std::string& offending) {
+    offending = word;
+    const size_t equals = word.find('=');
+    if (equals == 0 || equals == std::string::npos)
+        return UsageError::SettingNotKeyValue;
+    const std::string name = word.substr(0, equals);
+    const std::string given = word.substr(equals + 1);
+    const std::vector<const ProfileEntry*> keys = FindProfileKeys(name);
+    if (keys.empty()) {
+        offending = name;
+        return UsageError::UnknownSetting;
+    }
+    if (keys.size() > 1) {
+        offending = name + " (";
+        for (size_t i = 0; i < keys.size(); ++i)
+            offending += (i > 0 ? " or " : "") + QualifiedName(*keys[i]);
+        offending += ")";
+        return UsageError::AmbiguousSetting;
+    }
+    const ProfileEntry& key = *keys.front();
+    std::string value;
+    SettingChange change;
+    if (!ConvertText(given, context.charset.c_str(), "CP932", value)) {
+        offending = QualifiedName(key) + "=" + given + " (not text in the terminal's charset " + context.charset +
+                    " that code page 932 can hold)";
+        return UsageError::BadSettingValue;
+    }
+    if (!ParseSettingValue(key, value, change)) {
+        offending = QualifiedName(key) + "=" + given + " (" + ValueDescription(key) + ")";
+        return UsageError::BadSettingValue;
+    }
+    changes.push_back(std::move(change));
+    offending.clear();
+    return UsageError::None;
 }
 
 }  // namespace
@@ -36,6 +89,14 @@ const char* ToString(UsageError error) {
             return "unknown option";
         case UsageError::MissingValue:
             return "option needs a file name";
+        case UsageError::SettingNotKeyValue:
+            return "--set needs KEY=VALUE";
+        case UsageError::UnknownSetting:
+            return "no such setting";
+        case UsageError::AmbiguousSetting:
+            return "setting in more than one section, name one";
+        case UsageError::BadSettingValue:
+            return "bad value for a setting";
         case UsageError::RepeatedOption:
             return "option given more than once";
         case UsageError::OptionNotAllowed:
@@ -53,7 +114,7 @@ const char* ToString(UsageError error) {
 }
 
 UsageError ParseCommandLine(const std::vector<std::string>& words,
-                            bool wszAvailable,
+                            const ParseContext& context,
                             CommandLine& out,
                             std::string& offending) {
     out = CommandLine{};
@@ -116,11 +177,20 @@ UsageError ParseCommandLine(const std::vector<std::string>& words,
             if (out.settingsPath.empty())
                 return UsageError::MissingValue;
             haveSettings = true;
+        } else if (word == kSetOption || StartsWith(word, "--set=")) {
+            if (word == kSetOption && i + 1 == words.size()) {
+                offending = kSetOption;
+                return UsageError::SettingNotKeyValue;
+            }
+            const std::string& setting = word == kSetOption ? words[++i] : word.substr(sizeof kSetOption);
+            const UsageError error = ParseSetting(setting, context, out.settingChanges, offending);
+            if (error != UsageError::None)
+                return error;
         } else if (word == "--wsz") {
             offending = word;
             if (shape->command != Command::Make)
                 return UsageError::OptionNotAllowed;
-            if (!wszAvailable)
+            if (!context.wszAvailable)
                 return UsageError::WszUnavailable;
             if (out.writeWsz)
                 return UsageError::RepeatedOption;

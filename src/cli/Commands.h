@@ -16,9 +16,9 @@ int RunMake(const CommandLine& line);
 int RunSettings(const CommandLine& line);
 int RunPreview(const CommandLine& line);
 
-// The defaults, or the profile named by --settings read as the program reads its profiles. False
-// (reported) when the profile does not exist or cannot be read: a mistyped name must not quietly
-// give the defaults.
+// The defaults, or the profile named by --settings read as the program reads its profiles, with
+// the --set changes on top. False (reported) when the profile does not exist or cannot be read: a
+// mistyped name must not quietly give the defaults.
 bool LoadRequestedSettings(const CommandLine& line, SkinSettings& settings);
 
 // Reads and fits the picture; false (reported, naming the file) when it cannot be read.

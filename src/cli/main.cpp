@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/Charset.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/Output.h"
@@ -22,7 +23,7 @@ int main(int argc, char** argv) {
     const std::vector<std::string> words(argv + 1, argv + argc);
     CommandLine line;
     std::string offending;
-    const UsageError error = ParseCommandLine(words, kWszAvailable, line, offending);
+    const UsageError error = ParseCommandLine(words, {kWszAvailable, TerminalCharset()}, line, offending);
     if (error != UsageError::None) {
         std::string text = ToString(error);
         if (!offending.empty())

@@ -2,10 +2,20 @@
 
 namespace fw {
 
+Dialog::~Dialog() {
+    StopKeyboardRoute();
+}
+
 bool Dialog::CreateModeless(HWND parent, int templateId) {
     m_bModal = false;
-    return ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), parent, &Wnd::DialogProc,
-                                reinterpret_cast<LPARAM>(this)) != nullptr;
+    if (!::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), parent, &Wnd::DialogProc,
+                              reinterpret_cast<LPARAM>(this)))
+        return false;
+    if (KeyboardRoute* route = CurrentKeyboardRoute(); route && !m_bRouted) {
+        route->Add(this);
+        m_bRouted = true;
+    }
+    return true;
 }
 
 INT_PTR Dialog::DoModal(HWND owner, int templateId) {
@@ -14,16 +24,73 @@ INT_PTR Dialog::DoModal(HWND owner, int templateId) {
                              reinterpret_cast<LPARAM>(this));
 }
 
-bool Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+INT_PTR Dialog::DoModalIndirect(HWND owner, const DLGTEMPLATE* dialogTemplate) {
+    m_bModal = true;
+    return ::DialogBoxIndirectParamA(::GetModuleHandleA(nullptr), dialogTemplate, owner, &Wnd::DialogProc,
+                                     reinterpret_cast<LPARAM>(this));
+}
+
+void Dialog::EndDialog(INT_PTR result) {
+    if (m_hWnd && m_bModal)
+        ::EndDialog(m_hWnd, result);
+}
+
+void Dialog::StopKeyboardRoute() {
+    if (!m_bRouted)
+        return;
+    if (KeyboardRoute* route = CurrentKeyboardRoute())
+        route->Remove(this);
+    m_bRouted = false;
+}
+
+bool Dialog::PreTranslateKeys(MSG& msg) {
+    if (!m_hWnd || (msg.hwnd != m_hWnd && !::IsChild(m_hWnd, msg.hwnd)))
+        return false;
+    return ::IsDialogMessageA(m_hWnd, &msg) != FALSE;
+}
+
+void Dialog::SetItemText(int id, const char* text) const {
+    ::SetDlgItemTextA(m_hWnd, id, text);
+}
+
+bool Dialog::IsChecked(int id) const {
+    return ::IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED;
+}
+
+void Dialog::SetChecked(int id, bool checked) const {
+    ::CheckDlgButton(m_hWnd, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void Dialog::EnableItem(int id, bool enable) const {
+    if (HWND item = ::GetDlgItem(m_hWnd, id))
+        ::EnableWindow(item, enable ? TRUE : FALSE);
+}
+
+bool Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
         case WM_INITDIALOG:
             result = OnInitDialog() ? TRUE : FALSE;
             return true;
-        case WM_COMMAND:
-            if (m_bModal && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
-                ::EndDialog(m_hWnd, LOWORD(wParam));
+        case WM_COMMAND: {
+            const UINT id = LOWORD(wParam);
+            const UINT code = HIWORD(wParam);
+            auto* control = reinterpret_cast<HWND>(lParam);
+            if ((id == IDOK || id == IDCANCEL) && (code == BN_CLICKED || !control)) {
+                const bool close = id == IDOK ? OnOK() : OnCancel();
+                if (close && m_bModal)
+                    ::EndDialog(m_hWnd, id);
+                result = 0;
                 return true;
             }
+            if (!OnCommand(id, code, control))
+                return false;
+            result = 0;
+            return true;
+        }
+        case WM_NOTIFY:
+            return OnNotify(*reinterpret_cast<NMHDR*>(lParam), result);
+        case WM_DESTROY:
+            StopKeyboardRoute();
             return false;
         default:
             return false;

@@ -3,12 +3,14 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
+#include "framework/Dialog.h"
 #include "framework/Document.h"
+#include "framework/FrameworkIds.h"
 #include "framework/WinApp.h"
-#include "resources/resource.h"
 
 namespace fw {
 
@@ -22,7 +24,7 @@ bool FrameWnd::LoadFrame(int resourceId, Document* document, std::unique_ptr<Vie
     m_pView = std::move(view);
     const HINSTANCE instance = ::GetModuleHandleA(nullptr);
     HICON icon = ::LoadIconA(instance, MAKEINTRESOURCEA(resourceId));
-    if (!RegisterWindowClass(TOLVARIN_FRAME_CLASS, CS_DBLCLKS, icon, ::GetSysColorBrush(COLOR_BTNFACE)))
+    if (!RegisterWindowClass(WindowClassName(), CS_DBLCLKS, icon, ::GetSysColorBrush(COLOR_BTNFACE)))
         return false;
 
     CREATESTRUCTA cs{};
@@ -37,9 +39,8 @@ bool FrameWnd::LoadFrame(int resourceId, Document* document, std::unique_ptr<Vie
     HMENU menu = ::LoadMenuA(instance, MAKEINTRESOURCEA(resourceId));
     m_hAccelTable = ::LoadAcceleratorsA(instance, MAKEINTRESOURCEA(resourceId));
     char title[128] = {};
-    ::LoadStringA(instance, IDS_APP_TITLE, title, sizeof title);
-    if (!CreateWindowFor(cs.dwExStyle, TOLVARIN_FRAME_CLASS, title, cs.style, cs.x, cs.y, cs.cx, cs.cy, nullptr,
-                         menu)) {
+    ::LoadStringA(instance, kIdsAppTitle, title, sizeof title);
+    if (!CreateWindowFor(cs.dwExStyle, WindowClassName(), title, cs.style, cs.x, cs.y, cs.cx, cs.cy, nullptr, menu)) {
         if (menu && !::IsMenu(menu))
             menu = nullptr;
         if (menu)
@@ -55,21 +56,65 @@ int FrameWnd::OnCreate(CREATESTRUCTA&) {
     return 0;
 }
 
-void FrameWnd::DockControlBar(ToolBar& bar) {
+bool FrameWnd::DockControlBar(ToolBar& bar) {
+    if (!m_dockBar.Create(m_hWnd, bar))
+        return false;
     m_pDockedBar = &bar;
+    m_dockBar.SetDropHandler([this](DockEdge edge) { MoveDockedBar(edge); });
+    RecalcLayout();
+    return true;
+}
+
+SIZE FrameWnd::DockedBarFootprint() const {
+    if (!m_pDockedBar)
+        return {0, 0};
+    const int thickness = m_dockBar.Thickness();
+    return m_dockBar.IsVertical() ? SIZE{thickness, 0} : SIZE{0, thickness};
+}
+
+void FrameWnd::MoveDockedBar(DockEdge edge) {
+    // The view keeps its size: the frame grows or shrinks by what the bar takes at its new edge.
+    RECT view{};
+    if (m_pView && m_pView->Handle())
+        ::GetClientRect(m_pView->Handle(), &view);
+    m_dockBar.SetEdge(edge);
+    const SIZE bar = DockedBarFootprint();
+    RECT window{};
+    RECT client{};
+    ::GetWindowRect(m_hWnd, &window);
+    ::GetClientRect(m_hWnd, &client);
+    const int width = (window.right - window.left) - client.right + view.right + bar.cx;
+    const int height = (window.bottom - window.top) - client.bottom + view.bottom + bar.cy;
+    ::SetWindowPos(m_hWnd, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     RecalcLayout();
 }
 
 void FrameWnd::RecalcLayout() {
     RECT client{};
     ::GetClientRect(m_hWnd, &client);
-    int top = 0;
-    if (m_pDockedBar && m_pDockedBar->Handle()) {
-        m_pDockedBar->AutoSize();
-        top = m_pDockedBar->Height();
+    RECT view = client;
+    if (m_pDockedBar && m_dockBar.Handle()) {
+        const int t = m_dockBar.Thickness();
+        RECT bar = client;
+        switch (m_dockBar.Edge()) {
+            case DockEdge::kTop:
+                bar.bottom = view.top = client.top + t;
+                break;
+            case DockEdge::kBottom:
+                bar.top = view.bottom = client.bottom - t;
+                break;
+            case DockEdge::kLeft:
+                bar.right = view.left = client.left + t;
+                break;
+            case DockEdge::kRight:
+                bar.left = view.right = client.right - t;
+                break;
+        }
+        ::MoveWindow(m_dockBar.Handle(), bar.left, bar.top, bar.right - bar.left, bar.bottom - bar.top, TRUE);
     }
     if (m_pView && m_pView->Handle())
-        ::MoveWindow(m_pView->Handle(), 0, top, client.right, client.bottom - top > 0 ? client.bottom - top : 0, TRUE);
+        ::MoveWindow(m_pView->Handle(), view.left, view.top, std::max(0L, view.right - view.left),
+                     std::max(0L, view.bottom - view.top), TRUE);
 }
 
 void FrameWnd::ActivateFrame() {
@@ -120,11 +165,11 @@ void FrameWnd::FrontModalDialog() {
 }
 
 bool FrameWnd::KnowsCommand(UINT id) const {
-    return id == ID_APP_EXIT;
+    return id == kIdAppExit;
 }
 
 bool FrameWnd::OnCommand(UINT id) {
-    if (id != ID_APP_EXIT)
+    if (id != kIdAppExit)
         return false;
     ::PostMessageA(m_hWnd, WM_CLOSE, 0, 0);
     return true;
@@ -163,9 +208,7 @@ void FrameWnd::UpdateToolBarButtons() {
 bool FrameWnd::PreTranslateMessage(MSG& msg) {
     if (!m_hWnd || (msg.hwnd != m_hWnd && !::IsChild(m_hWnd, msg.hwnd)))
         return false;
-    if (m_hAccelTable && ::TranslateAcceleratorA(m_hWnd, m_hAccelTable, &msg))
-        return true;
-    return m_pView && m_pView->PreTranslateMessage(msg);
+    return m_hAccelTable && ::TranslateAcceleratorA(m_hWnd, m_hAccelTable, &msg);
 }
 
 void FrameWnd::OnInitMenuPopup(HMENU menu) {
@@ -261,6 +304,12 @@ bool FrameWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
                 return OnToolTipText(header);
             return false;
         }
+        case WM_ENTERIDLE:
+            // A modal dialog's loop has run out of messages: let the dialog refresh what it shows.
+            if (wParam == MSGF_DIALOGBOX && lParam)
+                ::SendMessageA(reinterpret_cast<HWND>(lParam), kWmKickIdle, 0, 0);
+            result = 0;
+            return true;
         case WM_SETCURSOR:
             if (WinApp* app = WinApp::Current(); app && app->IsWaitCursorShown()) {
                 ::SetCursor(::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));

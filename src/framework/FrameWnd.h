@@ -12,6 +12,7 @@
 #include <shellapi.h>
 
 #include "framework/CmdTarget.h"
+#include "framework/DockBar.h"
 #include "framework/ToolBar.h"
 #include "framework/View.h"
 #include "framework/Wnd.h"
@@ -41,13 +42,15 @@ class FrameWnd : public Wnd, public CmdTarget {
     // Brings the toolbar buttons in line with the commands' states (run while the program idles).
     void UpdateToolBarButtons();
 
-    // Accelerators, then the view's modeless children.
+    // The frame's accelerators.
     virtual bool PreTranslateMessage(MSG& msg);
 
     // Called once the window is gone; the owner of the frame object may delete it here.
     void SetDestroyedHandler(std::function<void()> handler) { m_onDestroyed = std::move(handler); }
 
   protected:
+    // The name of the frame's window class (registered on first use).
+    virtual const char* WindowClassName() const { return "fw::Frame"; }
     // Adjusts the creation parameters; false fails the creation.
     virtual bool PreCreateWindow(CREATESTRUCTA&) { return true; }
     // WM_CREATE: the base creates the view; -1 fails the creation.
@@ -55,8 +58,11 @@ class FrameWnd : public Wnd, public CmdTarget {
     // WM_DESTROY, while the view still exists.
     virtual void OnDestroy() {}
 
-    // Puts the toolbar at the top of the client area, above the view.
-    void DockControlBar(ToolBar& bar);
+    // Docks the toolbar at the top of the client area, above the view; the user can drag it to any
+    // edge by its gripper. False when its strip cannot be made.
+    bool DockControlBar(ToolBar& bar);
+    // What the docked bar adds to the view's size: its thickness in width or in height.
+    SIZE DockedBarFootprint() const;
     void RecalcLayout();
 
     bool OnCommand(UINT id) override;
@@ -75,7 +81,10 @@ class FrameWnd : public Wnd, public CmdTarget {
 
     Document* m_pDocument = nullptr;
     std::unique_ptr<View> m_pView;
+    void MoveDockedBar(DockEdge edge);
+
     ToolBar* m_pDockedBar = nullptr;
+    DockBar m_dockBar;
     HACCEL m_hAccelTable = nullptr;
     char m_szToolTip[128] = {};
     std::function<void()> m_onDestroyed;

@@ -96,20 +96,41 @@ bool ToolBar::LoadToolBar(int resourceId) {
         return false;
     if (!::SendMessageA(m_hWnd, TB_ADDBUTTONSA, buttons.size(), reinterpret_cast<LPARAM>(buttons.data())))
         return false;
-    AutoSize();
     return true;
 }
 
-int ToolBar::Height() const {
-    RECT r{};
-    if (!m_hWnd || !::GetWindowRect(m_hWnd, &r))
-        return 0;
-    return r.bottom - r.top;
+SIZE ToolBar::ButtonSize() const {
+    const LRESULT size = m_hWnd ? ::SendMessageA(m_hWnd, TB_GETBUTTONSIZE, 0, 0) : 0;
+    return {LOWORD(size), HIWORD(size)};
 }
 
-void ToolBar::AutoSize() const {
-    if (m_hWnd)
-        ::SendMessageA(m_hWnd, TB_AUTOSIZE, 0, 0);
+SIZE ToolBar::Extent() const {
+    RECT all{};
+    const int count = m_hWnd ? static_cast<int>(::SendMessageA(m_hWnd, TB_BUTTONCOUNT, 0, 0)) : 0;
+    for (int i = 0; i < count; ++i) {
+        RECT item{};
+        if (::SendMessageA(m_hWnd, TB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&item)))
+            ::UnionRect(&all, &all, &item);
+    }
+    return {all.right, all.bottom};
+}
+
+void ToolBar::SetVertical(bool vertical) const {
+    if (!m_hWnd)
+        return;
+    const LONG_PTR style = ::GetWindowLongPtrA(m_hWnd, GWL_STYLE);
+    ::SetWindowLongPtrA(m_hWnd, GWL_STYLE, vertical ? style | CCS_VERT : style & ~LONG_PTR(CCS_VERT));
+    // A column is a row that wraps after every item; separators then lie across it.
+    const int count = static_cast<int>(::SendMessageA(m_hWnd, TB_BUTTONCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        TBBUTTONINFOA info{};
+        info.cbSize = sizeof info;
+        info.dwMask = TBIF_BYINDEX | TBIF_STATE;
+        if (::SendMessageA(m_hWnd, TB_GETBUTTONINFOA, i, reinterpret_cast<LPARAM>(&info)) < 0)
+            continue;
+        info.fsState = static_cast<BYTE>(vertical ? info.fsState | TBSTATE_WRAP : info.fsState & ~TBSTATE_WRAP);
+        ::SendMessageA(m_hWnd, TB_SETBUTTONINFOA, i, reinterpret_cast<LPARAM>(&info));
+    }
 }
 
 void ToolBar::SetButtonEnabled(UINT id, bool enabled) const {

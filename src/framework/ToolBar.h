@@ -17,10 +17,12 @@ class ToolBar {
     bool LoadToolBar(int resourceId);
 
     HWND Handle() const { return m_hWnd; }
-    // Height of the toolbar window in pixels (0 before it exists).
-    int Height() const;
-    // Resizes the bar to the width of its parent.
-    void AutoSize() const;
+
+    // Size of one button, and of all buttons as they are laid out.
+    SIZE ButtonSize() const;
+    SIZE Extent() const;
+    // A column of buttons (one per row) or a single row.
+    void SetVertical(bool vertical) const;
 
     const std::vector<UINT>& CommandIds() const { return m_commandIds; }
     // Enables or grays one button; does nothing when the state is already right.

@@ -1,7 +1,8 @@
 #include "framework/View.h"
 
 #include "framework/Document.h"
-#include "resources/resource.h"
+#include "framework/FrameworkIds.h"
+#include "framework/Gdi.h"
 
 namespace fw {
 
@@ -12,10 +13,10 @@ View::~View() {
 
 bool View::Create(HWND frame, Document* document) {
     m_pDocument = document;
-    if (!RegisterWindowClass(TOLVARIN_VIEW_CLASS, CS_DBLCLKS, nullptr, ::GetSysColorBrush(COLOR_BTNFACE)))
+    if (!RegisterWindowClass(WindowClassName(), CS_DBLCLKS, nullptr, ::GetSysColorBrush(COLOR_BTNFACE)))
         return false;
-    if (!CreateWindowFor(0, TOLVARIN_VIEW_CLASS, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0, 0, frame,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDW_VIEW))))
+    if (!CreateWindowFor(0, WindowClassName(), "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0, 0, frame,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdwView))))
         return false;
     document->SetView(this);
     return true;
@@ -32,10 +33,8 @@ bool View::HandleMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
             result = OnCreate() ? 0 : -1;
             return true;
         case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = ::BeginPaint(m_hWnd, &ps);
-            OnDraw(dc);
-            ::EndPaint(m_hWnd, &ps);
+            const PaintDC dc(m_hWnd);
+            OnDraw(dc.Get());
             result = 0;
             return true;
         }

@@ -11,16 +11,16 @@ class Document;
 class View : public Wnd, public CmdTarget {
   public:
     ~View() override;
-    // Creates the view as child IDW_VIEW of the frame, bound to `document`.
+    // Creates the view as the frame's view child (kIdwView), bound to `document`.
     bool Create(HWND frame, Document* document);
     Document* GetDocument() const { return m_pDocument; }
 
     // Called after a document was opened or made new: repaints.
     virtual void OnInitialUpdate();
-    // Gives a modeless child (a dialog inside the view) the chance to take keyboard messages.
-    virtual bool PreTranslateMessage(MSG&) { return false; }
 
   protected:
+    // The name of the view's window class (registered on first use).
+    virtual const char* WindowClassName() const { return "fw::View"; }
     // WM_CREATE: false destroys the window again.
     virtual bool OnCreate() { return true; }
     virtual void OnDraw(HDC) {}

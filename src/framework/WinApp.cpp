@@ -5,9 +5,9 @@
 #include <cstdlib>
 
 #include "framework/FrameWnd.h"
+#include "framework/FrameworkIds.h"
 #include "framework/PathParts.h"
 #include "platform/Platform.h"
-#include "resources/resource.h"
 
 namespace fw {
 namespace {
@@ -54,7 +54,7 @@ bool WinApp::OnIdle(long count) {
 int WinApp::Run() {
     m_hInstance = ::GetModuleHandleA(nullptr);
     char title[128] = {};
-    ::LoadStringA(m_hInstance, IDS_APP_TITLE, title, sizeof title);
+    ::LoadStringA(m_hInstance, kIdsAppTitle, title, sizeof title);
     m_strAppTitle = title;
 
     char module[MAX_PATH] = {};
@@ -104,7 +104,10 @@ int WinApp::Run() {
 }
 
 bool WinApp::PreTranslateMessage(MSG& msg) {
-    return m_pMainWnd && m_pMainWnd->PreTranslateMessage(msg);
+    // The frame's accelerators first, so that its keys work wherever the focus is.
+    if (m_pMainWnd && m_pMainWnd->PreTranslateMessage(msg))
+        return true;
+    return m_keyboard.PreTranslate(msg);
 }
 
 void WinApp::AddDocTemplate(std::unique_ptr<SingleDocTemplate> docTemplate) {

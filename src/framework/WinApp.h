@@ -10,6 +10,7 @@
 
 #include "framework/CmdTarget.h"
 #include "framework/DocTemplate.h"
+#include "framework/KeyboardRoute.h"
 #include "settings/ProfileTarget.h"
 
 namespace fw {
@@ -51,6 +52,9 @@ class WinApp : public CmdTarget {
     // Opens the file named there or makes a new document; false when that fails.
     bool ProcessShellCommand(const CommandLineInfo& info);
 
+    // The modeless dialogs and sheets that take their keyboard messages from the message loop.
+    KeyboardRoute& Keyboard() { return m_keyboard; }
+
     // Wait cursor, nested; the frame keeps it while the count is above zero.
     void BeginWaitCursor();
     void EndWaitCursor();
@@ -74,6 +78,7 @@ class WinApp : public CmdTarget {
     bool PreTranslateMessage(MSG& msg);
 
     std::unique_ptr<SingleDocTemplate> m_pTemplate;
+    KeyboardRoute m_keyboard;
     int m_nWaitCursorCount = 0;
     HCURSOR m_hcurWaitCursorRestore = nullptr;
 };

@@ -17,21 +17,18 @@ Wnd* ObjectOf(HWND hWnd, int slot) {
     return reinterpret_cast<Wnd*>(::GetWindowLongPtrA(hWnd, slot));
 }
 
+// The messages whose answer a dialog procedure returns itself instead of through DWLP_MSGRESULT.
+bool ReturnsDirectly(UINT message) {
+    return (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) || message == WM_COMPAREITEM ||
+           message == WM_VKEYTOITEM || message == WM_CHARTOITEM || message == WM_QUERYDRAGICON;
+}
+
 }  // namespace
 
 void ReportUnexpectedFault(const char* what) {
     std::string text = "内部エラーが発生しました。\n";
     text += what ? what : "";
     platform::ShowMessage(text);
-}
-
-Wnd* Wnd::FromHandle(HWND hWnd) {
-    if (!hWnd)
-        return nullptr;
-    char className[64] = {};
-    ::GetClassNameA(hWnd, className, sizeof className);
-    // Dialogs are the one class we do not register ourselves.
-    return ObjectOf(hWnd, lstrcmpA(className, "#32770") == 0 ? kDialogSlot : kWindowSlot);
 }
 
 void Wnd::DestroyWindow() {
@@ -115,10 +112,17 @@ LRESULT CALLBACK Wnd::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM 
     return result;
 }
 
+Wnd* Wnd::BoundDialog(HWND hWnd) {
+    return ObjectOf(hWnd, kDialogSlot);
+}
+
 INT_PTR CALLBACK Wnd::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    Wnd* self = ObjectOf(hWnd, kDialogSlot);
+    Wnd* self = message == WM_INITDIALOG ? reinterpret_cast<Wnd*>(lParam) : BoundDialog(hWnd);
+    return DispatchDialogMessage(self, hWnd, message, wParam, lParam);
+}
+
+INT_PTR Wnd::DispatchDialogMessage(Wnd* self, HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
-        self = reinterpret_cast<Wnd*>(lParam);
         ::SetWindowLongPtrA(hWnd, kDialogSlot, reinterpret_cast<LONG_PTR>(self));
         if (self)
             self->m_hWnd = hWnd;
@@ -138,6 +142,8 @@ INT_PTR CALLBACK Wnd::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM 
         return handled ? result : TRUE;  // TRUE: let the system set the focus
     if (!handled)
         return FALSE;
+    if (ReturnsDirectly(message))
+        return static_cast<INT_PTR>(result);
     ::SetWindowLongPtrA(hWnd, DWLP_MSGRESULT, result);
     return TRUE;
 }

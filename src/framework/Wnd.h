@@ -18,9 +18,6 @@ class Wnd {
     bool IsCreated() const { return m_hWnd != nullptr; }
     void DestroyWindow();
 
-    // The object behind a window made by CreateWindowFor or a dialog of ours; null for others.
-    static Wnd* FromHandle(HWND hWnd);
-
   protected:
     // Handles a message; returns false to leave it to the default processing (DefWindowProc for
     // windows, FALSE from the dialog procedure for dialogs). `result` is the message's answer.
@@ -44,13 +41,19 @@ class Wnd {
     // owner may delete the object here: nothing touches it afterwards.
     virtual void PostNcDestroy() {}
 
-    bool HandleMessageSafely(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     static LRESULT CALLBACK WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // For dialogs whose WM_INITDIALOG parameter is the object itself.
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // The dialog procedure's work once the object is known; `self` is bound to hWnd at
+    // WM_INITDIALOG by the caller. Procedures that find the object elsewhere (property pages) share it.
+    static INT_PTR DispatchDialogMessage(Wnd* self, HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // The object bound to a dialog of ours (null before WM_INITDIALOG and after WM_NCDESTROY).
+    static Wnd* BoundDialog(HWND hWnd);
 
     HWND m_hWnd = nullptr;
 
   private:
+    bool HandleMessageSafely(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     // Called with WM_NCDESTROY seen, after the object's own handling: the handle is gone.
     void Detach();
 };

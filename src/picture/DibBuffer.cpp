@@ -64,14 +64,14 @@ int DibBuffer::AllocateFrom(const DibHeaderBlock& from, int32_t width, int32_t h
     const uint64_t bytes = rowBytes < 0 || height < 0 ? UINT64_MAX : uint64_t(rowBytes) * uint64_t(height);
     if (bytes > UINT32_MAX || bytes > SIZE_MAX) {
         Release();
-        platform::ShowMessage(kDibCreateFailed);
+        platform::ShowPlainMessage(kDibCreateFailed);
         return 0;
     }
     auto header = std::unique_ptr<DibHeaderBlock>(new (std::nothrow) DibHeaderBlock(from));
     auto pixels = std::unique_ptr<uint8_t[]>(new (std::nothrow) uint8_t[bytes > 0 ? bytes : 1]());
     if (!header || !pixels) {
         Release();
-        platform::ShowMessage(kDibCreateFailed);
+        platform::ShowPlainMessage(kDibCreateFailed);
         return 0;
     }
     header->info.width = width;

@@ -48,8 +48,8 @@ class DibBuffer {
 
     // Takes a fresh header for width x height at bitCount (compression 0, positive height, image
     // size RowBytes * height) and a zero-filled pixel block. Returns 1; 0 when the sizes are not
-    // representable or the memory cannot be had, in which case "DIB作成失敗" is shown and the buffer
-    // is left empty. Callers use it on empty buffers.
+    // representable or the memory cannot be had, in which case "DIB作成失敗" is shown (in the plain
+    // box, platform::ShowPlainMessage) and the buffer is left empty. Callers use it on empty buffers.
     int Allocate(int32_t width, int32_t height, int32_t bitCount);
 
     // Like Allocate, but the header block is a copy of `header` with the given size fields; the

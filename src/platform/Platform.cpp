@@ -13,6 +13,11 @@ MessageSink& Sink() {
     return sink;
 }
 
+MessageSink& PlainSink() {
+    static MessageSink sink;
+    return sink;
+}
+
 struct CursorHooks {
     std::function<void()> begin;
     std::function<void()> end;
@@ -55,6 +60,17 @@ void ShowMessage(std::string_view cp932Text) {
     }
     std::fwrite(cp932Text.data(), 1, cp932Text.size(), stderr);
     std::fputc('\n', stderr);
+}
+
+void SetPlainMessageSink(MessageSink sink) {
+    PlainSink() = std::move(sink);
+}
+
+void ShowPlainMessage(std::string_view cp932Text) {
+    if (PlainSink())
+        PlainSink()(cp932Text);
+    else
+        ShowMessage(cp932Text);
 }
 
 WaitCursor::WaitCursor() {

@@ -64,6 +64,11 @@ bool SetWorkingDirectory(const std::string& path);
 using MessageSink = std::function<void(std::string_view cp932Text)>;
 void SetMessageSink(MessageSink sink);
 void ShowMessage(std::string_view cp932Text);
+// A few texts come in the system's plain box instead: no owner window, no caption of the program's,
+// an OK button. The shell installs that box; where none is installed (the command line, tests) they
+// go to the message sink like the rest.
+void SetPlainMessageSink(MessageSink sink);
+void ShowPlainMessage(std::string_view cp932Text);
 
 // Shows the busy cursor for the lifetime of the object. Nests; the shell installs the real cursor
 // calls, elsewhere it does nothing.

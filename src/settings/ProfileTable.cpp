@@ -32,8 +32,17 @@ struct TableBuilder {
         return entry;
     }
 
-    constexpr void Integer(std::string_view section, std::string_view key, int32_t SkinSettings::*field) {
-        Add(ProfileStep::kInteger, section, KeyName(key), true).integer = field;
+    constexpr void Integer(std::string_view section,
+                           std::string_view key,
+                           int32_t SkinSettings::*field,
+                           FieldRange range) {
+        ProfileEntry& entry = Add(ProfileStep::kInteger, section, KeyName(key), true);
+        entry.integer = field;
+        entry.range = range;
+    }
+
+    constexpr void Flag(std::string_view section, std::string_view key, int32_t SkinSettings::*field) {
+        Integer(section, key, field, kFlagRange);
     }
 
     // Red, green and blue are written; alpha is only read. The key is base + separator + R/G/B/A,
@@ -63,6 +72,7 @@ struct TableBuilder {
             entry.color = field;
             entry.visIndex = visIndex;
             entry.component = c.component;
+            entry.range = kColorComponentRange;
         }
     }
 
@@ -71,12 +81,12 @@ struct TableBuilder {
 
 constexpr TableBuilder BuildTable() {
     TableBuilder t;
-    t.Integer("SkinSetting", "FullSize", &SkinSettings::FullSize);
-    t.Integer("SkinSetting", "SkinReverse", &SkinSettings::SkinReverse);
-    t.Integer("SkinSetting", "SkinLine", &SkinSettings::SkinLine);
-    t.Integer("SkinSetting", "SkinAlphaBrend", &SkinSettings::SkinAlphaBrend);
-    t.Integer("SkinSetting", "PLSave", &SkinSettings::PLSave);
-    t.Integer("SkinSetting", "MBSave", &SkinSettings::MBSave);
+    t.Flag("SkinSetting", "FullSize", &SkinSettings::FullSize);
+    t.Flag("SkinSetting", "SkinReverse", &SkinSettings::SkinReverse);
+    t.Flag("SkinSetting", "SkinLine", &SkinSettings::SkinLine);
+    t.Integer("SkinSetting", "SkinAlphaBrend", &SkinSettings::SkinAlphaBrend, kAlphaBrendRange);
+    t.Flag("SkinSetting", "PLSave", &SkinSettings::PLSave);
+    t.Flag("SkinSetting", "MBSave", &SkinSettings::MBSave);
 
     t.Add(ProfileStep::kText, "PlFont", KeyName("PlFont"), true);
 
@@ -99,18 +109,18 @@ constexpr TableBuilder BuildTable() {
     for (int i = 0; i < static_cast<int>(kVisColorCount); ++i)
         t.Color("VisColor", "VisColor", "", nullptr, i);
 
-    t.Integer("MARON", "Use", &SkinSettings::MaronUse);
-    t.Integer("MARON", "Enable", &SkinSettings::Enable);
-    t.Integer("MARON", "Peaks", &SkinSettings::Peaks);
-    t.Integer("MARON", "Rain", &SkinSettings::Rain);
-    t.Integer("MARON", "Bands", &SkinSettings::Bands);
-    t.Integer("MARON", "AnalyzerMode", &SkinSettings::AnalyzerMode);
-    t.Integer("MARON", "BlendMethod", &SkinSettings::BlendMethod);
-    t.Integer("MARON", "Opacity", &SkinSettings::Opacity);
+    t.Flag("MARON", "Use", &SkinSettings::MaronUse);
+    t.Flag("MARON", "Enable", &SkinSettings::Enable);
+    t.Flag("MARON", "Peaks", &SkinSettings::Peaks);
+    t.Flag("MARON", "Rain", &SkinSettings::Rain);
+    t.Flag("MARON", "Bands", &SkinSettings::Bands);
+    t.Integer("MARON", "AnalyzerMode", &SkinSettings::AnalyzerMode, kAnalyzerModeRange);
+    t.Integer("MARON", "BlendMethod", &SkinSettings::BlendMethod, kBlendMethodRange);
+    t.Integer("MARON", "Opacity", &SkinSettings::Opacity, kOpacityRange);
 
     t.Step(ProfileStep::kValidate);
 
-    t.Integer("SexyFont", "Use", &SkinSettings::SexyFontUse);
+    t.Flag("SexyFont", "Use", &SkinSettings::SexyFontUse);
     return t;
 }
 

@@ -35,6 +35,7 @@ struct ProfileEntry {
     SkinColorValue SkinSettings::*color = nullptr;  // kColorComponent, unless visIndex names the colour
     int visIndex = -1;                              // kColorComponent: index into VisColor, or -1
     uint8_t SkinColorValue::*component = nullptr;   // kColorComponent
+    FieldRange range;                               // kInteger, kColorComponent: the values meant
 };
 
 // The entries in read order.

@@ -51,11 +51,11 @@ void SkinSettings::ResetMaron() {
 }
 
 void SkinSettings::ValidateLoaded() {
-    if (AnalyzerMode < 0 || AnalyzerMode > 2)
+    if (!kAnalyzerModeRange.Holds(AnalyzerMode))
         AnalyzerMode = SettingsDefaults.AnalyzerMode;
-    if (BlendMethod < 0 || BlendMethod > 2)
+    if (!kBlendMethodRange.Holds(BlendMethod))
         BlendMethod = SettingsDefaults.BlendMethod;
-    if (Opacity < 0 || Opacity > 100)
+    if (!kOpacityRange.Holds(Opacity))
         Opacity = SettingsDefaults.Opacity;
 }
 

@@ -20,6 +20,23 @@ constexpr SkinColorValue Rgb(uint8_t red, uint8_t green, uint8_t blue) {
     return SkinColorValue{blue, green, red, 255};
 }
 
+// The values a field is meant to hold. Loading repairs only AnalyzerMode, BlendMethod and Opacity
+// (ValidateLoaded); the other ranges are what the pages offer and what a setting given on the
+// command line must respect.
+struct FieldRange {
+    int32_t lowest = 0;
+    int32_t highest = 0;
+
+    constexpr bool Holds(int64_t value) const { return value >= lowest && value <= highest; }
+};
+
+inline constexpr FieldRange kFlagRange{0, 1};
+inline constexpr FieldRange kColorComponentRange{0, 255};
+inline constexpr FieldRange kAlphaBrendRange{0, 10};  // SkinAlphaBrend, in tenths
+inline constexpr FieldRange kAnalyzerModeRange{0, 2};
+inline constexpr FieldRange kBlendMethodRange{0, 2};
+inline constexpr FieldRange kOpacityRange{0, 100};  // percent
+
 constexpr size_t kVisColorCount = 24;
 constexpr size_t kPlFontSize = 256;  // 255 bytes of text and the terminating zero
 

@@ -142,6 +142,8 @@ TEST_F(RunCli, BadUsageExitsTwoWithAMessageAndTouchesNothing) {
         {{"make", "a.bmp", "Skin", "--settings"}, "option needs a file name: --settings"},
         {{"settings", "out.ini", "--wsz"}, "option is only for the make command: --wsz"},
         {{"preview", "a.bmp"}, "missing file name: preview"},
+        {{"make", "a.bmp", "Skin", "--set", "Opacity=101"},
+         "bad value for a setting: MARON.Opacity=101 (a whole number from 0 to 100)"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::PrintToString(row.args));
@@ -157,7 +159,8 @@ TEST_F(RunCli, BadUsageExitsTwoWithAMessageAndTouchesNothing) {
 TEST_F(RunCli, HelpAndVersionGoToStandardOutput) {
     const RunResult help = Run({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    EXPECT_NE(help.out.find("make PICTURE SKIN_FOLDER [--settings PROFILE.INI] [--wsz]"), std::string::npos);
+    EXPECT_NE(help.out.find("make PICTURE SKIN_FOLDER [--settings PROFILE.INI] [--set KEY=VALUE]... [--wsz]"),
+              std::string::npos);
     EXPECT_EQ(help.err, "");
     const RunResult version = Run({"--version"});
     EXPECT_EQ(version.exitCode, 0);
@@ -219,6 +222,17 @@ TEST_F(RunCli, SettingsWritesWhatTheProfileWriterWrites) {
              EXPECT_TRUE(LoadSkinSettingsFile((work_ / profile).string(), loaded));
              return loaded;
          }},
+        {"profile with changes",
+         {"settings", "out.ini", "--settings", profile, "--set", "FullSize=1", "--set", "sexyfont.use=0", "--set",
+          "VisColorG03=200", "--set", "Opacity=0"},
+         [&] {
+             SkinSettings expected = changed;
+             expected.FullSize = 1;
+             expected.SexyFontUse = 0;
+             expected.VisColor[3] = Rgb(1, 200, 3);
+             expected.Opacity = 0;
+             return expected;
+         }},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -237,15 +251,23 @@ TEST_F(RunCli, MakeWritesTheFilesTheSaveCommandWrites) {
         const char* name;
         std::function<void(SkinSettings&)> change;
         FileSet files;
+        std::vector<std::string> options;  // --set options instead of a profile
     };
     const Row rows[] = {
-        {"defaults", [](SkinSettings&) {}, kEveryFile},
-        {"main window only", [](SkinSettings& s) { s.FullSize = 0; }, Without(kEveryFile, {"EQMAIN.BMP", "EQ_EX.BMP"})},
-        {"no playlist nor browser", [](SkinSettings& s) { s.PLSave = s.MBSave = 0; },
-         Without(kEveryFile, {"PLEDIT.BMP", "MB.BMP", "PLEDIT.TXT"})},
-        {"browser only", [](SkinSettings& s) { s.PLSave = 0; }, Without(kEveryFile, {"PLEDIT.BMP"})},
-        {"no plug-in files", [](SkinSettings& s) { s.SexyFontUse = s.MaronUse = 0; },
-         Without(kEveryFile, {"SEXYFONT.TXT", "MARON.TXT"})},
+        {"defaults", [](SkinSettings&) {}, kEveryFile, {}},
+        {"main window only",
+         [](SkinSettings& s) { s.FullSize = 0; },
+         Without(kEveryFile, {"EQMAIN.BMP", "EQ_EX.BMP"}),
+         {}},
+        {"no playlist nor browser",
+         [](SkinSettings& s) { s.PLSave = s.MBSave = 0; },
+         Without(kEveryFile, {"PLEDIT.BMP", "MB.BMP", "PLEDIT.TXT"}),
+         {}},
+        {"browser only", [](SkinSettings& s) { s.PLSave = 0; }, Without(kEveryFile, {"PLEDIT.BMP"}), {}},
+        {"no plug-in files",
+         [](SkinSettings& s) { s.SexyFontUse = s.MaronUse = 0; },
+         Without(kEveryFile, {"SEXYFONT.TXT", "MARON.TXT"}),
+         {"--set", "MARON.Use=0", "--set", "SexyFont.Use=0"}},
         {"reversed, no frame, opaque",
          [](SkinSettings& s) {
              s.SkinReverse = 0;
@@ -253,7 +275,8 @@ TEST_F(RunCli, MakeWritesTheFilesTheSaveCommandWrites) {
              s.SkinAlphaBrend = 10;
              s.SideColor = Rgb(10, 200, 30);
          },
-         kEveryFile},
+         kEveryFile,
+         {}},
     };
     DibBuffer fit232, fit116;
     ASSERT_EQ(OpenAndFitPicture(TOLVARIN_SAMPLE, fit232, fit116), 1);
@@ -264,7 +287,9 @@ TEST_F(RunCli, MakeWritesTheFilesTheSaveCommandWrites) {
         row.change(settings);
         const std::string folder = "skins/" + std::to_string(index++);
         std::vector<std::string> args = {"make", TOLVARIN_SAMPLE, folder};
-        if (std::string(row.name) != "defaults")
+        if (!row.options.empty())
+            args.insert(args.end(), row.options.begin(), row.options.end());
+        else if (std::string(row.name) != "defaults")
             args.insert(args.end(), {"--settings", Profile("p.ini", settings)});
         const RunResult result = Run(args);
         ASSERT_EQ(result.exitCode, 0) << result.err;

@@ -24,7 +24,7 @@ else
 fi
 jobs="${JOBS:-2}"
 artifacts="$root/tests/artifacts/gui"
-drivers=(start open save instance susie ifstb)
+drivers=(start open save instance viscolor about susie ifstb)
 
 . "$here/session.sh"
 gui_env "$build"
@@ -141,6 +141,11 @@ Opacity=150
 [SexyFont]
 Use=0
 EOF
+# The four stock pictures as the placeholder slots show them, decoded by ImageMagick rather than
+# by the program's own template store.
+templates="$root/resources/templates"
+convert \( "$templates/131.bmp" "$templates/133.bmp" +append \) \( "$templates/132.bmp" "$templates/134.bmp" +append \) \
+    -append -type TrueColor "BMP3:$data/preview-no-picture.bmp" || give_up "ImageMagick could not draw the stock pictures"
 make_expected() {
     "$cli" settings "$data/default.INI" &&
         "$cli" settings "$data/custom-expected.INI" --settings "$data/custom.INI" &&

@@ -39,8 +39,21 @@ gui_wine() {
     "$WINELOADER" "$@"
 }
 
+# The dialogs name the Japanese system faces. Wine has none of them and would fall back on a face
+# with a taller line (Noto Sans CJK: 17 pixels for 9 points, against 12), which makes every dialog
+# unit taller than the layout was made for. The Ume faces have the same cell as the faces they
+# stand in for (12 pixels high, 7 wide on average for 9 points), so dialogs keep their proportions.
+gui_font_replacements() {
+    local face
+    for face in "MS UI Gothic=Ume UI Gothic" "ＭＳ Ｐゴシック=Ume P Gothic" "ＭＳ ゴシック=Ume Gothic" \
+        "MS PGothic=Ume P Gothic" "MS Gothic=Ume Gothic"; do
+        gui_wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${face%%=*}" /t REG_SZ /d "${face#*=}" /f ||
+            return 1
+    done
+}
+
 gui_prefix() {
-    local stamp="$WINEPREFIX/.tolvarin-ready"
+    local stamp="$WINEPREFIX/.tolvarin-ready-2"  # -2: with the font replacements
     [ -f "$stamp" ] && return 0
     rm -rf "$WINEPREFIX"
     mkdir -p "$WINEPREFIX"
@@ -52,6 +65,7 @@ gui_prefix() {
     gui_wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >>"$WINEPREFIX.boot.log" 2>&1 </dev/null || return 1
     # Debian's Wine does not find its own fonts (Tahoma, Marlett) unless they are in the prefix.
     cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" || return 1
+    gui_font_replacements >>"$WINEPREFIX.boot.log" 2>&1 </dev/null || return 1
     "$WINESERVER" -k >/dev/null 2>&1
     "$WINESERVER" -w >/dev/null 2>&1
     touch "$stamp"

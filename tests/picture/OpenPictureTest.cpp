@@ -163,4 +163,24 @@ TEST(PluginStep, RunsUnderTheWaitCursor) {
     EXPECT_EQ(ended, 2);
 }
 
+// A buffer whose size no header can describe: "DIB作成失敗" in the plain box where the shell has one,
+// else with the other messages.
+TEST(DibBuffer, ReportsAFailedAllocationInThePlainBox) {
+    const std::string dibCreateFailed = "DIB\x8d\xec\x90\xac\x8e\xb8\x94\x73";
+    std::vector<std::string> plain, ordinary;
+    platform::SetMessageSink([&](std::string_view text) { ordinary.emplace_back(text); });
+    for (const bool shellBox : {true, false}) {
+        platform::SetPlainMessageSink(
+            shellBox ? platform::MessageSink([&](std::string_view text) { plain.emplace_back(text); })
+                     : platform::MessageSink());
+        DibBuffer buffer;
+        EXPECT_EQ(buffer.Allocate(65536, 65536, 32), 0);
+        EXPECT_TRUE(buffer.IsEmpty());
+    }
+    platform::SetPlainMessageSink({});
+    platform::SetMessageSink({});
+    EXPECT_EQ(plain, std::vector<std::string>{dibCreateFailed});
+    EXPECT_EQ(ordinary, std::vector<std::string>{dibCreateFailed});
+}
+
 }  // namespace

@@ -134,7 +134,8 @@ void CheckFirstStart() {
 
     RECT client = {};
     GetClientRect(frame, &client);
-    const RECT toolbar = window_rect(app.toolbar());
+    // The toolbar lies in the strip that docks it, gripper included.
+    const RECT toolbar = window_rect(GetParent(app.toolbar()));
     const int toolbarHeight = toolbar.bottom - toolbar.top;
     check(toolbarHeight > 0, "toolbar has a height", format("%d", toolbarHeight));
     check_eq(client.right, 558, "client width");
@@ -156,6 +157,7 @@ void CheckFirstStart() {
 
     std::string where;
     check(app.preview_fits(where), "preview slots lie inside the window", where);
+    check_preview(app, "preview-no-picture.bmp", "placeholders show the stock pictures");
 
     CheckMenu(app);
     CheckToolbar(app, false);
@@ -261,6 +263,62 @@ void CheckSettingsKeptThroughRun() {
                         "settings written at exit equal those read at start", Order::kAny);
 }
 
+// Drags the toolbar by its gripper to each edge in turn: the strip lies along that edge, its
+// buttons in a row or a column, and the view keeps its 558 x 450 while the frame takes the rest.
+void CheckToolbarDocking() {
+    CaseScope scope("toolbar docking");
+    CaseDir dir = make_case("docking");
+    App app;
+    if (!check(app.start(dir), "frame appears") || !check(bring_to_front(app.frame()), "frame in front"))
+        return;
+    HWND frame = app.frame();
+    HWND strip = GetParent(app.toolbar());
+    const struct {
+        const char* edge;
+        bool vertical;
+    } edges[] = {{"left", true}, {"bottom", false}, {"right", true}, {"top", false}};
+    for (const auto& edge : edges) {
+        // The gripper lies at the start of the strip, across it.
+        const RECT from = window_rect(strip);
+        const bool wasVertical = from.bottom - from.top > from.right - from.left;
+        const POINT grip = wasVertical ? POINT{(from.left + from.right) / 2, from.top + 3}
+                                       : POINT{from.left + 3, (from.top + from.bottom) / 2};
+        RECT client{};
+        GetClientRect(frame, &client);
+        MapWindowPoints(frame, nullptr, reinterpret_cast<POINT*>(&client), 2);
+        const POINT middle{(client.left + client.right) / 2, (client.top + client.bottom) / 2};
+        const std::string name = edge.edge;
+        const POINT to = name == "left"     ? POINT{client.left + 4, middle.y}
+                         : name == "right"  ? POINT{client.right - 4, middle.y}
+                         : name == "bottom" ? POINT{middle.x, client.bottom - 4}
+                                            : POINT{middle.x, client.top + 4};
+        mouse_drag_screen(grip, to);
+        const auto docked = [&] {
+            RECT s = window_rect(strip);
+            GetClientRect(frame, &client);
+            MapWindowPoints(frame, nullptr, reinterpret_cast<POINT*>(&client), 2);
+            return name == "left"     ? s.left == client.left && s.bottom == client.bottom && s.top == client.top
+                   : name == "right"  ? s.right == client.right && s.bottom == client.bottom && s.top == client.top
+                   : name == "bottom" ? s.bottom == client.bottom && s.left == client.left && s.right == client.right
+                                      : s.top == client.top && s.left == client.left && s.right == client.right;
+        };
+        const bool moved = wait_until(docked, 5000);
+        const RECT at = window_rect(strip);
+        if (!check(moved, "toolbar docked at the " + name,
+                   format("strip %ld,%ld-%ld,%ld", at.left, at.top, at.right, at.bottom)))
+            continue;
+        RECT view{};
+        GetClientRect(app.view(), &view);
+        check_eq(format("%ldx%ld", view.right, view.bottom), std::string("558x450"),
+                 "view keeps its size with the toolbar at the " + name);
+        const RECT s = window_rect(strip);
+        check_eq((s.bottom - s.top > s.right - s.left) ? 1 : 0, edge.vertical ? 1 : 0,
+                 "buttons in a " + std::string(edge.vertical ? "column" : "row") + " at the " + name);
+        save_screenshot(app, "toolbar-" + name + ".bmp");
+    }
+    check(app.exit(), "exits");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -269,5 +327,6 @@ int main(int argc, char** argv) {
     CheckRestartRestoresPosition();
     CheckMinimisedAtExit();
     CheckSettingsKeptThroughRun();
+    CheckToolbarDocking();
     return finish();
 }

@@ -41,6 +41,12 @@ void mouse_click_screen(int x, int y) {
     SendInput(3, inputs, sizeof inputs[0]);
 }
 
+void mouse_drag_screen(POINT from, POINT to) {
+    INPUT inputs[4] = {Mouse(MOUSEEVENTF_MOVE, from.x, from.y), Mouse(MOUSEEVENTF_LEFTDOWN, from.x, from.y),
+                       Mouse(MOUSEEVENTF_MOVE, to.x, to.y), Mouse(MOUSEEVENTF_LEFTUP, to.x, to.y)};
+    SendInput(4, inputs, sizeof inputs[0]);
+}
+
 void key_press(WORD vk) {
     INPUT inputs[2] = {Key(vk, false), Key(vk, true)};
     SendInput(2, inputs, sizeof inputs[0]);

@@ -1,0 +1,298 @@
+// The About box: its 48 controls as the table lays them out, collapse and expand by the marker
+// controls with enabling by position, the live system information (memory in 64-bit figures, in
+// the chosen unit), and its timer, which must end with the box.
+#include "Kit.h"
+#include "probe/WindowProbe.h"
+#include "resource.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <memory>
+
+using namespace tk;
+
+namespace {
+
+constexpr int kToggle = 147;
+constexpr int kUnit = 153;
+constexpr int kCollapsedMarker = 145;
+constexpr int kExpandedMarker = 143;
+constexpr UINT kKickIdle = 0x036A;
+constexpr UINT_PTR kRefreshTimer = 1001;
+
+struct ExpectedControl {
+    const char* cls;
+    int id;
+    const char* text;  // null: filled in at run time, checked on its own
+    RECT rect;         // client pixels
+    DWORD style;
+};
+
+// Creation order, which is also the order of the dialog's children.
+const ExpectedControl kControls[] = {
+    {"Static", 128, "IDR_MAINFRAME", {12, 16, 44, 48}, 0x50000003},
+    {"Button", 1, "OK", {121, 65, 205, 88}, 0x50010001},
+    {"Button", -1, "色", {7, 96, 151, 153}, 0x50000007},
+    {"Button", -1, "画面の領域", {149, 96, 319, 153}, 0x50000007},
+    {"Button", -1, "メモリ", {7, 158, 320, 332}, 0x50000007},
+    {"Button", -1, "物理メモリ", {7, 192, 320, 266}, 0x50000007},
+    {"Button", -1, "仮想メモリ", {7, 258, 320, 332}, 0x50000007},
+    {"Button", -1, "リソース", {7, 336, 320, 411}, 0x50000007},
+    {"Button", 146, "", {75, 342, 163, 351}, 0x40000000},
+    {"Button", 147, nullptr, {215, 65, 317, 88}, 0x50010000},
+    {"Static", -1, "表示単位(&S)", {117, 176, 182, 188}, 0x50000000},
+    {"Static", 129, nullptr, {60, 12, 324, 36}, 0x50000000},
+    {"Static", 130, nullptr, {60, 40, 324, 52}, 0x50000000},
+    {"Static", 131, nullptr, {16, 114, 142, 126}, 0x50000000},
+    {"Static", -1, "画面の幅", {159, 114, 222, 126}, 0x50000000},
+    {"Static", 132, nullptr, {235, 114, 312, 126}, 0x50000002},
+    {"Static", -1, "画面の高さ", {159, 132, 222, 144}, 0x50000000},
+    {"Static", 133, nullptr, {235, 132, 312, 144}, 0x50000002},
+    {"Static", -1, "空きメモリ量", {117, 210, 184, 222}, 0x50000000},
+    {"Static", 135, nullptr, {196, 210, 310, 222}, 0x50000002},
+    {"Static", -1, "搭載メモリ量", {117, 228, 184, 240}, 0x50000000},
+    {"Static", 134, nullptr, {196, 228, 310, 240}, 0x50000002},
+    {"Static", -1, "空きメモリ量", {117, 276, 184, 288}, 0x50000000},
+    {"Static", 137, nullptr, {196, 276, 310, 288}, 0x50000002},
+    {"Static", -1, "搭載メモリ量", {117, 294, 184, 306}, 0x50000000},
+    {"Static", 136, nullptr, {196, 294, 310, 306}, 0x50000002},
+    {"Static", -1, "システム リソース：", {18, 356, 116, 368}, 0x50000000},
+    {"Static", 138, "???%", {140, 356, 170, 368}, 0x50000002},
+    {"Static", -1, "User リソース：", {18, 374, 116, 386}, 0x50000000},
+    {"Static", 139, "???%", {140, 374, 170, 386}, 0x50000002},
+    {"Static", -1, "GDI リソース：", {18, 392, 116, 404}, 0x50000000},
+    {"Static", 140, "???%", {140, 392, 170, 404}, 0x50000002},
+    {"Static", 143, "", {0, 340, 2, 342}, 0x40000007},
+    {"Static", 144, "", {0, 420, 2, 422}, 0x40000007},
+    {"Static", 145, "", {0, 99, 2, 101}, 0x40000007},
+    {"Static", -1, "残り", {117, 246, 140, 258}, 0x50000000},
+    {"Static", -1, "残り", {117, 312, 140, 324}, 0x50000000},
+    {"Static", -1, "残り", {117, 356, 140, 368}, 0x50000000},
+    {"Static", -1, "残り", {117, 374, 140, 386}, 0x50000000},
+    {"Static", -1, "残り", {117, 392, 140, 404}, 0x50000000},
+    {"Static", 142, nullptr, {140, 246, 170, 258}, 0x50000002},
+    {"Static", 141, nullptr, {140, 312, 170, 324}, 0x50000002},
+    {"ComboBox", 153, nullptr, {224, 173, 308, 400}, 0x50210403},
+    {"msctls_progress32", 150, "", {175, 356, 315, 370}, 0x50000001},
+    {"msctls_progress32", 152, "", {175, 392, 315, 406}, 0x50000001},
+    {"msctls_progress32", 151, "", {175, 374, 315, 388}, 0x50000001},
+    {"msctls_progress32", 148, "", {175, 246, 315, 260}, 0x50000001},
+    {"msctls_progress32", 149, "", {175, 312, 315, 326}, 0x50000001},
+};
+
+// Every child in creation order (at most 64).
+std::vector<HWND> Children(HWND dialog) {
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child && children.size() < 64; child = GetWindow(child, GW_HWNDNEXT))
+        children.push_back(child);
+    return children;
+}
+
+// Class, id, style, client rectangle, text and font of one control, in one line.
+std::string Describe(const char* cls, int id, DWORD style, RECT r, const std::string& text, const std::string& font) {
+    return format("%s %d 0x%08lx (%ld, %ld, %ld, %ld) \"%s\" %s", cls, id, style, r.left, r.top, r.right, r.bottom,
+                  text.c_str(), font.c_str());
+}
+
+void CheckControls(HWND dialog, const windowprobe::ChildFonts& fonts) {
+    const std::vector<HWND> children = Children(dialog);
+    check_eq(static_cast<long long>(children.size()), 48, "48 controls");
+    for (size_t i = 0; i < children.size() && i < std::size(kControls) && i < fonts.count; ++i) {
+        const ExpectedControl& e = kControls[i];
+        HWND c = children[i];
+        RECT r = window_rect(c);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+        // A drop-down list is as high as its closed field (the rectangle sets its list), and hands
+        // its scroll bar style on to the list.
+        const DWORD ignored = WS_DISABLED | (e.id == kUnit ? WS_VSCROLL : 0);
+        if (e.id == kUnit)
+            r.bottom = e.rect.bottom;
+        // The dialog's font goes to every button, static and the combo box, not to the icon or the
+        // bars; the marker frames, which have no text, do not keep it.
+        const std::string cls = e.cls;
+        const bool font =
+            e.id != 128 && cls != "msctls_progress32" && !(cls == "Static" && (e.style & SS_TYPEMASK) == SS_BLACKFRAME);
+        const windowprobe::ChildFont& f = fonts.fonts[i];
+        check_eq(Describe(class_of(c).c_str(), static_cast<short>(GetDlgCtrlID(c)),
+                          static_cast<DWORD>(GetWindowLongA(c, GWL_STYLE)) & ~ignored, r, e.text ? text_of(c) : "",
+                          f.hasFont ? format("%ld %ld %u 0x%02x %s", static_cast<long>(f.height),
+                                             static_cast<long>(f.weight), f.charSet, f.pitchAndFamily, f.face)
+                                    : "default font"),
+                 Describe(e.cls, e.id, e.style & ~ignored, e.rect, e.text ? e.text : "",
+                          font ? "12 400 128 0x11 ＭＳ Ｐゴシック" : "default font"),
+                 format("control %zu", i + 1));
+    }
+    check(send(GetDlgItem(dialog, 128), STM_GETICON, 0, 0) != 0, "icon control shows the program's icon");
+    std::string units;
+    for (const std::string& unit : combo_items(GetDlgItem(dialog, kUnit)))
+        units += unit + "|";
+    check_eq(units, "B（バイト）|K（キロ）|M（メガ）|G（ギガ）|", "unit entries");
+    check_eq(send(GetDlgItem(dialog, kUnit), CB_GETCURSEL, 0, 0, -1), 1, "unit K selected");
+}
+
+// Height ends at the marker's top; a child is enabled exactly when its top lies within the height.
+void CheckSection(HWND dialog, int marker, int markerTop, const char* caption, const char* state) {
+    CaseScope scope(state);
+    check_eq(window_rect(dialog).bottom, window_rect(GetDlgItem(dialog, marker)).top,
+             "window ends at the marker's top");
+    check_eq(text_of(GetDlgItem(dialog, kToggle)), caption, "toggle caption");
+    const std::vector<HWND> children = Children(dialog);
+    std::string wrong;
+    for (size_t i = 0; i < children.size() && i < std::size(kControls); ++i) {
+        const bool expected = kControls[i].rect.top <= markerTop;
+        if ((IsWindowEnabled(children[i]) != FALSE) != expected)
+            wrong += format("%zu (%d) %s; ", i + 1, kControls[i].id, expected ? "disabled" : "enabled");
+    }
+    check(wrong.empty(), "controls enabled by position", wrong);
+}
+
+std::string Figure(uint64_t value, uint64_t divisor, char letter) {
+    return format("%.4f %c", static_cast<double>(value) / static_cast<double>(divisor), letter);
+}
+
+// "%.4lf X": a number with four decimals, a space and the unit letter.
+bool IsFigure(const std::string& text, char letter) {
+    double value = 0;
+    char unit = 0;
+    return std::sscanf(text.c_str(), "%lf %c", &value, &unit) == 2 && unit == letter &&
+           text.find('.') + 7 == text.size();
+}
+
+void CheckSystemInfo(HWND dialog) {
+    CaseScope scope("system information");
+    HDC screen = GetDC(nullptr);
+    const int depth = GetDeviceCaps(screen, BITSPIXEL);
+    ReleaseDC(nullptr, screen);
+    const std::pair<int, const char*> kDepths[] = {
+        {16, "High Color （16 ビット）"}, {24, "True Color （24 ビット）"}, {32, "True Color （32 ビット）"}};
+    const char* depthName = "?? 色";
+    for (const auto& [bits, name] : kDepths)
+        depthName = bits == depth ? name : depthName;
+    const std::pair<int, std::string> kTexts[] = {
+        {131, depthName},
+        {132, format("%d ピクセル", GetSystemMetrics(SM_CXSCREEN))},
+        {133, format("%d ピクセル", GetSystemMetrics(SM_CYSCREEN))},
+        {129, "Quarnelis Version 2.0"},
+        {130, "  Copyright (C) Tolvarin の作者"},  // CompanyName (a space), a space, LegalCopyright
+    };
+    for (const auto& [id, text] : kTexts)
+        check_eq(text_of(GetDlgItem(dialog, id)), text, format("text %d", id));
+
+    MEMORYSTATUSEX status = {};
+    status.dwLength = sizeof status;
+    GlobalMemoryStatusEx(&status);
+    note(format("physical memory %llu bytes, page file %llu bytes",
+                static_cast<unsigned long long>(status.ullTotalPhys),
+                static_cast<unsigned long long>(status.ullTotalPageFile)));
+    // Unit changes as the user makes them: the selection, then the combo box's notification.
+    HWND combo = GetDlgItem(dialog, kUnit);
+    const struct {
+        int index;
+        uint64_t divisor;
+        char letter;
+    } kUnits[] = {{1, 1024, 'K'}, {0, 1, 'B'}, {3, 1024ull * 1024 * 1024, 'G'}, {2, 1024 * 1024, 'M'}};
+    for (const auto& unit : kUnits) {
+        if (unit.index != 1) {
+            send(combo, CB_SETCURSEL, unit.index, 0);
+            PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(kUnit, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+        }
+        const std::string total = Figure(status.ullTotalPhys, unit.divisor, unit.letter);
+        wait_until([&] { return text_of(GetDlgItem(dialog, 134)) == total; });
+        check_eq(text_of(GetDlgItem(dialog, 134)), total, format("installed memory in %c", unit.letter));
+        check_eq(text_of(GetDlgItem(dialog, 136)), Figure(status.ullTotalPageFile, unit.divisor, unit.letter),
+                 format("installed virtual memory in %c", unit.letter));
+        for (int id : {135, 137})
+            check(IsFigure(text_of(GetDlgItem(dialog, id)), unit.letter),
+                  format("free figure %d in %c", id, unit.letter), text_of(GetDlgItem(dialog, id)));
+    }
+    // "%3d %%" and its bar; both change together on a refresh, so wait for a moment between two.
+    for (const auto& [textId, barId] : {std::pair{142, 148}, std::pair{141, 149}}) {
+        HWND text = GetDlgItem(dialog, textId);
+        const bool agree = wait_until([&] {
+            const LRESULT at = send(GetDlgItem(dialog, barId), PBM_GETPOS, 0, 0, -1);
+            return at >= 0 && at <= 100 && text_of(text) == format("%3d %%", static_cast<int>(at));
+        });
+        check(agree, format("percent %d and its bar %d agree", textId, barId), text_of(text));
+    }
+}
+
+// Runs export `name` of the window probe inside the program on a copy of `block`, and reads the
+// block back; false when that fails.
+template <typename Block>
+bool RunProbe(App& app, const char* name, Block& block) {
+    std::string dll = arg("probe");
+    dll = dll.substr(0, dll.find_last_of('\\') + 1) + "windowprobe.dll";
+    const void* probe = remote_export(app.proc().handle(), dll, name);
+    RemoteBuffer remote(app.proc().handle(), sizeof block);
+    DWORD ok = 0;
+    return probe && remote.write(&block, sizeof block) &&
+           run_remote(app.proc().handle(), probe, remote.address(), &ok) && ok && remote.read(&block, sizeof block);
+}
+
+// How many times `message` (with wParam, or any when anyWParam) reached windows of the program's
+// thread over ms milliseconds; -1 when the probe failed.
+long CountMessages(App& app, UINT message, bool anyWParam, WPARAM wParam, DWORD ms) {
+    windowprobe::MessageCount request = {};
+    request.window = reinterpret_cast<uintptr_t>(app.frame());
+    request.message = message;
+    request.anyWParam = anyWParam ? 1 : 0;
+    request.wParam = wParam;
+    request.ms = ms;
+    return RunProbe(app, "CountMessages", request) ? static_cast<long>(request.count) : -1;
+}
+
+void SaveDialogShot(HWND dialog, const char* fileName) {
+    mouse_move_screen(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+    const RECT r = window_rect(dialog);
+    save_bmp(capture_screen(r.left, r.top, r.right - r.left, r.bottom - r.top), join(arg("artifacts"), fileName));
+}
+
+void CheckAboutBox() {
+    CaseDir dir = make_case("about");
+    App app;
+    if (!check(app.start(dir), "frame appears"))
+        return;
+    post_command(app.frame(), ID_APP_ABOUT);
+    HWND dialog = wait_owned(app.proc().pid(), app.frame());
+    if (!check(dialog != nullptr, "About box appears", describe_windows(app.proc().pid())))
+        return;
+    check_eq(text_of(dialog), "バージョン情報", "title");
+    check(!IsWindowEnabled(app.frame()), "frame disabled while the box is open");
+    auto fonts = std::make_unique<windowprobe::ChildFonts>();
+    fonts->window = reinterpret_cast<uintptr_t>(dialog);
+    check(RunProbe(app, "ReadChildFonts", *fonts), "fonts read inside the program");
+    CheckControls(dialog, *fonts);
+    CheckSection(dialog, kCollapsedMarker, 99, "システム情報(&M)", "collapsed");
+    SaveDialogShot(dialog, "about-collapsed.bmp");
+
+    click(GetDlgItem(dialog, kToggle));
+    wait_until([&] { return text_of(GetDlgItem(dialog, kToggle)) == "情報閉じる(&L)"; });
+    // Without the resource meter (every NT system) the box ends above the resource rows.
+    CheckSection(dialog, kExpandedMarker, 340, "情報閉じる(&L)", "expanded");
+    CheckSystemInfo(dialog);
+    SaveDialogShot(dialog, "about-expanded.bmp");
+
+    const long ticks = CountMessages(app, WM_TIMER, false, kRefreshTimer, 500);
+    check(ticks >= 10, "the 16 ms timer ticks while the box is open", format("%ld in 500 ms", ticks));
+    const long kicks = CountMessages(app, kKickIdle, true, 0, 500);
+    check(kicks >= 1, "idle turns reach the box", format("%ld in 500 ms", kicks));
+
+    click(GetDlgItem(dialog, kToggle));
+    wait_until([&] { return text_of(GetDlgItem(dialog, kToggle)) == "システム情報(&M)"; });
+    CheckSection(dialog, kCollapsedMarker, 99, "システム情報(&M)", "collapsed again");
+
+    click(GetDlgItem(dialog, IDOK));
+    check(wait_until([&] { return !IsWindow(dialog); }), "OK closes the box");
+    check(wait_until([&] { return IsWindowEnabled(app.frame()) != FALSE; }), "frame enabled again");
+    check_eq(CountMessages(app, WM_TIMER, false, kRefreshTimer, 500), 0, "the timer stopped with the box");
+    check(app.exit(), "exits");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    begin("about", argc, argv);
+    CheckAboutBox();
+    return finish();
+}
