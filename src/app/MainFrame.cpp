@@ -12,6 +12,7 @@
 #include "app/ProfileCommands.h"
 #include "app/ResolveLongPath.h"
 #include "app/TolvarinApp.h"
+#include "dialogs/PluginDlg.h"
 #include "framework/FileDialog.h"
 #include "resources/resource.h"
 #include "settings/Profile.h"
@@ -196,11 +197,22 @@ bool CMainFrame::OnCommand(UINT id) {
             SaveSettingsProfile(m_hWnd);
             return true;
         case IDM_PLUGIN_SETTINGS:
-            // The plug-in folder dialog arrives with the image plug-in host.
+            OnPluginSettings();
             return true;
         default:
             return FrameWnd::OnCommand(id);
     }
+}
+
+void CMainFrame::OnPluginSettings() {
+    std::string folderText = theApp.m_strPluginFolder;
+    if (!EditPluginFolder(m_hWnd, folderText))
+        return;
+    // Reloaded even when the text is the same: plug-ins may have been added or removed meanwhile.
+    theApp.m_strPluginFolder = folderText;
+    theApp.m_susieHost.Unload();
+    theApp.m_susieHost.Load(theApp.m_strPluginFolder);
+    theApp.m_susieHost.BuildFilter(m_strOpenFilter);
 }
 
 void CMainFrame::OnFileOpen() {

@@ -24,7 +24,7 @@ else
 fi
 jobs="${JOBS:-2}"
 artifacts="$root/tests/artifacts/gui"
-drivers=(start open save instance viscolor about susie ifstb)
+drivers=(start open save instance viscolor about susie ifstb plugindlg)
 
 . "$here/session.sh"
 gui_env "$build"

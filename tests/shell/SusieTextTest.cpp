@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/FolderText.h"
 #include "gen/susie_expected.h"
 #include "picture/susie/SusieText.h"
 
@@ -112,6 +113,25 @@ TEST(AssembleOpenFilter, DocumentedExamples) {
 TEST(LoadingMessages, NameThePathOrEntry) {
     EXPECT_EQ(PluginLoadFailedText("C:\\p\\a.spi"), std::string("C:\\p\\a.spi\n\n") + kExpectedLoadFailedTail);
     EXPECT_EQ(FolderNotFoundText("C:\\none"), std::string(kExpectedFolderHead) + "C:\\none)\n" + kExpectedFolderTail);
+}
+
+// The plug-in settings dialog's trailing backslash: "ソ" (0x83 0x5C) ends in a byte that is none.
+TEST(FolderText, TrailingBackslashOfWholeCharacters) {
+    const struct {
+        std::string folder, without, with;
+    } rows[] = {
+        {"C:\\plugins\\", "C:\\plugins", "C:\\plugins\\"},
+        {"C:\\plugins", "C:\\plugins", "C:\\plugins\\"},
+        {"C:\\", "C:", "C:\\"},
+        {"C:\\a\\\\", "C:\\a\\", "C:\\a\\\\"},
+        {"C:\\\x83\x5C", "C:\\\x83\x5C", "C:\\\x83\x5C\\"},
+        {"", "", "\\"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.folder);
+        EXPECT_EQ(WithoutTrailingBackslash(row.folder), row.without);
+        EXPECT_EQ(WithTrailingBackslash(row.folder), row.with);
+    }
 }
 
 }  // namespace

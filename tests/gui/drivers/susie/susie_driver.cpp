@@ -4,6 +4,7 @@
 // bitmap reader last, none after a plug-in delivered), and the program's own plug-in giving the
 // very skins `tolvarin make` gives for PNG and JPEG.
 #include "Kit.h"
+#include "SusieCases.h"
 #include "resource.h"
 
 #include <functional>
@@ -12,115 +13,8 @@ using namespace tk;
 
 namespace {
 
-constexpr char kLoadCaption[] = "SUSIEプラグインロードエラー";
-constexpr char kFolderCaption[] = "プラグインロードエラー";
-constexpr char kNoPlugin[] = "対応プラグインがみつかりません。";
-
-std::string FolderNotFound(const std::string& entry) {
-    return "プラグインライブラリー(" + entry + ")\nが見つかりませんでした。";
-}
-
-std::string LoadFailed(const std::string& path) {
-    return path + "\n\nプラグインのロードに失敗しました。";
-}
-
-// The file types of the open dialog with no plug-in.
-const std::vector<std::string> kBitmapOnly = {"対応ファイル", "BMP(*.BMP)", "すべてのファイル(*.*)"};
-
-std::vector<std::string> Types(const std::vector<std::string>& formats) {
-    std::vector<std::string> types = {"対応ファイル"};
-    types.insert(types.end(), formats.begin(), formats.end());
-    types.insert(types.end(), kBitmapOnly.begin() + 1, kBitmapOnly.end());
-    return types;
-}
-
-// Where the test plug-ins were built: beside this driver.
-std::string TestPlugins() {
-    char self[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, self, sizeof self);
-    std::string folder = self;
-    return join(folder.substr(0, folder.find_last_of('\\')), "susie-plugins");
-}
-
-// A folder of the case holding test plug-ins, each copied under the name given ("tp_red.spi" or
-// "tp_red.spi=red.32"); returns its path.
-std::string PluginFolder(const CaseDir& dir, const std::string& name, const std::vector<std::string>& plugins) {
-    const std::string folder = join(dir.folder, name);
-    CreateDirectoryA(folder.c_str(), nullptr);
-    for (const std::string& plugin : plugins) {
-        const size_t equals = plugin.find('=');
-        const std::string from = plugin.substr(0, equals);
-        const std::string to = equals == std::string::npos ? from : plugin.substr(equals + 1);
-        if (!copy_file(join(TestPlugins(), from), join(folder, to)))
-            note("could not copy " + from);
-    }
-    return folder;
-}
-
-std::string PluginIni(const std::string& pluginPath) {
-    return "[SusiePlugin]\r\nPluginPath=" + pluginPath + "\r\n";
-}
-
-struct Message {
-    std::string caption, text;
-};
-
-// Answers the message boxes the program shows while it starts, checking each as it comes (no
-// owner, only an OK button, the main window not yet shown), until the main window appears.
-std::vector<Message> StartupMessages(Proc& proc, HWND& frame) {
-    std::vector<Message> messages;
-    frame = nullptr;
-    for (;;) {
-        HWND box = nullptr;
-        wait_until([&] {
-            frame = find_top(proc.pid(), TOLVARIN_FRAME_CLASS);
-            box = find_top(proc.pid(), "#32770");
-            return frame || box;
-        });
-        if (!box)
-            return messages;
-        const std::string what = format("message %zu", messages.size() + 1);
-        check(frame == nullptr, what + " comes before the main window");
-        check(GetWindow(box, GW_OWNER) == nullptr, what + " has no owner");
-        HWND ok = find_id(box, IDOK, "Button");
-        check(ok && !find_id(box, IDCANCEL, "Button") && !find_id(box, IDNO, "Button"), what + " has only OK");
-        messages.push_back({text_of(box), text_of(find_id(box, 0xFFFF, "Static"))});
-        if (!ok) {
-            proc.kill();
-            return messages;
-        }
-        click(ok);
-        wait_gone(box);
-    }
-}
-
-// The file types the open dialog offers; the dialog is cancelled again.
-std::vector<std::string> OpenDialogTypes(Proc& proc, HWND frame, const char* screenshot = nullptr) {
-    post_command(frame, ID_FILE_OPEN);
-    HWND dialog = wait_owned(proc.pid(), frame);
-    if (!dialog)
-        return {"<no open dialog>"};
-    HWND types = find_id(dialog, kFileTypeId, "ComboBox");
-    if (screenshot) {
-        // The list dropped down, as a user looking for the formats sees it.
-        send(types, CB_SHOWDROPDOWN, TRUE, 0);
-        const RECT shot = window_rect(dialog);
-        wait_until([] { return false; }, 300);  // the drop-down is drawn asynchronously
-        save_bmp(capture_screen(shot.left, shot.top, shot.right - shot.left, shot.bottom - shot.top + 160),
-                 join(arg("artifacts"), screenshot));
-        send(types, CB_SHOWDROPDOWN, FALSE, 0);
-    }
-    std::vector<std::string> items = combo_items(types);
-    cancel_dialog(dialog);
-    return items;
-}
-
-std::string Joined(const std::vector<std::string>& items) {
-    std::string text;
-    for (const std::string& item : items)
-        text += (text.empty() ? "" : " | ") + item;
-    return text;
-}
+// The open dialog's file types with no plug-in.
+const std::vector<std::string> kBitmapOnly = Types({});
 
 struct Expected {
     std::string pluginPath;  // the INI's value; "<none>" for no INI at all
@@ -143,17 +37,12 @@ void CheckLoading(const LoadCase& loadCase) {
     if (!check(proc.start(dir.exe, "", dir.folder), "started"))
         return;
     HWND frame = nullptr;
-    const std::vector<Message> messages = StartupMessages(proc, frame);
-    check_eq(messages.size(), expected.messages.size(), "message count");
-    for (size_t i = 0; i < messages.size() && i < expected.messages.size(); ++i) {
-        check_eq(messages[i].caption, expected.messages[i].caption, format("message %zu caption", i + 1));
-        check_eq(messages[i].text, expected.messages[i].text, format("message %zu text", i + 1));
-    }
+    check_eq(Joined(StartupMessages(proc, frame)), Joined(expected.messages), "messages in order");
     if (!check(frame != nullptr, "main window appears", describe_windows(proc.pid())))
         return;
     const bool fresh = expected.pluginPath == "<none>";
-    check_eq(Joined(OpenDialogTypes(proc, frame, fresh ? "open-dialog-formats.bmp" : nullptr)), Joined(expected.types),
-             "open dialog file types");
+    check_eq(Joined(OpenDialogTypes(proc.pid(), frame, fresh ? "open-dialog-formats.bmp" : nullptr)),
+             Joined(expected.types), "open dialog file types");
     post_command(frame, ID_APP_EXIT);
     check(proc.wait_exit() && proc.exit_code() == 0, "exits");
 }
@@ -196,7 +85,7 @@ const LoadCase kLoadCases[] = {
      [](const CaseDir& dir) {
          // "Susie.32" is the pattern "*.32" in the case folder: red.32 loads, the folder's blue does not.
          PluginFolder(dir, "Susie.32", {"tp_blue.spi"});
-         copy_file(join(TestPlugins(), "tp_red.spi"), join(dir.folder, "red.32"));
+         CopyTestPlugin("tp_red.spi", join(dir.folder, "red.32"));
          return Expected{join(dir.folder, "Susie.32"), {}, Types({"Red(*.tpx)"})};
      }},
     {"empty entry",
