@@ -69,6 +69,9 @@ bool CTolvarinApp::InitInstance() {
     }
 
     HWND frame = g_pMainFrame->Handle();
+    // The toolbar is created with every button enabled and otherwise follows only when the program
+    // first idles, after the frame has been painted.
+    g_pMainFrame->UpdateToolBarButtons();
     ::ShowWindow(frame, g_pMainFrame->m_wndPlacement.showCmd);
     ::SetWindowPlacement(frame, &g_pMainFrame->m_wndPlacement);
     ::UpdateWindow(frame);

@@ -356,6 +356,34 @@ TEST_F(RunCli, WszHoldsExactlyTheFolderFiles) {
     EXPECT_EQ(FilesIn(work_ / "skins" / "Sample"), kEveryFile);
 }
 
+// Failures once the skin folder exists: exit status 1, a message naming what could not be
+// written, the files written before it kept, and no archive or temporary file beside the folder.
+TEST_F(RunCli, MakeFailingInsideTheFolderKeepsWhatWasWritten) {
+    struct Row {
+        const char* blocked;  // made a folder before the run, so that no file can take its name
+        const char* named;
+        FileSet left;  // files in the skin folder afterwards
+    };
+    const Row rows[] = {
+        {"skins/Sample/TITLEBAR.BMP",
+         "TITLEBAR.BMP",
+         {"BALANCE.BMP", "CBUTTONS.BMP", "EQMAIN.BMP", "EQ_EX.BMP", "MAIN.BMP", "MONOSTER.BMP", "POSBAR.BMP",
+          "SHUFREP.BMP"}},
+        {"skins/Sample.wsz", "\"skins/Sample.wsz\"", kEveryFile},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.blocked);
+        fs::remove_all(work_ / "skins");
+        fs::create_directories(work_ / row.blocked);
+        const RunResult result = Run({"make", TOLVARIN_SAMPLE, "skins/Sample", "--wsz"});
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_NE(result.err.find(row.named), std::string::npos) << result.err;
+        EXPECT_EQ(FilesIn(work_ / "skins" / "Sample"), row.left);
+        EXPECT_TRUE(FilesIn(work_ / "skins").empty()) << "no archive, no temporary file";
+        EXPECT_TRUE(fs::is_directory(work_ / row.blocked));
+    }
+}
+
 TEST_F(RunCli, PreviewIsThePanelPictureAsA24BitFile) {
     struct Row {
         const char* name;

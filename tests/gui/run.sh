@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
-# End-to-end tests of the Windows program TOLVARIN.EXE under Xvfb and Wine. Builds the program (or
-# takes it from TOLVARIN_BUILD), the drivers and the native `tolvarin` that makes the expected
+# End-to-end tests of the Windows program TOLVARIN.EXE under Xvfb and Wine. Builds the program and
+# the drivers (or takes them from TOLVARIN_BUILD) and the native `tolvarin` that makes the expected
 # outputs, runs every driver in turn and ends with one line "N passed, N failed, N skipped"
 # (skipped: known failures of the program, each printed with its reason). Exit status 1 on failures.
+# The drivers to run are those the drivers' build lists; one that is listed but missing is a failure.
 #
 # Environment (all optional):
-#   TOLVARIN_BUILD      a mingw build tree holding src/app/TOLVARIN.EXE, used when Wine here can run it
+#   TOLVARIN_BUILD      a mingw build tree of the whole project (program, drivers, probe), used when
+#                       it was built for the architecture that runs here; brought up to date first
 #   TOLVARIN_CLI        the native `tolvarin` program; otherwise built under the work tree
 #   TOLVARIN_GUI_BUILD  work tree (default: build-gui at the repository's top, or TOLVARIN_BUILD-gui
 #                       beside a given TOLVARIN_BUILD); runs sharing one work tree wait for each other
 #   TOLVARIN_GUI_ARCH   i686 or x86_64; default: i686 where this host runs 32-bit code, else x86_64
+#   TOLVARIN_GUI_ONLY   names of listed drivers to run alone (e.g. "start open"), while working on them
 #   JOBS                build jobs (default 2)
 set -uo pipefail
 
@@ -24,7 +27,6 @@ else
 fi
 jobs="${JOBS:-2}"
 artifacts="$root/tests/artifacts/gui"
-drivers=(start open save instance viscolor about susie ifstb plugindlg)
 
 . "$here/session.sh"
 gui_env "$build"
@@ -74,22 +76,29 @@ build_step() {  # build_step NAME COMMAND...: output to a log, shown when it fai
     fi
 }
 
-app=""
-if [ -n "${TOLVARIN_BUILD:-}" ] && [ -f "$TOLVARIN_BUILD/src/app/TOLVARIN.EXE" ]; then
-    if objdump -f "$TOLVARIN_BUILD/src/app/TOLVARIN.EXE" 2>/dev/null | grep -q "$([ "$arch" = i686 ] && echo pei-i386 || echo pei-x86-64)"; then
-        app="$TOLVARIN_BUILD/src/app/TOLVARIN.EXE"
+# The program, the drivers and the probe come from one build of the project for $arch.
+win="$build/win-$arch"
+if [ -n "${TOLVARIN_BUILD:-}" ] && [ -f "$TOLVARIN_BUILD/CMakeCache.txt" ]; then
+    if grep -q "^CMAKE_TOOLCHAIN_FILE:.*toolchain-mingw-$arch.cmake$" "$TOLVARIN_BUILD/CMakeCache.txt"; then
+        win="$TOLVARIN_BUILD"
     else
-        say "TOLVARIN_BUILD holds a program Wine cannot run here; building one for $arch"
+        say "TOLVARIN_BUILD is not built for $arch, which runs here; building the programs for $arch"
     fi
 fi
-if [ -z "$app" ]; then
-    [ -f "$root/src/app/CMakeLists.txt" ] || give_up "the Windows program has no sources yet (src/app)"
-    build_step "app-$arch" bash -c 'cmake -S "$1" -B "$2" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$3" &&
-        cmake --build "$2" -j"$4" --target tolvarin_app' _ "$root" "$build/win-$arch" "$toolchain" "$jobs"
-    app="$build/win-$arch/src/app/TOLVARIN.EXE"
+[ -f "$root/src/app/CMakeLists.txt" ] || give_up "the Windows program has no sources yet (src/app)"
+build_step "windows-$arch" bash -c 'cmake -S "$1" -B "$2" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$3" &&
+    cmake --build "$2" -j"$4" --target tolvarin_app gui_drivers' _ "$root" "$win" "$toolchain" "$jobs"
+app="$win/src/app/TOLVARIN.EXE"
+driver_dir="$win/tests/gui/drivers"
+[ -f "$driver_dir/drivers.list" ] || give_up "no list of drivers in $driver_dir"
+mapfile -t drivers <"$driver_dir/drivers.list"
+[ "${#drivers[@]}" -gt 0 ] || give_up "the list of drivers in $driver_dir is empty"
+if [ -n "${TOLVARIN_GUI_ONLY:-}" ]; then
+    for driver in $TOLVARIN_GUI_ONLY; do
+        printf '%s\n' "${drivers[@]}" | grep -qx "$driver" || give_up "TOLVARIN_GUI_ONLY names $driver, which is not a driver"
+    done
+    read -r -a drivers <<<"$TOLVARIN_GUI_ONLY"
 fi
-build_step "drivers-$arch" bash -c 'cmake -S "$1" -B "$2" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$3" &&
-    cmake --build "$2" -j"$4"' _ "$here/drivers" "$build/drivers-$arch" "$toolchain" "$jobs"
 
 cli="${TOLVARIN_CLI:-}"
 if [ -z "$cli" ]; then
@@ -189,13 +198,17 @@ passed=0
 failed=0
 skipped=0
 for driver in "${drivers[@]}"; do
-    exe="$build/drivers-$arch/${driver}_driver.exe"
-    [ -f "$exe" ] || continue
+    exe="$driver_dir/${driver}_driver.exe"
+    if [ ! -f "$exe" ]; then
+        echo "not ok - $driver driver is missing: $exe"
+        failed=$((failed + 1))
+        continue
+    fi
     mkdir -p "$work/$driver"
     t0=$(date +%s)
     timeout -k 5 120 "$WINELOADER" "$exe" \
         "--app=$(winpath "$app")" "--work=$(winpath "$work/$driver")" "--data=$(winpath "$data")" \
-        "--artifacts=$(winpath "$artifacts")" "--probe=$(winpath "$build/drivers-$arch/menuprobe.dll")" \
+        "--artifacts=$(winpath "$artifacts")" "--probe=$(winpath "$driver_dir/menuprobe.dll")" \
         >"$logs/$driver.out" 2>"$logs/$driver.err" </dev/null 8>&-
     status=$?
     iconv -f CP932 -t UTF-8 -c "$logs/$driver.out" | tr -d '\r' >"$logs/$driver.log"

@@ -84,6 +84,44 @@ TEST(FitPicture, KeepsEveryFlatColourExactlyUpToTheBorders) {
     }
 }
 
+// A real reduction, 640 x 480 into 275 x 232: 275 x 206 at s = 275 / 640 = 55 / 128, so destination
+// index i samples source index trunc(i * 128 / 55). The source is blue = x mod 256, green = y mod
+// 256 (stored rows) and red a checkerboard of 0 and 255 on x + y. A linear ramp comes back as its
+// centre value wherever the whole neighbourhood is inside (the kernel is symmetric); the
+// checkerboard shows the weights: an even centre gets its four edge neighbours, 255 * 0.12 / 1.2,
+// an odd one its centre and corners, 255 * 1.08 / 1.2.
+TEST(FitPicture, ReducesAGradientToTheHandComputedPixels) {
+    DibBuffer source;
+    ASSERT_TRUE(source.Allocate(640, 480, 32));
+    for (int32_t y = 0; y < 480; ++y)
+        for (int32_t x = 0; x < 640; ++x) {
+            uint8_t* p = source.Pixels() + 4 * (static_cast<size_t>(y) * 640 + x);
+            p[0] = static_cast<uint8_t>(x), p[1] = static_cast<uint8_t>(y), p[2] = (x + y) % 2 ? 255 : 0;
+        }
+    const struct {
+        int32_t x, y;              // destination pixel
+        uint8_t blue, green, red;  // source centre in the comment
+    } rows[] = {
+        {1, 1, 2, 2, 25},          // (2, 2)
+        {4, 1, 9, 2, 229},         // (9, 2): odd centre
+        {54, 54, 125, 125, 25},    // (125.67 -> 125, 125)
+        {274, 205, 125, 221, 25},  // (637, 477), the last row and column
+        {110, 50, 14, 116, 25},    // (256, 116): blue neighbours 255, 0, 1 -> 256 * 0.07 / 1.2
+        {0, 0, 0, 0, 14},          // (0, 0), a corner: 255 * 0.06 / 1.08
+        {55, 0, 128, 0, 20},       // (128, 0), the bottom edge: 255 * 0.09 / 1.13; green 0.07 / 1.13
+    };
+    DibBuffer fitted;
+    ASSERT_EQ(FitPicture(source, fitted, 275, 232), 1);
+    ASSERT_EQ(fitted.Width(), 275);
+    ASSERT_EQ(fitted.Height(), 206);
+    for (const auto& row : rows) {
+        const uint8_t* p = PixelAt(fitted, row.x, row.y);
+        EXPECT_EQ(p[0], row.blue) << row.x << "," << row.y;
+        EXPECT_EQ(p[1], row.green) << row.x << "," << row.y;
+        EXPECT_EQ(p[2], row.red) << row.x << "," << row.y;
+    }
+}
+
 // One bright pixel in the middle of a dark 3 x 3 picture, fitted at scale 1: each output pixel
 // is the bright pixel's weight over the weight total inside the picture, truncated.
 TEST(FitPicture, SmoothsWithTheKernelRenormalisedAtTheBorders) {

@@ -160,8 +160,9 @@ TEST(IniFileTest, RefusesWhatCannotBeReadBack) {
         {"A ", "k", "v"},
         {"A]B", "k", "v"},
         {"A\r\nB", "k", "v"},
-        {"A\x83", "k", "v"},  // the lead byte would take the closing ']' as its trail byte {"A",
-                              // "", "v"},
+        // The lead byte would take the closing ']' as its trail byte.
+        {"A\x83", "k", "v"},
+        {"A", "", "v"},
         {"A", " k", "v"},
         {"A", "k=j", "v"},
         {"A", ";k", "v"},

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "BmpFile.h"
+#include "Font.h"
 #include "Templates.h"
 #include "compose/TemplateStore.h"
 
@@ -222,4 +223,59 @@ TEST(Templates, RecolouredSpritesHaveNoWhite) {
             for (int x = s.x; x < s.x + s.w; ++x)
                 ASSERT_NE(ColorAt(t, x, y), kWhite) << x << "," << y;
     }
+}
+
+// TEXT.BMP's 5x6 cells as the players look them up: 31 cells in each of three rows, "" a cell
+// that stays plain background (the text background is read at 152,3). Each cell must hold exactly
+// the player font's glyph of its character; a glyph one cell off shows as the wrong character.
+TEST(Templates, TextCellsHoldTheCharactersThePlayersLookUp) {
+    const std::vector<std::vector<std::string>> kRows = {
+        {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K",  "L", "M", "N", "O", "P",
+         "Q", "R", "S", "T", "U", "V", "W", "X", "Y", "Z", "\"", "@", "",  "",  ""},
+        {"0", "1", "2", "3", "4",  "5", "6", "7", "8", "9", "...", ".", ":", "(", ")", "-",
+         "'", "!", "_", "+", "\\", "/", "[", "]", "^", "&", "%",   ",", "=", "$", "#"},
+        {"Å", "Ö", "Ä", "?", "*"},
+    };
+    const TemplateBitmap text = LoadTemplate(150);
+    const uint32_t background = ColorAt(text, 152, 3);
+    for (size_t r = 0; r < kRows.size(); ++r)
+        for (int c = 0; c < 31; ++c) {
+            const std::string character = c < static_cast<int>(kRows[r].size()) ? kRows[r][c] : "";
+            SCOPED_TRACE(testing::Message() << "cell " << c << "," << r << " \"" << character << "\"");
+            ASSERT_TRUE(character.empty() || HasGlyph(FontKind::Player, character));
+            Canvas glyph(5, 6, kKey);
+            DrawGlyph(glyph, FontKind::Player, character, 0, 0, kInk);
+            for (int y = 0; y < 6; ++y)
+                for (int x = 0; x < 5; ++x)
+                    ASSERT_EQ(ColorAt(text, 5 * c + x, 6 * static_cast<int>(r) + y) != background,
+                              glyph.Get(x, y) == kInk)
+                        << x << "," << y;
+        }
+}
+
+// NUMS_EX.BMP: digit d in the 9x13 cell at 9d as seven LCD segments, lit as on any seven-segment
+// display; the cell at 99 holds the minus, the middle bar alone, within columns 2-6.
+TEST(Templates, TimeDigitCellsHoldTheirDigits) {
+    struct Point {
+        int x, y;
+    };
+    // One point inside each segment: a top, b upper right, c lower right, d bottom, e lower left,
+    // f upper left, g middle.
+    const Point kSegments[7] = {{4, 1}, {7, 4}, {7, 9}, {4, 11}, {1, 9}, {1, 4}, {4, 6}};
+    const char* const kLit[11] = {"abcdef", "bc",  "abdeg",   "abcdg",  "bcfg", "acdfg",
+                                  "acdefg", "abc", "abcdefg", "abcdfg", "g"};
+    const TemplateBitmap nums = LoadTemplate(145);
+    for (int cell = 0; cell < 11; ++cell) {
+        const int left = cell < 10 ? 9 * cell : 99;
+        SCOPED_TRACE(testing::Message() << "cell at " << left);
+        const uint32_t unlit = ColorAt(nums, left, 0);
+        for (int s = 0; s < 7; ++s) {
+            const bool lit = std::strchr(kLit[cell], 'a' + s) != nullptr;
+            EXPECT_EQ(ColorAt(nums, left + kSegments[s].x, kSegments[s].y) != unlit, lit)
+                << "segment " << char('a' + s);
+        }
+    }
+    for (int y = 0; y < 13; ++y)
+        for (int x : {0, 1, 7, 8})
+            EXPECT_EQ(ColorAt(nums, 99 + x, y), ColorAt(nums, 99, 0)) << "minus cell column " << x << " row " << y;
 }

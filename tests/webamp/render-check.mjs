@@ -1,8 +1,10 @@
 // Renders tolvarin skins in Webamp (Debian's Chromium) and compares the screenshot with the
 // skin's own bitmaps. Usage:
 //   node render-check.mjs --artifacts DIR --skin NAME FOLDER WSZ [--skin NAME FOLDER WSZ ...]
-//                         [--failure TEXT] [--skip TEXT]
+//                         [--wrong NAME WSZ RIGHT_FOLDER] [--failure TEXT] [--skip TEXT]
 // --failure and --skip carry results of earlier steps (making the skins) into the one count.
+// --wrong names a skin made to be wrong: its texts are missing or in other colours than those of
+// RIGHT_FOLDER's skin. The text checks, expecting RIGHT_FOLDER's colours, must fail on it.
 // Prints one line per check and "N passed, N failed[, N skipped]"; exits 1 when anything failed.
 import { mkdirSync, writeFileSync } from "node:fs";
 import { join } from "node:path";
@@ -40,11 +42,14 @@ const shadedLayout = {
 };
 
 function parseArguments(argv) {
-  const options = { artifacts: null, skins: [], files: skinFiles, failures: [], skips: [] };
+  const options = { artifacts: null, skins: [], wrong: [], files: skinFiles, failures: [], skips: [] };
   for (let i = 0; i < argv.length; ++i) {
     if (argv[i] === "--artifacts" && i + 1 < argv.length) options.artifacts = argv[++i];
     else if (argv[i] === "--skin" && i + 3 < argv.length) {
       options.skins.push({ name: argv[i + 1], folder: argv[i + 2], wsz: argv[i + 3] });
+      i += 3;
+    } else if (argv[i] === "--wrong" && i + 3 < argv.length) {
+      options.wrong.push({ name: argv[i + 1], wsz: argv[i + 2], right: argv[i + 3] });
       i += 3;
     } else if (argv[i] === "--failure" && i + 1 < argv.length) options.failures.push(argv[++i]);
     else if (argv[i] === "--skip" && i + 1 < argv.length) options.skips.push(argv[++i]);
@@ -128,6 +133,27 @@ async function checkShaded(entry, skin, browser, server, artifacts) {
   }
 }
 
+// The checks that must fail on a skin made wrong: the playlist's current track drawn in its
+// background colour (missing) and the next one in another colour, and TEXT.BMP with no ink.
+const mustFail = [/^track 1 text/, /^track 2 text/, /^song title drawn/];
+
+async function checkWrong(entry, browser, server, artifacts) {
+  const right = loadSkinFolder(entry.right);
+  const session = await openSkin(browser.context, server.origin, `/skins/${encodeURIComponent(entry.name)}.wsz`, layout);
+  try {
+    const { windows, state } = await session.layout();
+    const checks = buildChecks(right, windows, state, tracks.length).filter((check) => mustFail.some((name) => name.test(check.name)));
+    report(entry.name, `${mustFail.length} text checks found`, checks.length === mustFail.length ? null : `found ${checks.length}`);
+    const screen = decodePng(await session.screenshot(join(artifacts, `${entry.name}.png`)));
+    for (const check of checks) {
+      const problem = runCheck(check, right, screen);
+      report(entry.name, `${check.window}: ${check.name} fails (${problem ?? "-"})`, problem ? null : "passed on a skin made wrong");
+    }
+  } finally {
+    await session.close();
+  }
+}
+
 async function main() {
   const options = parseArguments(process.argv.slice(2));
   for (const failure of options.failures) report("setup", failure, "failed");
@@ -137,7 +163,7 @@ async function main() {
   }
   if (options.skins.length === 0) return;
   mkdirSync(options.artifacts, { recursive: true });
-  const server = await startServer(new Map(options.skins.map((s) => [s.name, s.wsz])));
+  const server = await startServer(new Map([...options.skins, ...options.wrong].map((s) => [s.name, s.wsz])));
   const browser = await launchBrowser();
   try {
     for (const entry of options.skins) {
@@ -167,6 +193,7 @@ async function main() {
       await checkShaded(entry, skin, browser, server, options.artifacts);
       console.log(`     ${entry.name}: screenshots ${join(options.artifacts, entry.name)}{,-pressed,-paused,-shaded}.png`);
     }
+    for (const entry of options.wrong) await checkWrong(entry, browser, server, options.artifacts);
   } finally {
     await browser.close();
     await server.close();

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Makes skins with the real tolvarin command line from several kinds of pictures and settings,
 # renders each in Webamp under Debian's Chromium and compares what Webamp shows with the skin's
-# bitmaps. Screenshots and the .wsz files go to tests/artifacts/webamp/. Prints
-# "N passed, N failed" last.
+# bitmaps, and shows that the text checks fail on a skin made to be wrong. Screenshots and the
+# .wsz files go to tests/artifacts/webamp/. Prints "N passed, N failed" last.
 #
 #   tests/webamp/run.sh            TOLVARIN=/path/to/tolvarin overrides the ./tolvarin front end
 set -euo pipefail
@@ -19,7 +19,7 @@ fail_setup() {
 }
 
 [ -x /usr/bin/chromium ] || fail_setup "/usr/bin/chromium is missing: install the Debian package 'chromium' (./check does)"
-for tool in node npm zip; do
+for tool in node npm; do
     command -v "$tool" >/dev/null || fail_setup "'$tool' is missing: install the Debian package providing it"
 done
 [ -x "$tolvarin" ] || fail_setup "no tolvarin front end at $tolvarin"
@@ -65,13 +65,25 @@ for entry in "${cases[@]}"; do
         continue
     fi
     wsz="$folder.wsz"
-    if [ ! -f "$wsz" ]; then
-        # Older front ends had no --wsz; a .wsz is a plain zip of the folder's files.
-        (cd "$folder" && zip -q -j "$wsz" ./*)
+    if [ ! -s "$wsz" ]; then
+        echo "tolvarin make --wsz for $name ended with 0 but wrote no $wsz" >&2
+        args+=(--failure "tolvarin make --wsz $name wrote the archive")
+        continue
     fi
     cp "$wsz" "$artifacts/$name.wsz"
     args+=(--skin "$name" "$folder" "$wsz")
 done
+
+# A skin made to be wrong, against whose texts the checks must fail: the dark picture with the
+# colours of profiles/wrong-text.ini, checked with the colours of the "dark" skin (the defaults).
+wrong="$work/skins/wrong-text"
+if "$tolvarin" make "$work/pictures/dark.bmp" "$wrong" --wsz --settings "$here/profiles/wrong-text.ini" >"$work/wrong-text.log" 2>&1 &&
+    [ -s "$wrong.wsz" ]; then
+    args+=(--wrong wrong-text "$wrong.wsz" "$work/skins/dark")
+else
+    sed 's/^/    /' "$work/wrong-text.log" >&2
+    args+=(--failure "tolvarin make wrong-text (a skin made to be wrong)")
+fi
 
 cd "$here"
 node render-check.mjs "${args[@]}"

@@ -223,11 +223,16 @@ template <typename Block>
 bool RunProbe(App& app, const char* name, Block& block) {
     std::string dll = arg("probe");
     dll = dll.substr(0, dll.find_last_of('\\') + 1) + "windowprobe.dll";
-    const void* probe = remote_export(app.proc().handle(), dll, name);
+    std::string problem;
+    const void* probe = remote_export(app.proc().handle(), dll, name, problem);
+    if (!probe) {
+        note(format("window probe %s: %s", name, problem.c_str()));
+        return false;
+    }
     RemoteBuffer remote(app.proc().handle(), sizeof block);
     DWORD ok = 0;
-    return probe && remote.write(&block, sizeof block) &&
-           run_remote(app.proc().handle(), probe, remote.address(), &ok) && ok && remote.read(&block, sizeof block);
+    return remote.write(&block, sizeof block) && run_remote(app.proc().handle(), probe, remote.address(), &ok) && ok &&
+           remote.read(&block, sizeof block);
 }
 
 // How many times `message` (with wParam, or any when anyWParam) reached windows of the program's

@@ -18,7 +18,8 @@ void RunSecond(const CaseDir& dir, const std::string& args) {
         windowSeen = windowSeen || find_top(second.pid(), nullptr) != nullptr;
         return !second.running();
     });
-    check(ended, "second instance ends by itself");
+    check(ended && second.exit_code() == 0, "second instance ends by itself with exit code 0",
+          format("%s, exit code %#lx", ended ? "ended" : "still running", second.exit_code()));
     check(!windowSeen, "second instance shows no window");
     second.kill();
 }

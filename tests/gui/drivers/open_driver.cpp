@@ -10,14 +10,16 @@ using namespace tk;
 
 namespace {
 
-// Save-as and close follow whether a picture is shown, in the menu and on the toolbar.
+// Save-as and close follow whether a picture is shown, in the menu and on the toolbar. The menu is
+// updated as it opens; the toolbar when the program next idles, which is waited for.
 void CheckEnabling(App& app, bool picture) {
     const std::vector<MenuItem> menu = app.menu();
     const MenuItem* save = find_item(menu, ID_FILE_SAVE_AS);
     const MenuItem* close = find_item(menu, IDM_FILE_CLOSE);
     check(save && save->grayed != picture, format("menu save-as %s", picture ? "enabled" : "grayed"));
     check(close && close->grayed != picture, format("menu close %s", picture ? "enabled" : "grayed"));
-    check_eq(app.toolbar_enabled(ID_FILE_SAVE_AS), picture, "toolbar save-as follows the picture");
+    check(wait_until([&] { return app.toolbar_enabled(ID_FILE_SAVE_AS) == picture; }),
+          "toolbar save-as follows the picture", format("still %s", picture ? "grayed" : "enabled"));
 }
 
 // Every posted message before it has been handled once the open dialog (asked for last) is up:
@@ -183,7 +185,8 @@ void CheckUnreadableOnCommandLine() {
         messageSeen = messageSeen || find_top(proc.pid(), "#32770") != nullptr;
         return !proc.running();
     });
-    check(ended, "the program ends by itself");
+    check(ended && proc.exit_code() == 0, "the program ends by itself with exit code 0",
+          format("%s, exit code %#lx", ended ? "ended" : "still running", proc.exit_code()));
     check(!messageSeen, "without a message");
     proc.kill();
 }

@@ -78,6 +78,68 @@ void CheckSaveCancelled() {
     check_eq(ini_value(read_ini(dir.ini), "Path", "SavePath"), dir.folder + "\\", "SavePath unchanged");
 }
 
+// The text of a message box (its static text, id 0xFFFF), or "" when there is none.
+std::string MessageText(HWND box) {
+    HWND text = box ? find_id(box, 0xFFFF, "Static") : nullptr;
+    return text ? text_of(text) : std::string();
+}
+
+// After a command that must fail: a message box owned by the frame says `message` (and names
+// `named`); OK closes it and the program goes on.
+void CheckFailureMessage(App& app, const std::string& message, const std::string& named) {
+    HWND box = wait_owned(app.proc().pid(), app.frame());
+    const std::string text = MessageText(box);
+    check(text.find(message) != std::string::npos && text.find(named) != std::string::npos, "a message says " + message,
+          text.empty() ? describe_windows(app.proc().pid()) : "got " + text);
+    if (HWND ok = box ? find_id(box, IDOK, "Button") : nullptr)
+        click(ok);
+    check(box && wait_gone(box) && WaitIdle(app), "the message closes and the program goes on");
+}
+
+// Saves that cannot be done: each is refused with a message, and nothing it could not finish is
+// left as if saved. (The program's own "folder name too long" refusal needs a dialog that returns a
+// path of 260 characters or more; Wine's copies the typed path into a MAX_PATH buffer, which
+// crashes the 64-bit program, so it is not driven here.)
+void CheckSaveSkinFailures() {
+    struct Row {
+        const char* name;
+        const char* folder;   // the skin folder as the user names it in the dialog
+        const char* blocked;  // a folder made first inside the skin folder; "": the skin folder is a file
+        const char* message;
+    };
+    const Row rows[] = {
+        {"folder name taken by a file", "taken", "", "を作成できないか、開けません。何も保存していません。"},
+        {"a bitmap that cannot be written", "blocked", "MAIN.BMP",
+         "を書き込めませんでした。スキンの保存を中止しました。"},
+    };
+    for (const Row& row : rows) {
+        CaseScope scope(std::string("save skin fails: ") + row.name);
+        CaseDir dir = make_case("save-fails");
+        const std::string picture = put_picture(dir, "tall.bmp", "tall.bmp");
+        const std::string folder = join(dir.folder, row.folder);
+        std::string named = folder;
+        if (!*row.blocked) {
+            write_file(folder, "a file");
+        } else {
+            CreateDirectoryA(folder.c_str(), nullptr);
+            CreateDirectoryA(join(folder, row.blocked).c_str(), nullptr);
+            named = row.blocked;
+        }
+        App app;
+        if (!check(app.start(dir, "\"" + picture + "\""), "frame appears"))
+            continue;
+        check(wait_until([&] { return app.picture_shown(); }), "picture shown");
+        post_command(app.frame(), ID_FILE_SAVE_AS);
+        HWND dialog = wait_owned(app.proc().pid(), app.frame());
+        check(dialog && choose_file(dialog, folder + ".abc") && wait_gone(dialog), "name entered and confirmed");
+        CheckFailureMessage(app, row.message, named);
+        check_eq(list_files(folder).size(), 0, "no file written");
+        const bool isFolder = (GetFileAttributesA(folder.c_str()) & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        check(isFolder == (*row.blocked != 0), "the folder's name is as it was");
+        check(app.exit(), "exits");
+    }
+}
+
 void CheckProfileSave() {
     CaseScope scope("profile save");
     CaseDir dir = make_case("profile-save", CustomIni());
@@ -105,6 +167,38 @@ void CheckProfileSave() {
     if (!check(app.exit(), "exits"))
         return;
     check_eq(ini_value(read_ini(dir.ini), "Path", "ProFilePath"), profiles + "\\", "ProFilePath remembered");
+}
+
+// A profile that cannot be written (another program holds it open without sharing: a read-only
+// attribute would not stop root under Wine) is reported, not taken as saved, and left as it was.
+void CheckProfileSaveFails() {
+    CaseScope scope("profile save fails");
+    CaseDir dir = make_case("profile-save-fails", CustomIni());
+    const std::string profile = join(dir.folder, "locked.INI");
+    const std::string before = "[Notes]\r\nkept=yes\r\n";
+    write_file(profile, before);
+    HANDLE lock = CreateFileA(profile.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    check(lock != INVALID_HANDLE_VALUE, "the profile is held open");
+    App app;
+    if (!check(app.start(dir), "frame appears"))
+        return;
+    post_command(app.frame(), IDM_PROFILE_SAVE);
+    HWND dialog = wait_owned(app.proc().pid(), app.frame());
+    if (!check(dialog && choose_file(dialog, profile), "chooser appears, the held profile chosen"))
+        return;
+    HWND question = wait_owned(app.proc().pid(), dialog);
+    HWND yes = question ? find_id(question, IDYES, "Button") : nullptr;
+    if (!check(yes != nullptr, "asked before replacing", describe_windows(app.proc().pid())))
+        return;
+    click(yes);
+    check(wait_gone(dialog), "chooser closes");
+    CheckFailureMessage(app, "プロファイルを保存できませんでした。", profile);
+    CloseHandle(lock);
+    std::string after;
+    check(read_file(profile, after) && after == before, "the profile is left as it was");
+    check(list_files(dir.folder) == std::vector<std::string>{"TOLVARIN.EXE", "TOLVARIN.INI", "locked.INI"},
+          "no temporary file left");
+    check(app.exit(), "exits");
 }
 
 // Saving into a file that exists asks first, then rewrites the settings keys and keeps every other
@@ -171,8 +265,10 @@ int main(int argc, char** argv) {
     begin("save", argc, argv);
     CheckSaveSkin();
     CheckSaveCancelled();
+    CheckSaveSkinFailures();
     CheckProfileSave();
     CheckProfileSaveIntoExisting();
+    CheckProfileSaveFails();
     CheckProfileLoad();
     return finish();
 }

@@ -129,6 +129,9 @@ void CheckFirstStart() {
     App app;
     if (!check(app.start(dir), "frame appears"))
         return;
+    // Read before the program has idled: the buttons must be right from the first paint, not only
+    // once the idle update has run.
+    check_eq(app.toolbar_enabled(ID_FILE_SAVE_AS), 0, "toolbar save-as grayed as the frame appears");
     HWND frame = app.frame();
     check_eq(text_of(frame), "Quarnelis Ver2.0", "title from the version resource");
 

@@ -18,6 +18,9 @@ const quietFlags = [
   "--disable-component-update",
   "--disable-sync",
   "--force-color-profile=srgb",
+  // Greyscale text antialiasing whatever the machine's font configuration asks for: the playlist's
+  // text probe relies on every text pixel mixing the same share of each colour channel.
+  "--disable-lcd-text",
   "--autoplay-policy=no-user-gesture-required",
 ];
 

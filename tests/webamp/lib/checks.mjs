@@ -6,6 +6,16 @@
 export const pageColor = [255, 0, 254]; // index.html's background; never part of a skin window
 const tolerance = 2; // per channel; the browser draws sprites unscaled, so this is headroom only
 
+// Antialiased text mixes its colour with the background: each of its pixels lies on the straight
+// line from the background colour to the text colour, at the glyph's coverage. So text is found
+// whatever the font (its face, weight and hinting decide only how many pixels and how much
+// coverage): a pixel at least this far along the line and this close to it (RGB distance) is
+// text. Missing text leaves only background; text of another colour leaves the line.
+const strokeCoverage = 0.5;
+const strokeDistance = 24;
+const strokePixels = 10; // any track title has far more stroke pixels than this
+const strokeContrast = 64; // below this distance from the background, text cannot be told apart
+
 const near = (a, b) => Math.abs(a[0] - b[0]) <= tolerance && Math.abs(a[1] - b[1]) <= tolerance && Math.abs(a[2] - b[2]) <= tolerance;
 const hex = ([r, g, b]) => "#" + [r, g, b].map((v) => v.toString(16).padStart(2, "0")).join("");
 const inside = (x, y, [rx, ry, rw, rh]) => x >= rx && x < rx + rw && y >= ry && y < ry + rh;
@@ -53,7 +63,7 @@ function mainWindowChecks(skin, state) {
   checks.push(volume && volume.height >= 313
     ? region("volume 75% = VOLUME (0,300)", [107, 57, 68, 13], sprite("VOLUME.BMP", 0, 300), [[107, 58, 65, 11]])
     : region("volume bar (short VOLUME.BMP) shows MAIN (107,57)", [107, 57, 68, 13], sprite("MAIN.BMP", 107, 57)));
-  checks.push({ name: "song title drawn with TEXT.BMP colours", rect: [111, 27, 154, 6], palette: ["TEXT.BMP", 0, 0, 155, 18], under: "MAIN.BMP" });
+  checks.push({ name: "song title drawn with TEXT.BMP colours", rect: [111, 27, 154, 6], palette: ["TEXT.BMP", 0, 0, 155, 18], blank: textBlank, under: "MAIN.BMP", drawn: drawnText(20) });
   return checks;
 }
 
@@ -77,6 +87,13 @@ function equalizerChecks(skin, state) {
   return checks;
 }
 
+// TEXT.BMP's background, where the players read it. A text check counts the pixels of the other
+// TEXT.BMP colours that differ from what lies under them: the ink of the glyphs Webamp drew.
+const textBlank = ["TEXT.BMP", 152, 3];
+// The least ink a text of `glyphs` characters draws: the song title and the number fields show at
+// least this many glyphs, and any glyph but the space has ink in two or more pixels.
+const drawnText = (glyphs) => 2 * glyphs;
+
 // The playlist is laid out by Webamp for width w = 275 + 25k and height h = 116 + 29m.
 function playlistChecks(skin, state, w, h, trackCount) {
   const y = state.playlistSelected ? 0 : 21;
@@ -92,18 +109,19 @@ function playlistChecks(skin, state, w, h, trackCount) {
     region("bottom-left corner = PLEDIT (0,72)", [0, h - 38, 125, 38], sprite("PLEDIT.BMP", 0, 72)),
     region("bottom-right corner = PLEDIT (126,72)", [w - 150, h - 38, 150, 38], sprite("PLEDIT.BMP", 126, 72),
       [[w - 143, h - 28, 90, 6], [w - 84, h - 15, 31, 6]]),
-    { name: "running time drawn with TEXT.BMP colours", rect: [w - 143, h - 28, 90, 6], palette: ["TEXT.BMP", 0, 0, 155, 18], under: "PLEDIT.BMP", underAt: [126 - (w - 150), 72 - (h - 38)] },
+    { name: "running time drawn with TEXT.BMP colours", rect: [w - 143, h - 28, 90, 6], palette: ["TEXT.BMP", 0, 0, 155, 18], blank: textBlank, under: "PLEDIT.BMP", underAt: [126 - (w - 150), 72 - (h - 38)], drawn: drawnText(8) },
   ];
   if (w >= 350) checks.push(region("bottom visualiser piece = PLEDIT (205,0)", [w - 225, h - 38, 75, 38], sprite("PLEDIT.BMP", 205, 0)));
-  const normalBg = skin.pledit?.normalbg;
-  if (normalBg) {
-    const listTop = 23 + 13 * trackCount + 2;
-    checks.push({ name: `list background = PLEDIT.TXT NormalBG ${hex(normalBg)}`, rect: [12, listTop, w - 32, h - 38 - listTop], color: normalBg });
-  }
+  // A PLEDIT.TXT that gives no colour fails these checks rather than leaving them out.
+  const colour = (key) => skin.pledit?.[key];
+  const missing = (key) => `PLEDIT.TXT gives no ${key} colour`;
+  const normalBg = colour("normalbg");
+  const listTop = 23 + 13 * trackCount + 2;
+  checks.push({ name: "list background = PLEDIT.TXT NormalBG" + (normalBg ? ` ${hex(normalBg)}` : ""), rect: [12, listTop, w - 32, h - 38 - listTop], color: normalBg, problem: normalBg ? null : missing("NormalBG") });
   for (const [key, row] of [["current", 0], ["normal", 1]]) {
-    const color = skin.pledit?.[key];
-    if (color && row < trackCount)
-      checks.push({ name: `track ${row + 1} text in PLEDIT.TXT ${key} ${hex(color)}`, rect: [12, 23 + 13 * row, w - 32, 13], contains: color });
+    const color = colour(key);
+    const problem = !color ? missing(key) : !normalBg ? missing("NormalBG") : null;
+    checks.push({ name: `track ${row + 1} text in PLEDIT.TXT ${key}` + (color ? ` ${hex(color)}` : ""), rect: [12, 23 + 13 * row, w - 32, 13], text: color, over: normalBg, problem });
   }
   return checks;
 }
@@ -146,12 +164,15 @@ export function pausedChecks(skin, windows, state) {
     region("shuffle on = SHUFREP (28,30)", [164, 89, 46, 15], sprite("SHUFREP.BMP", 28, 30)),
     region("repeat on = SHUFREP (0,30)", [210, 89, 28, 15], sprite("SHUFREP.BMP", 0, 30)),
     region("position thumb at 0:00 = POSBAR (248,0)", [16, 72, 29, 10], sprite("POSBAR.BMP", 248, 0)),
-    { name: "kbps drawn with TEXT.BMP colours", rect: [111, 43, 15, 6], palette: ["TEXT.BMP", 0, 0, 155, 18], under: "MAIN.BMP" },
-    { name: "kHz drawn with TEXT.BMP colours", rect: [156, 43, 10, 6], palette: ["TEXT.BMP", 0, 0, 155, 18], under: "MAIN.BMP" },
+    { name: "kbps drawn with TEXT.BMP colours", rect: [111, 43, 15, 6], palette: ["TEXT.BMP", 0, 0, 155, 18], blank: textBlank, under: "MAIN.BMP", drawn: drawnText(3) },
+    { name: "kHz drawn with TEXT.BMP colours", rect: [156, 43, 10, 6], palette: ["TEXT.BMP", 0, 0, 155, 18], blank: textBlank, under: "MAIN.BMP", drawn: drawnText(2) },
   ];
   for (const [i, x] of [48, 60, 78, 90].entries())
     checks.push(region(`time digit ${i + 1} "0" = NUMS_EX (0,0)`, [x, 26, 9, 13], sprite("NUMS_EX.BMP", 0, 0)));
-  if (skin.viscolor?.length) checks.push({ name: "visualiser drawn with VISCOLOR.TXT colours", rect: [24, 43, 76, 16], colors: skin.viscolor, under: "MAIN.BMP" });
+  // Paused, the analyser shows its background dots: VISCOLOR.TXT's first two colours over the whole box.
+  const visColors = skin.viscolor ?? [];
+  checks.push({ name: "visualiser drawn with VISCOLOR.TXT colours", rect: [24, 43, 76, 16], colors: visColors, under: "MAIN.BMP", drawn: (76 * 16) / 2,
+    problem: visColors.length === 24 ? null : `VISCOLOR.TXT gives ${visColors.length} colours, not 24` });
   const all = checks.map((check) => ({ window: "main", origin: windows.main, ...check }));
   if (windows.equalizer) {
     const bar = state.equalizerSelected ? 134 : 149;
@@ -223,6 +244,8 @@ function paletteOf(skin, [file, x0, y0, w, h]) {
 
 // Returns null when the check holds, otherwise a short description of what differs.
 export function runCheck(check, skin, screen) {
+  if (check.problem) return check.problem;
+  if (check.text) return textProbe(check, screen);
   const [rx, ry, rw, rh] = check.rect;
   const at = (x, y) => screen.pixel(check.origin.left + x, check.origin.top + y);
   let expected;
@@ -238,7 +261,8 @@ export function runCheck(check, skin, screen) {
   } else if (check.color) expected = () => check.color;
   let mismatches = 0, first = null, total = 0;
   const palette = check.palette ? paletteOf(skin, check.palette) : check.colors ?? null;
-  let containsFound = false;
+  let drawn = 0;
+  const blank = check.blank ? bitmapFor(skin, check.blank[0]).pixel(check.blank[1], check.blank[2]) : null;
   for (let y = ry; y < ry + rh; ++y)
     for (let x = rx; x < rx + rw; ++x) {
       if ((check.skip ?? []).some((s) => inside(x, y, s))) continue;
@@ -252,16 +276,42 @@ export function runCheck(check, skin, screen) {
         const under = check.under ? bitmapFor(skin, check.under) : null;
         const [ux, uy] = check.underAt ?? [0, 0];
         const underPixel = under && x + ux < under.width && y + uy < under.height ? under.pixel(x + ux, y + uy) : null;
-        ok = palette.some((c) => near(got, c)) || (underPixel !== null && near(got, underPixel));
+        const inPalette = palette.some((c) => near(got, c));
+        const asUnder = underPixel !== null && near(got, underPixel);
+        ok = inPalette || asUnder;
+        if (inPalette && !asUnder && !(blank && near(got, blank))) ++drawn;
       } else if (check.absent) ok = !near(got, check.absent);
-      else if (check.contains) containsFound ||= near(got, check.contains);
       if (!ok) {
         ++mismatches;
         first ??= { x, y, got, want };
       }
     }
-  if (check.contains) return containsFound ? null : `no pixel of ${hex(check.contains)} in ${rw}x${rh} at (${rx},${ry})`;
+  if (mismatches === 0 && drawn < (check.drawn ?? 0))
+    return `only ${drawn} pixels drawn in the palette${blank ? " but its background" : ""} unlike what lies under them, expected at least ${check.drawn}`;
   if (mismatches === 0) return null;
   const where = `first at window (${first.x},${first.y}) screen (${check.origin.left + first.x},${check.origin.top + first.y})`;
   return `${mismatches} of ${total} pixels differ; ${where}: got ${hex(first.got)}` + (first.want ? `, want ${hex(first.want)}` : first.want === null && expected ? ", sprite lies outside its bitmap" : "");
+}
+
+// The text probe of a check { rect, text, over }: see strokeCoverage.
+function textProbe(check, screen) {
+  const [rx, ry, rw, rh] = check.rect;
+  const bg = check.over, fg = check.text;
+  const line = fg.map((v, i) => v - bg[i]);
+  const length2 = line.reduce((sum, v) => sum + v * v, 0);
+  if (Math.sqrt(length2) < strokeContrast) return `text ${hex(fg)} is too close to the background ${hex(bg)} to be seen`;
+  let strokes = 0, strongest = null;
+  for (let y = ry; y < ry + rh; ++y)
+    for (let x = rx; x < rx + rw; ++x) {
+      const got = screen.pixel(check.origin.left + x, check.origin.top + y);
+      const along = got.reduce((sum, v, i) => sum + (v - bg[i]) * line[i], 0) / length2;
+      const off = Math.sqrt(got.reduce((sum, v, i) => sum + (v - bg[i] - along * line[i]) ** 2, 0));
+      if (along >= strokeCoverage && off <= strokeDistance) ++strokes;
+      // The pixel furthest from the background, to say what was drawn instead.
+      const distance = got.reduce((sum, v, i) => sum + (v - bg[i]) ** 2, 0);
+      if (!strongest || distance > strongest.distance) strongest = { distance, got, along, off };
+    }
+  if (strokes >= strokePixels) return null;
+  return `${strokes} pixels of text ${hex(fg)} over ${hex(bg)} in ${rw}x${rh} at (${rx},${ry}), expected at least ${strokePixels}; ` +
+    `the strongest pixel ${hex(strongest.got)} lies ${strongest.along.toFixed(2)} along and ${strongest.off.toFixed(0)} off the line`;
 }

@@ -63,13 +63,11 @@ bool App::picture_shown() const {
 }
 
 std::vector<MenuItem> App::menu() {
-    return read_menu(m_proc.handle(), m_frame, arg("probe"));
-}
-
-bool App::menu_enabled(UINT id) {
-    const std::vector<MenuItem> items = menu();
-    const MenuItem* item = find_item(items, id);
-    return item && !item->grayed;
+    std::string problem;
+    std::vector<MenuItem> items = read_menu(m_proc.handle(), m_frame, arg("probe"), problem);
+    if (items.empty())
+        note("the menu could not be read: " + problem);
+    return items;
 }
 
 bool App::toolbar_enabled(UINT id) const {

@@ -37,8 +37,8 @@ class App {
     // The main-window placeholder is hidden exactly while a picture is shown.
     bool picture_shown() const;
 
+    // The menu as the user finds it; empty (and a note saying why) when it could not be read.
     std::vector<MenuItem> menu();
-    bool menu_enabled(UINT id);
     bool toolbar_enabled(UINT id) const;
 
     // Whether the four preview slots lie inside the view's client area (else the frame cuts them

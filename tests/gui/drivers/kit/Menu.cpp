@@ -1,29 +1,57 @@
 #include "Menu.h"
 
 #include "Remote.h"
+#include "Report.h"
 #include "Window.h"
 #include "probe/MenuProbe.h"
 
 namespace tk {
 namespace {
 
-bool Probe(HANDLE process, HWND frame, const std::string& probeDll, menuprobe::Request& request) {
-    const void* function = remote_export(process, probeDll, "ProbeMenu");
+const char* ResultText(DWORD result) {
+    switch (result) {
+        case menuprobe::kWrongBlock:
+            return "the probe was built with another request layout";
+        case menuprobe::kNoMenu:
+            return "the frame has no menu bar";
+        case menuprobe::kTooManyItems:
+            return "the menu has more items than the request holds";
+        case menuprobe::kItemUnreadable:
+            return "an item could not be read";
+        default:
+            return "unknown result";
+    }
+}
+
+bool Probe(HANDLE process, HWND frame, const std::string& probeDll, menuprobe::Request& request, std::string& problem) {
+    const void* function = remote_export(process, probeDll, menuprobe::kExport, problem);
     if (!function)
         return false;
     RemoteBuffer block(process, sizeof request);
     request = {};
+    request.size = sizeof request;
     request.window = reinterpret_cast<uintptr_t>(frame);
     DWORD result = 0;
-    return block.write(&request, sizeof request) && run_remote(process, function, block.address(), &result) &&
-           result == 1 && block.read(&request, sizeof request);
+    if (!block.write(&request, sizeof request) || !run_remote(process, function, block.address(), &result)) {
+        problem = "the probe did not run in the program";
+        return false;
+    }
+    if (result != menuprobe::kRead) {
+        problem = format("probe result %lu: %s", result, ResultText(result));
+        return false;
+    }
+    if (!block.read(&request, sizeof request) || request.count > menuprobe::kMaxEntries) {
+        problem = "the request block could not be read back";
+        return false;
+    }
+    return true;
 }
 
 }  // namespace
 
-std::vector<MenuItem> read_menu(HANDLE process, HWND frame, const std::string& probeDll) {
+std::vector<MenuItem> read_menu(HANDLE process, HWND frame, const std::string& probeDll, std::string& problem) {
     static menuprobe::Request request;
-    if (!Probe(process, frame, probeDll, request))
+    if (!Probe(process, frame, probeDll, request, problem))
         return {};
     // The program updates the enabling of a pop-up's items when it is about to open.
     int position = 0;
@@ -34,7 +62,7 @@ std::vector<MenuItem> read_menu(HANDLE process, HWND frame, const std::string& p
             send(frame, WM_INITMENUPOPUP, static_cast<WPARAM>(request.entries[i].submenu), MAKELPARAM(position, FALSE));
         ++position;
     }
-    if (!Probe(process, frame, probeDll, request))
+    if (!Probe(process, frame, probeDll, request, problem))
         return {};
     std::vector<MenuItem> items;
     for (uint32_t i = 0; i < request.count; ++i) {
@@ -49,6 +77,8 @@ std::vector<MenuItem> read_menu(HANDLE process, HWND frame, const std::string& p
         item.checked = (entry.state & MFS_CHECKED) != 0;
         items.push_back(item);
     }
+    if (items.empty())
+        problem = "the menu bar has no items";
     return items;
 }
 

@@ -1,5 +1,6 @@
 #include "Remote.h"
 
+#include "Report.h"
 #include "Wait.h"
 
 #include <psapi.h>
@@ -58,28 +59,55 @@ HMODULE FindRemoteModule(HANDLE process, const std::string& path) {
     return nullptr;
 }
 
+std::string ModulePath(HMODULE module) {
+    char path[MAX_PATH] = "";
+    const DWORD length = GetModuleFileNameA(module, path, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? std::string(path, length) : std::string();
+}
+
 }  // namespace
 
-const void* remote_export(HANDLE process, const std::string& dllPath, const char* name) {
-    HMODULE local = LoadLibraryA(dllPath.c_str());
-    if (!local)
+const void* remote_address(HANDLE process, const void* local, std::string& problem) {
+    HMODULE module = nullptr;
+    if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                            static_cast<LPCSTR>(local), &module)) {
+        problem = "no module of the driver holds the function";
         return nullptr;
-    const auto* localExport = reinterpret_cast<const char*>(GetProcAddress(local, name));
-    if (!localExport)
-        return nullptr;
-    HMODULE remote = FindRemoteModule(process, dllPath);
-    if (!remote) {
-        RemoteBuffer path(process, dllPath.size() + 1);
-        const void* loadLibrary =
-            reinterpret_cast<const void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA"));
-        if (!path.write(dllPath.c_str(), dllPath.size() + 1) || !run_remote(process, loadLibrary, path.address()))
-            return nullptr;
-        remote = FindRemoteModule(process, dllPath);
-        if (!remote)
-            return nullptr;
     }
-    // The export lies at the same offset from the module's base in both processes.
-    return reinterpret_cast<const char*>(remote) + (localExport - reinterpret_cast<const char*>(local));
+    const std::string path = ModulePath(module);
+    HMODULE remote = path.empty() ? nullptr : FindRemoteModule(process, path);
+    if (!remote) {
+        problem = "the program has not loaded " + (path.empty() ? std::string("the driver's module") : path);
+        return nullptr;
+    }
+    return reinterpret_cast<const char*>(remote) +
+           (static_cast<const char*>(local) - reinterpret_cast<const char*>(module));
+}
+
+const void* remote_export(HANDLE process, const std::string& dllPath, const char* name, std::string& problem) {
+    HMODULE local = LoadLibraryA(dllPath.c_str());
+    if (!local) {
+        problem = format("the driver cannot load %s (error %lu)", dllPath.c_str(), GetLastError());
+        return nullptr;
+    }
+    const void* localExport = reinterpret_cast<const void*>(GetProcAddress(local, name));
+    if (!localExport) {
+        problem = dllPath + " exports no " + name + " (a stdcall name decorated with @N?)";
+        return nullptr;
+    }
+    if (!FindRemoteModule(process, ModulePath(local))) {
+        const void* loadLibrary = remote_address(
+            process, reinterpret_cast<const void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA")),
+            problem);
+        if (!loadLibrary)
+            return nullptr;
+        RemoteBuffer path(process, dllPath.size() + 1);
+        if (!path.write(dllPath.c_str(), dllPath.size() + 1) || !run_remote(process, loadLibrary, path.address())) {
+            problem = "LoadLibraryA did not run in the program";
+            return nullptr;
+        }
+    }
+    return remote_address(process, localExport, problem);
 }
 
 }  // namespace tk

@@ -32,8 +32,14 @@ class RemoteBuffer {
 // Runs function(parameter) on a new thread of the program and waits for it; false on failure or timeout.
 bool run_remote(HANDLE process, const void* function, void* parameter, DWORD* exitCode = nullptr);
 
+// The address in the program of a function that the driver has loaded too: the same offset from
+// the base of the module of the same file. A module need not lie at the same base in both
+// processes, so the driver's own address (of LoadLibraryA, of a probe) is never passed on as it is.
+// Null with the reason in problem when the program has not loaded that module.
+const void* remote_address(HANDLE process, const void* local, std::string& problem);
+
 // Loads the DLL at dllPath into the program (once) and returns the address of its export `name`
-// there, or null.
-const void* remote_export(HANDLE process, const std::string& dllPath, const char* name);
+// there; null with the reason in problem.
+const void* remote_export(HANDLE process, const std::string& dllPath, const char* name, std::string& problem);
 
 }  // namespace tk

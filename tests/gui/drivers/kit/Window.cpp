@@ -50,6 +50,22 @@ BOOL CALLBACK MatchChild(HWND window, LPARAM param) {
     return TRUE;
 }
 
+struct Listing {
+    DWORD pid;
+    std::string text;
+};
+
+// A window callback: stdcall on i686, which a lambda is not.
+BOOL CALLBACK ListWindow(HWND window, LPARAM param) {
+    auto* list = reinterpret_cast<Listing*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == list->pid)
+        list->text += "[" + class_of(window) + (IsWindowVisible(window) ? " visible \"" : " hidden \"") +
+                      text_of(window) + "\"] ";
+    return TRUE;
+}
+
 }  // namespace
 
 HWND find_top(DWORD pid, const char* cls) {
@@ -67,21 +83,8 @@ HWND any_top(DWORD pid) {
 }
 
 std::string describe_windows(DWORD pid) {
-    struct Listing {
-        DWORD pid;
-        std::string text;
-    } listing = {pid, {}};
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            auto* list = reinterpret_cast<Listing*>(param);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == list->pid)
-                list->text += "[" + class_of(window) + (IsWindowVisible(window) ? " visible \"" : " hidden \"") +
-                              text_of(window) + "\"] ";
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&listing));
+    Listing listing = {pid, {}};
+    EnumWindows(ListWindow, reinterpret_cast<LPARAM>(&listing));
     return listing.text.empty() ? "no windows" : listing.text;
 }
 
