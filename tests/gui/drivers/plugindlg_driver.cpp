@@ -182,6 +182,15 @@ void CheckOkAndCancel() {
     const std::vector<std::string> unchanged = OpenDialogTypes(app.proc().pid(), app.frame());
     check_eq(Joined(unchanged), Joined(types), "Cancel reloaded nothing");
 
+    // Two folders: the plug-ins of both, the first folder's first.
+    const std::string second = PluginFolder(dir, "second", {"tp_blue.spi"});
+    dialog = OpenPluginDialog(app);
+    set_text(Edit(dialog), second + ";" + folder);
+    check(Press(dialog, IDOK), "OK with two folders");
+    types = OpenDialogTypes(app.proc().pid(), app.frame());
+    check(types.size() > 2 && types[1] == "Blue(*.tpx)" && Joined(types).find("Red(*.tpx)") != std::string::npos,
+          "both folders loaded, in order", Joined(types));
+
     dialog = OpenPluginDialog(app);
     set_text(Edit(dialog), empty);
     click(find_id(dialog, IDOK, "Button"));
@@ -195,10 +204,37 @@ void CheckOkAndCancel() {
     check_eq(ini_value(read_ini(dir.ini), "SusiePlugin", "PluginPath"), empty, "the INI keeps the last folder text");
 }
 
+// The text an item with no folder puts back is the one last stored: after a chosen folder, that one.
+void CheckStoredAfterChoice() {
+    CaseScope scope("no folder after a chosen one");
+    CaseDir dir = make_case("stored-after-choice");
+    const std::string alpha = PluginFolder(dir, "Alpha", {"tp_red.spi"});
+    list_files(alpha);
+    write_file(dir.ini, PluginIni(alpha));
+    App app;
+    if (!check(app.start(dir), "frame appears"))
+        return;
+    HWND dialog = OpenPluginDialog(app);
+    if (!check(dialog != nullptr, "dialog appears"))
+        return;
+    click(find_id(dialog, IDC_PLUGIN_BROWSE, "Button"));
+    HWND chooser = wait_owned(app.proc().pid(), dialog);
+    check(chooser && Choose(app, chooser, Choice::kPath, "C:\\"), "the drive root chosen");
+    check_eq(text_of(Edit(dialog)), "C:\\", "edit box holds the chosen folder");
+    set_text(Edit(dialog), "typed");
+    click(find_id(dialog, IDC_PLUGIN_BROWSE, "Button"));
+    chooser = wait_owned(app.proc().pid(), dialog);
+    check(chooser && Choose(app, chooser, Choice::kComputer, ""), "the computer chosen");
+    check_eq(text_of(Edit(dialog)), "C:\\", "edit box holds the chosen folder again");
+    Press(dialog, IDCANCEL);
+    app.exit();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     begin("plugindlg", argc, argv);
+    CheckStoredAfterChoice();
     CheckOkAndCancel();
     for (const BrowseCase& browse : kBrowseCases)
         CheckBrowse(browse);

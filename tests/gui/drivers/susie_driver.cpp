@@ -130,6 +130,7 @@ const DecodeCase kDecodeCases[] = {
     // The file itself: grey over white.
     {"unclaimed extension goes to the bitmap reader", {{"tp_red.spi"}}, "picture.tpz", "grey-white"},
     {"failure leaves the bitmap reader", {{"tp_fail.spi"}}, "picture.tpx", "grey-white"},
+    {"no extension goes to the bitmap reader", {{"tp_red.spi"}}, "picture", "grey-white"},
 };
 
 void CheckDecoding(const DecodeCase& decodeCase) {
@@ -147,23 +148,28 @@ void CheckDecoding(const DecodeCase& decodeCase) {
     app.exit();
 }
 
-// A plug-in that delivers decides the read, even when its picture cannot be converted: the bitmap
-// reader, which would read the file, is not tried.
-void CheckNoBitmapFallback() {
-    CaseScope scope("no bitmap reader after a delivery");
-    CaseDir dir = make_case("no-bitmap-fallback");
-    write_file(dir.ini, PluginIni(PluginFolder(dir, "plugins", {"tp_badbits.spi"})));
-    const std::string picture = put_picture(dir, "two-grey-white.bmp", "picture.bmp");
+// Reads that end with nothing shown and no message: a plug-in that delivers decides the read, even
+// when its picture cannot be converted (the bitmap reader, which would read the file, is not
+// tried); a file another program holds shut is read by nobody.
+void CheckSilentFailure(const char* name, const char* plugin, const char* file, bool held) {
+    CaseScope scope(name);
+    CaseDir dir = make_case(std::string("silent-") + name);
+    write_file(dir.ini, PluginIni(PluginFolder(dir, "plugins", {plugin})));
+    const std::string picture = put_picture(dir, "two-grey-white.bmp", file);
+    HANDLE hold =
+        held ? CreateFileA(picture.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr) : INVALID_HANDLE_VALUE;
     App app;
     if (!check(app.start(dir), "frame appears"))
         return;
-    check(drop_files(app.proc().handle(), app.frame(), {picture}), "bitmap dropped");
+    check(drop_files(app.proc().handle(), app.frame(), {picture}), "file dropped");
     post_command(app.frame(), ID_FILE_OPEN);  // answered only after the drop was handled
     HWND dialog = wait_owned(app.proc().pid(), app.frame());
     check(dialog && file_name_field(dialog), "no message box: the next window is the open dialog");
     cancel_dialog(dialog);
     check(!app.picture_shown(), "nothing opened");
     app.exit();
+    if (hold != INVALID_HANDLE_VALUE)
+        CloseHandle(hold);
 }
 
 // The program's own plug-in and `tolvarin make` give the very same skin.
@@ -195,7 +201,8 @@ int main(int argc, char** argv) {
         CheckLoading(loadCase);
     for (const DecodeCase& decodeCase : kDecodeCases)
         CheckDecoding(decodeCase);
-    CheckNoBitmapFallback();
+    CheckSilentFailure("no bitmap reader after a delivery", "tp_badbits.spi", "picture.bmp", false);
+    CheckSilentFailure("a file held shut", "tp_red.spi", "picture.tpx", true);
     CheckSameSkinAsCommandLine("sample.png");
     CheckSameSkinAsCommandLine("sample.jpg");
     return finish();
