@@ -7,11 +7,6 @@
 // own and `vipsthumbnail -s 275x232` three times, and prints the median times, their ratio and the
 // peak resident size of each. The child keeps the generation of the file out of the peak size.
 // Goals: at most 1/100 of vipsthumbnail's time, and at most 32 MB resident.
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -20,9 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "ChildRun.h"
 #include "picture/OpenPicture.h"
-
-extern char** environ;
 
 namespace {
 
@@ -66,68 +60,6 @@ bool WriteLargeBitmap(const std::string& path) {
     return std::fclose(file) == 0 && ok;
 }
 
-void ReadThrough(const std::string& path) {
-    FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return;
-    std::vector<char> buffer(1 << 20);
-    while (std::fread(buffer.data(), 1, buffer.size(), file) > 0) {
-    }
-    std::fclose(file);
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-struct ChildRun {
-    bool ok = false;
-    double seconds = 0;
-    double cpuSeconds = 0;  // user + system
-    double peakMb = 0;
-    std::string output;
-};
-
-// Runs a program to its end, capturing its standard output, its wall and processor time and its
-// peak resident size (the child's own, from wait4).
-ChildRun RunChild(const std::vector<std::string>& arguments) {
-    ChildRun run;
-    int pipeEnds[2];
-    if (::pipe(pipeEnds) != 0)
-        return run;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], 1);
-    posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
-    std::vector<char*> argv;
-    for (const std::string& argument : arguments)
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    const auto start = std::chrono::steady_clock::now();
-    pid_t pid = 0;
-    const int spawned = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    ::close(pipeEnds[1]);
-    if (spawned == 0) {
-        char buffer[4096];
-        ssize_t n;
-        while ((n = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0)
-            run.output.append(buffer, static_cast<size_t>(n));
-        int status = 0;
-        struct rusage usage {};
-        if (::wait4(pid, &status, 0, &usage) == pid) {
-            run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-            run.cpuSeconds =
-                usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-            run.peakMb = usage.ru_maxrss / 1024.0;  // kilobytes on Linux
-            run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-        }
-    }
-    ::close(pipeEnds[0]);
-    return run;
-}
-
 // The measuring child: times OpenAndFitPicture and prints the median in seconds.
 int Measure(const std::string& path, int runs) {
     std::vector<double> times;
@@ -166,9 +98,7 @@ int main(int argc, char** argv) {
     int exitCode = 1;
     if (WriteLargeBitmap(picture)) {
         ReadThrough(picture);
-        char self[4096] = {};
-        const ssize_t selfLength = ::readlink("/proc/self/exe", self, sizeof self - 1);
-        const ChildRun ours = RunChild({selfLength > 0 ? self : argv[0], "--measure", picture, std::to_string(runs)});
+        const ChildRun ours = RunChild({SelfPath(argv[0]), "--measure", picture, std::to_string(runs)});
         std::vector<double> vipsTimes;
         double vipsCpuSeconds = 0, vipsPeakMb = 0;
         bool vipsOk = true;

@@ -9,10 +9,10 @@
 #include "app/DdeCommand.h"
 #include "app/DdeLink.h"
 #include "app/FileVersion.h"
-#include "app/OpenFilter.h"
 #include "app/ProfileCommands.h"
 #include "app/ResolveLongPath.h"
 #include "app/TolvarinApp.h"
+#include "dialogs/PluginDlg.h"
 #include "framework/FileDialog.h"
 #include "resources/resource.h"
 #include "settings/Profile.h"
@@ -70,8 +70,10 @@ int CMainFrame::OnCreate(CREATESTRUCTA& cs) {
     const int screenWidth = ::GetSystemMetrics(SM_CXSCREEN);
     const int screenHeight = ::GetSystemMetrics(SM_CYSCREEN);
 
+    // Loading messages, if any, come now: before the window is placed and shown.
     theApp.m_strPluginFolder = theApp.GetProfileString(kSusiePlugin, "PluginPath", g_szAppDir);
-    BuildOpenFilter(m_strOpenFilter);
+    theApp.m_susieHost.Load(theApp.m_strPluginFolder);
+    theApp.m_susieHost.BuildFilter(m_strOpenFilter);
 
     PlaceWindow(screenWidth, screenHeight);
     LoadRememberedFolders();
@@ -168,6 +170,7 @@ void CMainFrame::OnDestroy() {
     profile.WriteString(kSusiePlugin, "PluginPath", theApp.m_strPluginFolder);
     WriteSkinSettings(profile, g_skinSettings);
     batch.Commit();
+    theApp.m_susieHost.Unload();
 }
 
 bool CMainFrame::KnowsCommand(UINT id) const {
@@ -194,11 +197,22 @@ bool CMainFrame::OnCommand(UINT id) {
             SaveSettingsProfile(m_hWnd);
             return true;
         case IDM_PLUGIN_SETTINGS:
-            // The plug-in folder dialog arrives with the image plug-in host.
+            OnPluginSettings();
             return true;
         default:
             return FrameWnd::OnCommand(id);
     }
+}
+
+void CMainFrame::OnPluginSettings() {
+    std::string folderText = theApp.m_strPluginFolder;
+    if (!EditPluginFolder(m_hWnd, folderText))
+        return;
+    // Reloaded even when the text is the same: plug-ins may have been added or removed meanwhile.
+    theApp.m_strPluginFolder = folderText;
+    theApp.m_susieHost.Unload();
+    theApp.m_susieHost.Load(theApp.m_strPluginFolder);
+    theApp.m_susieHost.BuildFilter(m_strOpenFilter);
 }
 
 void CMainFrame::OnFileOpen() {

@@ -34,6 +34,8 @@ class CMainFrame : public fw::FrameWnd {
     void LoadRememberedFolders();
     void SetTitleFromVersion();
     void OnFileOpen();
+    // The plug-in settings dialog; its OK reloads the plug-ins and the open dialog's filter.
+    void OnPluginSettings();
 
     fw::ToolBar m_wndToolBar;
 };

@@ -7,6 +7,7 @@
 
 #include "framework/DocTemplate.h"
 #include "framework/WinApp.h"
+#include "picture/susie/SusieHost.h"
 
 class CTolvarinView;
 
@@ -20,6 +21,7 @@ class CTolvarinApp : public fw::WinApp {
     fw::SingleDocTemplate* m_pDocTemplate = nullptr;
     CTolvarinView* m_pPreviewView = nullptr;
     std::string m_strPluginFolder;
+    CSusieHost m_susieHost;
     HANDLE m_hInstanceMutex = nullptr;
 
   protected:

@@ -26,7 +26,10 @@ CTolvarinDoc::CTolvarinDoc() {
 
 bool CTolvarinDoc::OnOpenDocument(const std::string& path) {
     platform::WaitCursor wait;
-    if (OpenAndFitPicture(path, g_fit232, g_fit116) != 1)
+    const PictureDecoder plugins = [](const std::string& file, DibBuffer& picture) {
+        return theApp.m_susieHost.DecodeWithPlugins(file, picture);
+    };
+    if (OpenAndFitPicture(path, g_fit232, g_fit116, plugins) != 1)
         return false;  // the previous picture, if any, stays as it was
     StorePath(g_szPicturePath, path.c_str());
     StorePath(g_szLoadPath, FolderOf(path).c_str());

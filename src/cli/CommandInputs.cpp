@@ -29,11 +29,12 @@ bool LoadRequestedSettings(const CommandLine& line, SkinSettings& settings) {
 }
 
 bool OpenRequestedPicture(const std::string& path, DibBuffer& fit232, DibBuffer& fit116) {
-    if (OpenAndFitPicture(path, fit232, fit116))
+    std::string why;
+    if (OpenAndFitAnyPicture(path, fit232, fit116, why))
         return true;
     if (!platform::PathExists(path))
         ReportError("no such picture " + Quoted(path));
     else
-        ReportError("cannot read the picture " + Quoted(path) + " (not a bitmap file this program reads)");
+        ReportError("cannot read the picture " + Quoted(path) + ": " + why);
     return false;
 }

@@ -28,6 +28,7 @@ int AdoptPluginPicture(const uint8_t* info,
     if (rowBytes < 0 || uint64_t(rowBytes) * uint64_t(source.height) > bitsBytes)
         return 0;
     source.rows = bits;
+    source.stride = static_cast<size_t>(rowBytes);
     if (source.bitCount <= 8) {
         // The palette follows the 40-byte header; a colour count of 0 means all 2^bitCount.
         const uint32_t full = 1u << source.bitCount;

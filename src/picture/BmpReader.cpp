@@ -99,6 +99,7 @@ BmpError ParseBmp(const uint8_t* file, size_t size, PixelSource& source) {
     source.palette = file + kHeadersBytes;
     source.paletteEntries = paletteEntries;
     source.rows = file + pixelOffset;
+    source.stride = static_cast<size_t>(RowBytesFor(bitCount, width));
     source.topDown = false;
     return BmpError::None;
 }

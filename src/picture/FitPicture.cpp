@@ -35,6 +35,7 @@ int FitPicture(const DibBuffer& source, DibBuffer& destination, int32_t boxWidth
     pixels.height = source.Height();
     pixels.bitCount = 32;
     pixels.rows = source.Pixels();
+    pixels.stride = static_cast<size_t>(source.RowBytes());
     const ColourTable noPalette(pixels);
     BoxFitter<32> fitter(pixels, noPalette, fit.scale, destination);
     while (!fitter.Done())

@@ -6,6 +6,7 @@
 #include "picture/BmpReader.h"
 #include "picture/FitKernel.h"
 #include "picture/FitPicture.h"
+#include "picture/PictureKind.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -17,34 +18,46 @@ constexpr size_t kDiscardAlignment = 65536;
 // behind into batches of this size keeps those few while the resident size stays a few MiB.
 constexpr size_t kDiscardBatch = size_t(4) << 20;
 
-// Fits both boxes in one upward pass over the file's rows, always advancing the fitter whose next
-// row lies lower, and discards the rows that both have left behind.
+// Told, after each fitted row, how many of the source's lowest rows no fitter needs again.
+using RowsBehind = std::function<void(int32_t rows)>;
+
+// Fits both boxes in one upward pass over the source's rows, always advancing the fitter whose next
+// row lies lower.
 template <int Bits>
-void FitFromFile(const uint8_t* file,
-                 const PixelSource& source,
-                 float scaleA,
-                 DibBuffer& fitA,
-                 float scaleB,
-                 DibBuffer& fitB,
-                 const DiscardRange& discard) {
+void FitBoth(const PixelSource& source,
+             float scaleA,
+             DibBuffer& fitA,
+             float scaleB,
+             DibBuffer& fitB,
+             const RowsBehind& behind) {
     const ColourTable colours(source);
     BoxFitter<Bits> a(source, colours, scaleA, fitA);
     BoxFitter<Bits> b(source, colours, scaleB, fitB);
-    const size_t rowsOffset = static_cast<size_t>(source.rows - file);
-    const size_t rowBytes = static_cast<size_t>(RowBytesFor(source.bitCount, source.width));
-    size_t discardedEnd = rowsOffset;
     while (!a.Done() || !b.Done()) {
         BoxFitter<Bits>& next = b.Done() || (!a.Done() && a.NextCentreRow() <= b.NextCentreRow()) ? a : b;
         next.FitRow();
-        const int32_t lowestNeeded = std::min(a.Done() ? source.height : a.NextCentreRow() - 1,
-                                              b.Done() ? source.height : b.NextCentreRow() - 1);
-        const size_t neededOffset = rowsOffset + static_cast<size_t>(std::max(lowestNeeded, 0)) * rowBytes;
-        if (discard && neededOffset >= discardedEnd + kDiscardBatch) {
-            const size_t start = discardedEnd / kDiscardAlignment * kDiscardAlignment;
-            discard(start, neededOffset - start);
-            discardedEnd = neededOffset;
-        }
+        if (behind)
+            behind(std::max(std::min(a.Done() ? source.height : a.NextCentreRow() - 1,
+                                     b.Done() ? source.height : b.NextCentreRow() - 1),
+                            0));
     }
+}
+
+int FitSource(const PixelSource& source, DibBuffer& fit232, DibBuffer& fit116, const RowsBehind& behind) {
+    const FitGeometry geometry232 = ComputeFit(source.width, source.height, kFitBoxWidth, kFitBoxHeightMainEq);
+    const FitGeometry geometry116 = ComputeFit(source.width, source.height, kFitBoxWidth, kFitBoxHeightMain);
+    DibBuffer new232, new116;
+    if (!new232.Allocate(geometry232.width, geometry232.height, 32) ||
+        !new116.Allocate(geometry116.width, geometry116.height, 32))
+        return 0;
+    const bool known = VisitBitCount(source.bitCount, [&](auto bits) {
+        FitBoth<decltype(bits)::value>(source, geometry232.scale, new232, geometry116.scale, new116, behind);
+    });
+    if (!known)
+        return 0;
+    fit232 = std::move(new232);
+    fit116 = std::move(new116);
+    return 1;
 }
 
 int FitFromPlugin(const std::string& path,
@@ -61,23 +74,49 @@ int FitFromPlugin(const std::string& path,
            FitPicture(picture, fit116, kFitBoxWidth, kFitBoxHeightMain);
 }
 
+std::string DescribeBitmapRefusal(const uint8_t* file, size_t size, BmpError error) {
+    if (const char* name = UnreadFormatName(file, size))
+        return "looks like a " + std::string(name) + " picture, a format this program does not read";
+    if (size < 2 || file[0] != 'B' || file[1] != 'M')
+        return "not a picture this program reads (PNG, JPEG, GIF, TGA, PSD, PNM or BMP)";
+    return std::string("a bitmap this program does not read: ") + ToString(error);
+}
+
 }  // namespace
 
 int FitBmpMemory(const uint8_t* file, size_t size, DibBuffer& fit232, DibBuffer& fit116, const DiscardRange& discard) {
     PixelSource source;
     if (ParseBmp(file, size, source) != BmpError::None)
         return 0;
-    const FitGeometry geometry232 = ComputeFit(source.width, source.height, kFitBoxWidth, kFitBoxHeightMainEq);
-    const FitGeometry geometry116 = ComputeFit(source.width, source.height, kFitBoxWidth, kFitBoxHeightMain);
-    DibBuffer new232, new116;
-    if (!new232.Allocate(geometry232.width, geometry232.height, 32) ||
-        !new116.Allocate(geometry116.width, geometry116.height, 32))
+    RowsBehind behind;
+    if (discard) {
+        const size_t rowsOffset = static_cast<size_t>(source.rows - file);
+        behind = [&discard, rowsOffset, stride = source.stride, discardedEnd = rowsOffset](int32_t rows) mutable {
+            const size_t neededOffset = rowsOffset + static_cast<size_t>(rows) * stride;
+            if (neededOffset >= discardedEnd + kDiscardBatch) {
+                const size_t start = discardedEnd / kDiscardAlignment * kDiscardAlignment;
+                discard(start, neededOffset - start);
+                discardedEnd = neededOffset;
+            }
+        };
+    }
+    return FitSource(source, fit232, fit116, behind);
+}
+
+int FitImageMemory(const uint8_t* file,
+                   size_t size,
+                   DibBuffer& fit232,
+                   DibBuffer& fit116,
+                   ImageProblem& problem,
+                   const DiscardRange& discard) {
+    DecodedImage image;
+    problem = DecodeImage(file, size, image, kMaxImagePixels, discard);
+    if (problem.error != ImageError::None)
         return 0;
-    VisitBitCount(source.bitCount, [&](auto bits) {
-        FitFromFile<decltype(bits)::value>(file, source, geometry232.scale, new232, geometry116.scale, new116, discard);
-    });
-    fit232 = std::move(new232);
-    fit116 = std::move(new116);
+    if (!FitSource(image.Source(), fit232, fit116, {})) {
+        problem.error = ImageError::OutOfMemory;
+        return 0;
+    }
     return 1;
 }
 
@@ -100,4 +139,32 @@ int OpenAndFitPicture(const std::string& path, DibBuffer& fit232, DibBuffer& fit
         return 0;
     return FitBmpMemory(file.Data(), file.Size(), fit232, fit116,
                         [&file](size_t offset, size_t length) { file.Discard(offset, length); });
+}
+
+int OpenAndFitAnyPicture(const std::string& path, DibBuffer& fit232, DibBuffer& fit116, std::string& why) {
+    const platform::WaitCursor wait;
+    const platform::MappedFile file(path);
+    if (!file.IsOpen()) {
+        why = "it cannot be opened, or it is empty";
+        return 0;
+    }
+    const DiscardRange discard = [&file](size_t offset, size_t length) { file.Discard(offset, length); };
+    if (IdentifyImage(file.Data(), file.Size()) != ImageFormat::None) {
+        ImageProblem problem;
+        if (FitImageMemory(file.Data(), file.Size(), fit232, fit116, problem, discard))
+            return 1;
+        why = Describe(problem);
+        return 0;
+    }
+    PixelSource source;
+    const BmpError error = ParseBmp(file.Data(), file.Size(), source);
+    if (error != BmpError::None) {
+        why = DescribeBitmapRefusal(file.Data(), file.Size(), error);
+        return 0;
+    }
+    if (!FitBmpMemory(file.Data(), file.Size(), fit232, fit116, discard)) {
+        why = "not enough memory for its fitted copies";
+        return 0;
+    }
+    return 1;
 }

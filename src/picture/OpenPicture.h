@@ -7,6 +7,7 @@
 #include <string>
 
 #include "picture/DibBuffer.h"
+#include "picture/ImageDecoder.h"
 #include "picture/ReadPicture.h"
 
 inline constexpr int32_t kFitBoxWidth = 275;
@@ -23,9 +24,6 @@ int OpenAndFitPicture(const std::string& path,
                       DibBuffer& fit116,
                       const PictureDecoder& plugins = {});
 
-// Receives a range of the file image [offset, offset + length) that the fitting will not read again.
-using DiscardRange = std::function<void(size_t offset, size_t length)>;
-
 // The bitmap half of OpenAndFitPicture, on a file image in memory: fits the file straight into both
 // boxes, reading only the rows the sampler needs and reporting the rows left behind to `discard`.
 // Returns 1; 0 when the file is refused or the copies cannot be allocated, outputs unchanged.
@@ -34,3 +32,19 @@ int FitBmpMemory(const uint8_t* file,
                  DibBuffer& fit232,
                  DibBuffer& fit116,
                  const DiscardRange& discard = {});
+
+// The decoder's counterpart of FitBmpMemory: decodes a PNG, JPEG, GIF, TGA, PSD or PNM file image
+// and fits its rows straight into both boxes, giving what ReadImageMemory followed by FitPicture
+// gives without the 32-bit copy of the whole picture. Returns 1; on 0 the outputs are unchanged and
+// `problem` says why.
+int FitImageMemory(const uint8_t* file,
+                   size_t size,
+                   DibBuffer& fit232,
+                   DibBuffer& fit116,
+                   ImageProblem& problem,
+                   const DiscardRange& discard = {});
+
+// The command line's open: the image decoder for the formats it reads, the bitmap reader for every
+// other file. Returns 1; on 0 the outputs are unchanged and `why` says, in words for a message, why
+// the picture was refused.
+int OpenAndFitAnyPicture(const std::string& path, DibBuffer& fit232, DibBuffer& fit116, std::string& why);

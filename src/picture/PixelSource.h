@@ -2,8 +2,9 @@
 // bits per pixel) and the one per-pixel fetch that both the 32-bit expansion and the fitting use,
 // so that fitting straight from a file gives exactly what fitting its 32-bit copy gives.
 //
-// Rows are aligned to 4 bytes (RowBytesFor). Row y counts stored rows from the bottom row of the
-// picture; a top-down source keeps its rows in the other order in memory.
+// Row y counts stored rows from the bottom row of the picture; a top-down source keeps its rows in
+// the other order in memory. Bitmap rows are aligned to 4 bytes (RowBytesFor); a decoded picture's
+// rows follow each other with no padding.
 #pragma once
 
 #include <cstddef>
@@ -19,13 +20,14 @@ struct PixelSource {
     // Palette entries of 4 bytes each (blue, green, red, reserved); only for bit counts up to 8.
     const uint8_t* palette = nullptr;
     uint32_t paletteEntries = 0;
-    // The first row in memory; RowBytesFor(bitCount, width) * height bytes must be readable.
+    // The first row in memory; stride * height bytes must be readable.
     const uint8_t* rows = nullptr;
+    size_t stride = 0;  // bytes from one stored row to the next
     bool topDown = false;
 
     const uint8_t* Row(int32_t y) const {
         const int32_t stored = topDown ? height - 1 - y : y;
-        return rows + static_cast<size_t>(stored) * static_cast<size_t>(RowBytesFor(bitCount, width));
+        return rows + static_cast<size_t>(stored) * stride;
     }
 };
 

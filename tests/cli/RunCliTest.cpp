@@ -16,9 +16,11 @@
 #include <string>
 #include <vector>
 
+#include "TestPng.h"
 #include "compose/Compose.h"
 #include "compose/PreviewImage.h"
 #include "compose/SkinCanvases.h"
+#include "picture/BmpReader.h"
 #include "picture/OpenPicture.h"
 #include "settings/Profile.h"
 #include "writer/BitmapFile.h"
@@ -413,6 +415,58 @@ TEST_F(RunCli, PreviewIsThePanelPictureAsA24BitFile) {
         ASSERT_EQ(expected.Height(), 232);
         EXPECT_TRUE(ReadFile(work_ / "preview.bmp") ==
                     std::string(reinterpret_cast<const char*>(expected.Data()), expected.Size()));
+    }
+}
+
+TEST_F(RunCli, RefusedPicturesSayWhy) {
+    std::string compressed = ReadFile(TOLVARIN_SAMPLE);
+    compressed[30] = 1;
+    const std::vector<uint8_t> huge = MakePng(50000, 50000, 8, 2, {});
+    const std::string jpeg = ReadFile(TOLVARIN_IMAGE_SEEDS "/baseline.jpg");
+    const struct {
+        const char* file;
+        std::string content;
+        std::string why;
+    } rows[] = {
+        {"notes.png", "these are notes, not a picture\n", "not a picture this program reads"},
+        {"short.bmp", ReadFile(TOLVARIN_SAMPLE).substr(0, 60),
+         "a bitmap this program does not read: file shorter than its palette and rows"},
+        {"rle.bmp", compressed, "a bitmap this program does not read: compressed pixel data"},
+        {"photo.webp", std::string("RIFF\x10\0\0\0WEBPVP8 ", 16), "looks like a WebP picture"},
+        {"huge.png", std::string(huge.begin(), huge.end()),
+         "PNG picture of 50000 x 50000 pixels, more than the 268435456 pixels this program reads"},
+        {"cut.jpg", jpeg.substr(0, jpeg.size() - 10), "truncated JPEG picture"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.file);
+        WriteFile(work_ / row.file, row.content);
+        const RunResult result = Run({"make", row.file, "Skin"});
+        EXPECT_EQ(result.exitCode, 1);
+        std::string named = "\"";  // appended piece by piece, for gcc 12's -Wrestrict
+        for (const std::string& piece : {std::string(row.file), std::string("\": "), row.why})
+            named += piece;
+        EXPECT_NE(result.err.find(named), std::string::npos) << result.err;
+        EXPECT_FALSE(fs::exists(work_ / "Skin"));
+    }
+}
+
+TEST_F(RunCli, PngMakesTheSkinOfTheBitmapWithItsPixels) {
+    DibBuffer picture;
+    ASSERT_EQ(ReadBmpFile(TOLVARIN_SAMPLE, picture), 1);
+    std::vector<uint8_t> rows;  // top-down red, green, blue from the bottom-up blue, green, red, spare
+    for (int32_t y = picture.Height() - 1; y >= 0; --y) {
+        const uint8_t* row = picture.Pixels() + static_cast<size_t>(y) * picture.RowBytes();
+        for (int32_t x = 0; x < picture.Width(); ++x)
+            rows.insert(rows.end(), {row[4 * x + 2], row[4 * x + 1], row[4 * x]});
+    }
+    const std::vector<uint8_t> png = MakePng(picture.Width(), picture.Height(), 8, 2, rows);
+    WriteFile(work_ / "sample.png", std::string(png.begin(), png.end()));
+    ASSERT_EQ(Run({"make", "sample.png", "FromPng"}).exitCode, 0);
+    ASSERT_EQ(Run({"make", TOLVARIN_SAMPLE, "FromBmp"}).exitCode, 0);
+    ASSERT_EQ(FilesIn(work_ / "FromPng"), kEveryFile);
+    for (const std::string& name : kEveryFile) {
+        SCOPED_TRACE(name);
+        EXPECT_TRUE(ReadFile(work_ / "FromPng" / name) == ReadFile(work_ / "FromBmp" / name));
     }
 }
 

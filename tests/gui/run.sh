@@ -164,6 +164,26 @@ make_expected() {
         "$cli" make "$data/sample.bmp" "$data/skin-sample-custom" --settings "$data/custom.INI" &&
         "$cli" make "$data/tall.bmp" "$data/skin-tall-default"
 }
+# The image plug-in cases (susie and ifstb drivers): the sample as PNG and JPEG, read by the
+# program's own plug-in, and the skins `tolvarin make` makes of them; 2 x 2 bitmaps of the test
+# plug-ins' colours (top row, bottom row) and their previews.
+make_plugin_expected() {
+    convert "$data/sample.bmp" "$data/sample.png" && convert "$data/sample.bmp" -quality 90 "$data/sample.jpg" &&
+        "$cli" make "$data/sample.png" "$data/skin-sample-png" && "$cli" make "$data/sample.jpg" "$data/skin-sample-jpg" &&
+        python3 - "$data" <<'EOF' || return 1
+import struct, sys
+for name, top, bottom in (("red", 0xFF0000, 0xFF0000), ("blue", 0x0000FF, 0x0000FF), ("green", 0x00FF00, 0x00FF00),
+                          ("yellow-magenta", 0xFFFF00, 0xFF00FF), ("grey-white", 0x808080, 0xFFFFFF)):
+    rows = b"".join(bytes((c & 255, (c >> 8) & 255, c >> 16)) * 2 + b"\0\0" for c in (bottom, top))
+    header = struct.pack("<2sIHHI", b"BM", 54 + len(rows), 0, 0, 54)
+    info = struct.pack("<IiiHHIIiiII", 40, 2, 2, 1, 24, 0, len(rows), 0, 0, 0, 0)
+    open(f"{sys.argv[1]}/two-{name}.bmp", "wb").write(header + info + rows)
+EOF
+    for name in red blue green yellow-magenta grey-white; do
+        "$cli" preview "$data/two-$name.bmp" "$data/preview-two-$name.bmp" || return 1
+    done
+}
+make_plugin_expected >"$logs/expected-plugin.log" 2>&1 || give_up "the pictures of the image plug-in cases could not be made (see $logs/expected-plugin.log)"
 make_expected >"$logs/expected.log" 2>&1 || give_up "the native tolvarin could not make the expected outputs (see $logs/expected.log)"
 
 # --- the session and the drivers -----------------------------------------------------------------

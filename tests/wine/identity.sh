@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The Windows command line under Wine must write the very bytes the native one writes: for several
-# pictures (the sample, bitmaps of every depth, a tall and a wide one, one the reader refuses) and
+# pictures (the sample, bitmaps of every depth, a tall and a wide one, one the reader refuses, and
+# the sample in every format of the image decoder) and
 # several settings profiles, `make` (every file of the skin folder), `preview` and `settings` run
 # on both, and their exit statuses and files are compared byte for byte.
 #
@@ -84,7 +85,7 @@ pictures=()
 add_picture() {  # add_picture NAME SOURCE
     if [ -f "$2" ]; then
         cp "$2" "pictures/$1.bmp"
-        pictures+=("$1")
+        pictures+=("$1.bmp")
     else
         fail "picture $1" "missing $2"
     fi
@@ -97,9 +98,19 @@ done
 if convert "pictures/sample.bmp" -resize '90x1300!' -type TrueColor "BMP3:pictures/tall.bmp" &&
     convert "pictures/sample.bmp" -resize '2000x37!' -type TrueColor "BMP3:pictures/wide.bmp" &&
     convert "pictures/sample.bmp" -resize '1x1!' -type TrueColor "BMP3:pictures/dot.bmp"; then
-    pictures+=(tall wide dot)
+    pictures+=(tall.bmp wide.bmp dot.bmp)
 else
     fail "generated pictures" "ImageMagick convert failed"
+fi
+# The formats of the image decoder, which the two builds compile apart (the native one with SIMD).
+if convert "pictures/sample.bmp" "pictures/sample.png" &&
+    convert "pictures/sample.bmp" -quality 90 -sampling-factor 2x2 "pictures/sample.jpg" &&
+    convert "pictures/sample.bmp" -interlace JPEG -quality 75 "pictures/progressive.jpg" &&
+    convert "pictures/sample.bmp" "pictures/sample.gif" && convert "pictures/sample.bmp" "pictures/sample.tga" &&
+    convert "pictures/sample.bmp" "pictures/sample.psd"; then
+    pictures+=(sample.png sample.jpg progressive.jpg sample.gif sample.tga sample.psd)
+else
+    fail "pictures of the image decoder" "ImageMagick convert failed"
 fi
 
 # Profiles: the defaults, and two that change every switch that steers the writer and composition.
@@ -154,10 +165,10 @@ for profile in "${profiles[@]}"; do
     same "settings-$profile" "settings-$profile.ini"
 
     for picture in "${pictures[@]}"; do
-        case="$picture-$profile"
+        case="${picture/./-}-$profile"
         for side in native windows; do
-            (cd "$side" && run "$side" "make-$case" make "../pictures/$picture.bmp" "skins/$case" "${settings[@]}" &&
-                run "$side" "preview-$case" preview "../pictures/$picture.bmp" "previews/$case.bmp" "${settings[@]}")
+            (cd "$side" && run "$side" "make-$case" make "../pictures/$picture" "skins/$case" "${settings[@]}" &&
+                run "$side" "preview-$case" preview "../pictures/$picture" "previews/$case.bmp" "${settings[@]}")
         done
         mapfile -t files < <(skin_files "skins/$case")
         same "make-$case" "${files[@]}"

@@ -213,7 +213,7 @@ void CheckProfileSaveFails() {
     CloseHandle(lock);
     std::string after;
     check(read_file(profile, after) && after == before, "the profile is left as it was");
-    check(list_files(dir.folder) == std::vector<std::string>{"TOLVARIN.EXE", "TOLVARIN.INI", "locked.INI"},
+    check(list_files(dir.folder) == std::vector<std::string>{"TOLVARIN.EXE", "TOLVARIN.INI", "ifstb.spi", "locked.INI"},
           "no temporary file left");
     check(app.exit(), "exits");
 }

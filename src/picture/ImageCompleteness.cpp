@@ -1,0 +1,155 @@
+#include "picture/ImageCompleteness.h"
+
+#include <cctype>
+#include <cstring>
+
+namespace {
+
+uint32_t ReadU16Little(const uint8_t* p) {
+    return p[0] | static_cast<uint32_t>(p[1]) << 8;
+}
+
+uint32_t ReadU16Big(const uint8_t* p) {
+    return static_cast<uint32_t>(p[0]) << 8 | p[1];
+}
+
+uint32_t ReadU32Big(const uint8_t* p) {
+    return ReadU16Big(p) << 16 | ReadU16Big(p + 2);
+}
+
+// "P5" or "P6", then width, height and the largest value as decimal numbers between white space
+// and "#" comments, then one white space character and the rows.
+bool PnmComplete(const uint8_t* file, size_t size) {
+    size_t at = 2;
+    uint64_t numbers[3] = {};
+    for (uint64_t& number : numbers) {
+        while (at < size && (std::isspace(file[at]) || file[at] == '#')) {
+            if (file[at] == '#') {
+                while (at < size && file[at] != '\n' && file[at] != '\r')
+                    ++at;
+            } else {
+                ++at;
+            }
+        }
+        while (at < size && std::isdigit(file[at]) && number < (uint64_t(1) << 32))
+            number = number * 10 + (file[at++] - '0');
+    }
+    const uint64_t channels = file[1] == '6' ? 3 : 1;
+    const uint64_t sampleBytes = numbers[2] > 255 ? 2 : 1;
+    const uint64_t needed = numbers[0] * numbers[1] * channels * sampleBytes;
+    return at + 1 <= size && size - at - 1 >= needed;
+}
+
+// The 18-byte header, the identification field, the colour map, then the pixels; only the
+// uncompressed types (1, 2, 3) have a size known in advance.
+bool TgaComplete(const uint8_t* file, size_t size) {
+    if (size < 18)
+        return false;
+    const uint8_t type = file[2];
+    if (type < 1 || type > 3)
+        return true;
+    const uint64_t mapBytes = file[1] ? uint64_t(ReadU16Little(file + 5)) * ((file[7] + 7u) / 8) : 0;
+    const uint64_t pixels = uint64_t(ReadU16Little(file + 12)) * ReadU16Little(file + 14);
+    return size >= 18 + file[0] + mapBytes + pixels * ((file[16] + 7u) / 8);
+}
+
+// Skips data sub-blocks (a length byte, that many bytes) up to the empty one; false at the end of
+// the file.
+bool SkipSubBlocks(const uint8_t* file, size_t size, size_t& at) {
+    while (at < size) {
+        const uint8_t length = file[at++];
+        if (length == 0)
+            return true;
+        at += length;
+    }
+    return false;
+}
+
+// The screen descriptor and its colour table, then extensions, up to the end of the first image's
+// data; only that frame is read.
+bool GifComplete(const uint8_t* file, size_t size) {
+    if (size < 13)
+        return false;
+    size_t at = 13 + ((file[10] & 0x80) ? size_t(3) << ((file[10] & 7) + 1) : 0);
+    while (at < size) {
+        const uint8_t block = file[at++];
+        if (block == 0x21) {
+            ++at;  // the extension's label
+            if (!SkipSubBlocks(file, size, at))
+                return false;
+        } else if (block == 0x2C) {
+            if (size - at < 10)
+                return false;
+            const uint8_t flags = file[at + 8];
+            at += 10 + ((flags & 0x80) ? size_t(3) << ((flags & 7) + 1) : 0);  // with the code size
+            return SkipSubBlocks(file, size, at);
+        } else {
+            return true;  // the decoder refuses what is neither
+        }
+    }
+    return false;
+}
+
+// The header, three sections each led by its length, the compression, then the merged picture:
+// raw channel planes, or run-length rows led by a table of their lengths.
+bool PsdComplete(const uint8_t* file, size_t size) {
+    if (size < 26)
+        return false;
+    const uint64_t channels = ReadU16Big(file + 12);
+    const uint64_t height = ReadU32Big(file + 14), width = ReadU32Big(file + 18);
+    const uint64_t depth = ReadU16Big(file + 22);
+    uint64_t at = 26;
+    for (int section = 0; section < 3; ++section) {
+        if (size < at + 4)
+            return false;
+        at += 4 + uint64_t(ReadU32Big(file + at));
+    }
+    if (size < at + 2)
+        return false;
+    const uint32_t compression = ReadU16Big(file + at);
+    at += 2;
+    if (compression == 0)
+        return size - at >= channels * height * width * ((depth + 7) / 8);
+    if (compression != 1)
+        return true;
+    const uint64_t rows = channels * height;
+    if ((size - at) / 2 < rows)
+        return false;
+    uint64_t data = 0;
+    for (uint64_t row = 0; row < rows; ++row)
+        data += ReadU16Big(file + at + 2 * row);
+    return size - at - 2 * rows >= data;
+}
+
+// The signature, then chunks (length, type, data, check) up to IEND, each inside the file.
+bool PngComplete(const uint8_t* file, size_t size) {
+    size_t at = 8;
+    while (size - at >= 12) {
+        const uint32_t length = ReadU32Big(file + at);
+        if (size - at - 12 < length)
+            return false;
+        if (std::memcmp(file + at + 4, "IEND", 4) == 0)
+            return true;
+        at += 12 + size_t(length);
+    }
+    return false;
+}
+
+}  // namespace
+
+bool HoldsAllItsPixels(ImageFormat format, const uint8_t* file, size_t size) {
+    switch (format) {
+        case ImageFormat::Png:
+            return PngComplete(file, size);
+        case ImageFormat::Pnm:
+            return PnmComplete(file, size);
+        case ImageFormat::Tga:
+            return TgaComplete(file, size);
+        case ImageFormat::Gif:
+            return GifComplete(file, size);
+        case ImageFormat::Psd:
+            return PsdComplete(file, size);
+        default:
+            return true;
+    }
+}

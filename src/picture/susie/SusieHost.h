@@ -1,0 +1,56 @@
+// The Susie image plug-in host: loads every plug-in of the configured folders, builds the open
+// dialog's filter from the formats they report, and offers each opened file to the plug-ins that
+// claim its extension, in load order. Problems while loading are shown in message boxes with no
+// owner (they come before the main window exists); problems while reading are silent.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "picture/DibBuffer.h"
+#include "picture/ReadPicture.h"
+#include "picture/susie/SusieApi.h"
+
+class CSusieHost {
+  public:
+    CSusieHost() = default;
+    // Frees the lists only: the modules are freed by Unload, which the frame calls.
+    ~CSusieHost() = default;
+    CSusieHost(const CSusieHost&) = delete;
+    CSusieHost& operator=(const CSusieHost&) = delete;
+
+    // (Re)loads the plug-ins of the ';'-separated folder list; callers unload first.
+    void Load(const std::string& folderText);
+    void Unload();
+    // The open dialog's filter, with '|' separators.
+    void BuildFilter(std::string& output);
+    // The plug-in step of reading a picture (PictureDecoder).
+    PluginDecodeResult DecodeWithPlugins(const std::string& path, DibBuffer& picture);
+
+    // Given to GetPicture; never cancels.
+    static int WINAPI ProgressCallback(int numerator, int denominator, LONG_PTR data);
+
+    int PluginCount() const { return static_cast<int>(m_plugins.size()); }
+
+  private:
+    struct PluginEntry {
+        HMODULE module;
+        GetPluginInfoProc getPluginInfo;
+        IsSupportedProc isSupported;
+        GetPictureInfoProc getPictureInfo;
+        GetPictureProc getPicture;
+    };
+
+    void FindPluginFiles(const std::string& entry);
+    void LoadPluginFile(const std::string& path);
+    // One plug-in's attempt at the file: false when it does not deliver (the next one may).
+    static bool TryPlugin(const PluginEntry& plugin, const std::string& path, DibBuffer& picture, int& result);
+
+    std::vector<PluginEntry> m_plugins;  // in load order
+    std::string m_folderText;
+    std::string m_supportedExtensions;
+    std::vector<std::string> m_folders;
+    std::vector<std::string> m_files;
+};

@@ -1,0 +1,242 @@
+// The plug-in settings dialog (159) and its folder chooser: the dialog as it opens, the chooser
+// opening on the folder in the edit box, what a choice puts into the edit box (exactly one trailing
+// backslash, a drive root keeping its own, an item that is no folder putting back the last stored
+// text), Cancel keeping what was typed, and OK reloading the plug-ins and the open dialog's formats
+// even with the text unchanged, while Cancel reloads nothing.
+#include "Kit.h"
+#include "SusieCases.h"
+#include "dialogs/PluginDlgRes.h"
+#include "resource.h"
+
+#include <commctrl.h>
+#include <shlobj.h>
+
+using namespace tk;
+
+namespace {
+
+constexpr int kChooserTree = 14145;
+// Wine's name of the computer node, an item with no file-system path.
+constexpr char kComputer[] = "マイ コンピューター";
+
+HWND OpenPluginDialog(App& app) {
+    post_command(app.frame(), IDM_PLUGIN_SETTINGS);
+    return wait_owned(app.proc().pid(), app.frame());
+}
+
+HWND Edit(HWND dialog) {
+    return find_id(dialog, IDC_PLUGIN_FOLDER, "Edit");
+}
+
+bool Press(HWND window, int id) {
+    HWND button = find_id(window, id, "Button");
+    if (!button)
+        return false;
+    click(button);
+    return wait_gone(window);
+}
+
+HTREEITEM Next(HWND tree, UINT relation, HTREEITEM item = nullptr) {
+    return reinterpret_cast<HTREEITEM>(send(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+}
+
+// The text of a tree item of the chooser, read through the program's memory.
+std::string ItemText(App& app, HWND tree, HTREEITEM item) {
+    RemoteBuffer buffer(app.proc().handle(), sizeof(TVITEMA) + MAX_PATH);
+    TVITEMA query = {};
+    query.mask = TVIF_TEXT;
+    query.hItem = item;
+    query.pszText = static_cast<char*>(buffer.address()) + sizeof(TVITEMA);
+    query.cchTextMax = MAX_PATH;
+    char text[MAX_PATH] = {};
+    if (!item || !buffer.write(&query, sizeof query) ||
+        !send(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(buffer.address())) ||
+        !buffer.read(text, sizeof text - 1, sizeof(TVITEMA)))
+        return "";
+    return text;
+}
+
+// The chooser selects its folder once it has walked the shell's namespace there.
+std::string SelectedText(App& app, HWND chooser, const std::string& expected) {
+    HWND tree = find_id(chooser, kChooserTree, "SysTreeView32");
+    std::string text;
+    wait_until([&] { return (text = ItemText(app, tree, Next(tree, TVGN_CARET))) == expected; });
+    return text;
+}
+
+// What the user does in the chooser: picks a path, picks the computer node, keeps the preselected
+// folder, or cancels.
+enum class Choice { kPath, kComputer, kKeep, kCancel };
+
+bool Choose(App& app, HWND chooser, Choice choice, const std::string& path) {
+    HWND tree = find_id(chooser, kChooserTree, "SysTreeView32");
+    if (choice == Choice::kPath) {
+        RemoteBuffer buffer(app.proc().handle(), path.size() + 1);
+        if (!buffer.write(path.c_str(), path.size() + 1))
+            return false;
+        send(chooser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(buffer.address()));
+    } else if (choice == Choice::kComputer) {
+        HTREEITEM computer = nullptr;
+        for (HTREEITEM item = Next(tree, TVGN_CHILD, Next(tree, TVGN_ROOT)); item && !computer;
+             item = Next(tree, TVGN_NEXT, item))
+            computer = ItemText(app, tree, item) == kComputer ? item : nullptr;
+        if (!computer || !send(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(computer)))
+            return false;
+    }
+    return Press(chooser, choice == Choice::kCancel ? IDCANCEL : IDOK);
+}
+
+struct BrowseCase {
+    const char* name;
+    // From the case's folders Alpha and Beta: the folder text the dialog opens with, what is typed
+    // before the browse button, the item the chooser must open on, the choice, the path chosen, and
+    // the edit box's text afterwards.
+    std::function<std::string(const std::string&alpha, const std::string&beta)> stored, typed;
+    const char* opensOn;
+    Choice choice;
+    std::function<std::string(const std::string&alpha, const std::string&beta)> chosen, after;
+};
+
+const BrowseCase kBrowseCases[] = {
+    {"a typed trailing backslash", [](auto a, auto) { return a; }, [](auto a, auto) { return a + "\\"; }, "Alpha",
+     Choice::kKeep, [](auto, auto) { return ""; }, [](auto a, auto) { return a + "\\"; }},
+    {"a chosen folder gets one backslash", [](auto a, auto) { return a; }, [](auto a, auto) { return a; }, "Alpha",
+     Choice::kPath, [](auto, auto b) { return b; }, [](auto, auto b) { return b + "\\"; }},
+    {"a drive root keeps its own", [](auto a, auto) { return a; }, [](auto, auto) { return "C:\\"; }, " (C:)",
+     Choice::kPath, [](auto, auto) { return "C:\\"; }, [](auto, auto) { return "C:\\"; }},
+    {"cancel keeps the typed text", [](auto a, auto) { return a; }, [](auto, auto b) { return "typed;" + b; }, "",
+     Choice::kCancel, [](auto, auto) { return ""; }, [](auto, auto b) { return "typed;" + b; }},
+    {"no folder puts back the stored text", [](auto a, auto b) { return a + ";" + b; }, [](auto, auto b) { return b; },
+     "Beta", Choice::kComputer, [](auto, auto) { return ""; }, [](auto a, auto b) { return a + ";" + b; }},
+};
+
+void CheckBrowse(const BrowseCase& browse) {
+    CaseScope scope(browse.name);
+    CaseDir dir = make_case(std::string("browse-") + browse.name);
+    // The folders to browse lie on the prefix's own drive, near its root: the chooser expands every
+    // level down to them, and the Unix drive Z: would take it through the whole system.
+    CaseDir folders;
+    folders.folder = "C:\\tolvarin-browse";
+    remove_tree(folders.folder);
+    CreateDirectoryA(folders.folder.c_str(), nullptr);
+    const std::string alpha = PluginFolder(folders, "Alpha", {"tp_red.spi"});
+    const std::string beta = PluginFolder(folders, "Beta", {"tp_red.spi"});
+    // Each folder read once now: Wine's chooser matches the folder it is given to the folders it
+    // lists by their stored attributes, and a folder's first reading after a change changes them.
+    for (const std::string& folder : {folders.folder, alpha, beta})
+        list_files(folder);
+    write_file(dir.ini, PluginIni(browse.stored(alpha, beta)));
+    App app;
+    if (!check(app.start(dir), "frame appears"))
+        return;
+    HWND dialog = OpenPluginDialog(app);
+    if (!check(dialog != nullptr, "dialog appears"))
+        return;
+    set_text(Edit(dialog), browse.typed(alpha, beta));
+    click(find_id(dialog, IDC_PLUGIN_BROWSE, "Button"));
+    HWND chooser = wait_owned(app.proc().pid(), dialog);
+    if (!check(chooser != nullptr, "chooser appears"))
+        return;
+    check_eq(text_of(find_id(chooser, 14146, "Static")), "フォルダを選択してください", "chooser's title");
+    if (*browse.opensOn)
+        check_eq(SelectedText(app, chooser, browse.opensOn), browse.opensOn, "opens on the folder in the edit box");
+    if (std::string(browse.name) == "a chosen folder gets one backslash")
+        save_screenshot(app, "plugin-folder-chooser.bmp");
+    check(Choose(app, chooser, browse.choice, browse.chosen(alpha, beta)), "chooser answered");
+    check_eq(text_of(Edit(dialog)), browse.after(alpha, beta), "edit box afterwards");
+    Press(dialog, IDCANCEL);
+    app.exit();
+}
+
+// The dialog as it opens, then OK and Cancel: OK reloads even with the same text (a plug-in copied
+// into the folder meanwhile shows in the open dialog), Cancel does not, and a folder with no
+// plug-in is reported once the dialog has closed. The INI keeps the last text confirmed.
+void CheckOkAndCancel() {
+    CaseScope scope("OK and Cancel");
+    CaseDir dir = make_case("ok-cancel");
+    const std::string folder = PluginFolder(dir, "plugins", {"tp_red.spi"});
+    const std::string empty = PluginFolder(dir, "empty", {});
+    write_file(dir.ini, PluginIni(folder));
+    App app;
+    if (!check(app.start(dir), "frame appears"))
+        return;
+    HWND dialog = OpenPluginDialog(app);
+    if (!check(dialog != nullptr, "dialog appears"))
+        return;
+    check_eq(text_of(dialog), "設定", "caption");
+    check_eq(text_of(Edit(dialog)), folder, "edit box holds the folder text");
+    check_eq(text_of(find_id(dialog, IDC_PLUGIN_BROWSE, "Button")), "参照...(&R)", "browse button");
+    check_eq(text_of(find_id(dialog, IDCANCEL, "Button")), "ｷｬﾝｾﾙ", "cancel button");
+    check_eq(text_of(find_id(dialog, -1, "Button")), "SUSIEプラグインの検索フォルダー(&F)：", "group box");
+    save_screenshot(app, "plugin-settings-dialog.bmp");
+
+    CopyTestPlugin("tp_pairs.spi", join(folder, "tp_pairs.spi"));
+    check(Press(dialog, IDOK), "OK with the text unchanged");
+    std::vector<std::string> types = OpenDialogTypes(app.proc().pid(), app.frame());
+    check(Joined(types).find("First pair(*.tpa)") != std::string::npos, "OK reloaded the plug-ins", Joined(types));
+
+    CopyTestPlugin("tp_topdown.spi", join(folder, "tp_topdown.spi"));
+    dialog = OpenPluginDialog(app);
+    set_text(Edit(dialog), empty);
+    check(Press(dialog, IDCANCEL), "Cancel after typing another folder");
+    const std::vector<std::string> unchanged = OpenDialogTypes(app.proc().pid(), app.frame());
+    check_eq(Joined(unchanged), Joined(types), "Cancel reloaded nothing");
+
+    // Two folders: the plug-ins of both, the first folder's first.
+    const std::string second = PluginFolder(dir, "second", {"tp_blue.spi"});
+    dialog = OpenPluginDialog(app);
+    set_text(Edit(dialog), second + ";" + folder);
+    check(Press(dialog, IDOK), "OK with two folders");
+    types = OpenDialogTypes(app.proc().pid(), app.frame());
+    check(types.size() > 2 && types[1] == "Blue(*.tpx)" && Joined(types).find("Red(*.tpx)") != std::string::npos,
+          "both folders loaded, in order", Joined(types));
+
+    dialog = OpenPluginDialog(app);
+    set_text(Edit(dialog), empty);
+    click(find_id(dialog, IDOK, "Button"));
+    const std::vector<Message> messages = LaterMessages(app.proc());
+    check_eq(Joined(messages),
+             Joined({Message{kFolderCaption, FolderNotFound(empty)}, Message{kLoadCaption, kNoPlugin}}),
+             "a folder without plug-ins is reported after OK");
+    check_eq(Joined(OpenDialogTypes(app.proc().pid(), app.frame())), Joined(Types({})), "only bitmaps are offered");
+    if (!check(app.exit(), "exits"))
+        return;
+    check_eq(ini_value(read_ini(dir.ini), "SusiePlugin", "PluginPath"), empty, "the INI keeps the last folder text");
+}
+
+// The text an item with no folder puts back is the one last stored: after a chosen folder, that one.
+void CheckStoredAfterChoice() {
+    CaseScope scope("no folder after a chosen one");
+    CaseDir dir = make_case("stored-after-choice");
+    const std::string alpha = PluginFolder(dir, "Alpha", {"tp_red.spi"});
+    list_files(alpha);
+    write_file(dir.ini, PluginIni(alpha));
+    App app;
+    if (!check(app.start(dir), "frame appears"))
+        return;
+    HWND dialog = OpenPluginDialog(app);
+    if (!check(dialog != nullptr, "dialog appears"))
+        return;
+    click(find_id(dialog, IDC_PLUGIN_BROWSE, "Button"));
+    HWND chooser = wait_owned(app.proc().pid(), dialog);
+    check(chooser && Choose(app, chooser, Choice::kPath, "C:\\"), "the drive root chosen");
+    check_eq(text_of(Edit(dialog)), "C:\\", "edit box holds the chosen folder");
+    set_text(Edit(dialog), "typed");
+    click(find_id(dialog, IDC_PLUGIN_BROWSE, "Button"));
+    chooser = wait_owned(app.proc().pid(), dialog);
+    check(chooser && Choose(app, chooser, Choice::kComputer, ""), "the computer chosen");
+    check_eq(text_of(Edit(dialog)), "C:\\", "edit box holds the chosen folder again");
+    Press(dialog, IDCANCEL);
+    app.exit();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    begin("plugindlg", argc, argv);
+    CheckStoredAfterChoice();
+    CheckOkAndCancel();
+    for (const BrowseCase& browse : kBrowseCases)
+        CheckBrowse(browse);
+    return finish();
+}
