@@ -26,6 +26,18 @@ inline void ReadThrough(const std::string& path) {
     std::fclose(file);
 }
 
+// A fresh folder under /tmp for a benchmark's files; empty (with the reason printed) when none can
+// be made.
+inline std::string MakeScratchFolder() {
+    char folderTemplate[] = "/tmp/tolvarin-bench-XXXXXX";
+    const char* folder = ::mkdtemp(folderTemplate);
+    if (!folder) {
+        std::perror("mkdtemp");
+        return {};
+    }
+    return folder;
+}
+
 inline double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];

@@ -142,15 +142,12 @@ int main(int argc, char** argv) {
         return Measure(argv[2], std::atoi(argv[3]));
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
 
-    char folderTemplate[] = "/tmp/tolvarin-bench-XXXXXX";
-    const char* folder = ::mkdtemp(folderTemplate);
-    if (!folder) {
-        std::perror("mkdtemp");
+    const std::string folder = MakeScratchFolder();
+    if (folder.empty())
         return 1;
-    }
-    const std::string base = std::string(folder) + "/picture";
+    const std::string base = folder + "/picture";
     std::printf("build type: %s\n", TOLVARIN_BUILD_TYPE);
-    std::printf("writing a %d x %d picture and its JPEGs and PNG to %s\n", kWidth, kHeight, folder);
+    std::printf("writing a %d x %d picture and its JPEGs and PNG to %s\n", kWidth, kHeight, folder.c_str());
     bool ok = WritePicture(base + ".ppm") &&
               RunChild({kConvert, base + ".ppm", "-quality", "90", "-sampling-factor", "2x2", base + "-420.jpg"}).ok &&
               RunChild({kConvert, base + ".ppm", "-quality", "90", "-sampling-factor", "1x1", base + "-444.jpg"}).ok &&
@@ -163,6 +160,6 @@ int main(int argc, char** argv) {
     ok = ok && Bench("PNG", base + ".png", folder, argv[0], runs);
     for (const char* name : {"-420.jpg", "-444.jpg", ".png"})
         std::remove((base + name).c_str());
-    ::rmdir(folder);
+    ::rmdir(folder.c_str());
     return ok ? 0 : 1;
 }

@@ -84,14 +84,11 @@ int main(int argc, char** argv) {
         return Measure(argv[2], std::atoi(argv[3]));
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
 
-    char folderTemplate[] = "/tmp/tolvarin-bench-XXXXXX";
-    const char* folder = ::mkdtemp(folderTemplate);
-    if (!folder) {
-        std::perror("mkdtemp");
+    const std::string folder = MakeScratchFolder();
+    if (folder.empty())
         return 1;
-    }
-    const std::string picture = std::string(folder) + "/large.bmp";
-    const std::string thumbnail = std::string(folder) + "/thumb.v";
+    const std::string picture = folder + "/large.bmp";
+    const std::string thumbnail = folder + "/thumb.v";
     std::printf("build type: %s\n", TOLVARIN_BUILD_TYPE);
     std::printf("writing %d x %d 24-bit bitmap (%.0f MB) to %s\n", kWidth, kHeight,
                 (3.0 * kWidth + 3) / 4 * 4 * kHeight / 1e6, picture.c_str());
@@ -138,6 +135,6 @@ int main(int argc, char** argv) {
     }
     std::remove(thumbnail.c_str());
     std::remove(picture.c_str());
-    ::rmdir(folder);
+    ::rmdir(folder.c_str());
     return exitCode;
 }

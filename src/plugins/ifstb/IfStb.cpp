@@ -88,6 +88,18 @@ int DecodeToHandles(LPCSTR buffer,
     return kSusieSuccess;
 }
 
+// No exception may leave an export: the host calls it as a plain function.
+template <typename Work>
+int Guarded(Work&& work) {
+    try {
+        return work();
+    } catch (const std::bad_alloc&) {
+        return kSusieNoMemory;
+    } catch (...) {
+        return kSusieInternalError;
+    }
+}
+
 }  // namespace
 
 extern "C" {
@@ -113,7 +125,7 @@ int WINAPI IsSupported(LPCSTR, ULONG_PTR handleOrHead) {
 int WINAPI GetPictureInfo(LPCSTR buffer, LONG_PTR length, unsigned flag, SusiePictureInfo* info) {
     if (!info)
         return kSusieInternalError;
-    try {
+    return Guarded([&]() -> int {
         PictureInput input;
         if (const int opened = input.Open(buffer, length, flag); opened != kSusieSuccess)
             return opened;
@@ -125,11 +137,7 @@ int WINAPI GetPictureInfo(LPCSTR buffer, LONG_PTR length, unsigned flag, SusiePi
         info->height = header.height;
         info->colorDepth = 24;
         return kSusieSuccess;
-    } catch (const std::bad_alloc&) {
-        return kSusieNoMemory;
-    } catch (...) {
-        return kSusieInternalError;
-    }
+    });
 }
 
 int WINAPI GetPicture(LPCSTR buffer,
@@ -139,13 +147,7 @@ int WINAPI GetPicture(LPCSTR buffer,
                       HLOCAL* pixelBlock,
                       SusieProgress progress,
                       LONG_PTR data) {
-    try {
-        return DecodeToHandles(buffer, length, flag, infoBlock, pixelBlock, progress, data);
-    } catch (const std::bad_alloc&) {
-        return kSusieNoMemory;
-    } catch (...) {
-        return kSusieInternalError;
-    }
+    return Guarded([&] { return DecodeToHandles(buffer, length, flag, infoBlock, pixelBlock, progress, data); });
 }
 
 // No faster reduced decoding exists: the preview is the picture.
