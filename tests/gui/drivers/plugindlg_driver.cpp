@@ -144,8 +144,8 @@ void CheckBrowse(const BrowseCase& browse) {
         save_screenshot(app, "plugin-folder-chooser.bmp");
     check(Choose(app, chooser, browse.choice, browse.chosen(alpha, beta)), "chooser answered");
     check_eq(text_of(Edit(dialog)), browse.after(alpha, beta), "edit box afterwards");
-    Press(dialog, IDCANCEL);
-    app.exit();
+    check(Press(dialog, IDCANCEL), "Cancel closes the dialog");
+    check(app.exit(), "exits");
 }
 
 // The dialog as it opens, then OK and Cancel: OK reloads even with the same text (a plug-in copied
@@ -209,7 +209,6 @@ void CheckStoredAfterChoice() {
     CaseScope scope("no folder after a chosen one");
     CaseDir dir = make_case("stored-after-choice");
     const std::string alpha = PluginFolder(dir, "Alpha", {"tp_red.spi"});
-    list_files(alpha);
     write_file(dir.ini, PluginIni(alpha));
     App app;
     if (!check(app.start(dir), "frame appears"))
@@ -226,8 +225,8 @@ void CheckStoredAfterChoice() {
     chooser = wait_owned(app.proc().pid(), dialog);
     check(chooser && Choose(app, chooser, Choice::kComputer, ""), "the computer chosen");
     check_eq(text_of(Edit(dialog)), "C:\\", "edit box holds the chosen folder again");
-    Press(dialog, IDCANCEL);
-    app.exit();
+    check(Press(dialog, IDCANCEL), "Cancel closes the dialog");
+    check(app.exit(), "exits");
 }
 
 }  // namespace
