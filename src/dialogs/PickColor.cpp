@@ -2,13 +2,14 @@
 
 #include <commdlg.h>
 
+#include "framework/Wnd.h"
+
 int PickColor(HWND owner, SkinColorValue& color) {
     // The custom colours last for the process, as the dialog's own do between its uses.
     static COLORREF customColors[16] = {};
     CHOOSECOLORA chooser{};
     chooser.lStructSize = sizeof chooser;
-    // A child window cannot own a dialog: the chooser disables the top-level window it belongs to.
-    chooser.hwndOwner = owner ? ::GetAncestor(owner, GA_ROOT) : nullptr;
+    chooser.hwndOwner = fw::TopLevelOwner(owner);
     chooser.rgbResult = ToColorRef(color);
     chooser.lpCustColors = customColors;
     chooser.Flags = CC_FULLOPEN | CC_RGBINIT;
@@ -16,4 +17,12 @@ int PickColor(HWND owner, SkinColorValue& color) {
         return 0;
     FromColorRef(color, chooser.rgbResult);
     return 1;
+}
+
+void PickSettingColor(HWND owner, SettingsHooks& hooks, SkinColorValue& color, bool markerColor) {
+    if (!PickColor(owner, color))
+        return;
+    if (markerColor)
+        hooks.RebuildTemplates();
+    hooks.RecomposeAndRedraw();
 }

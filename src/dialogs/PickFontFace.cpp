@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "framework/Wnd.h"
+
 int PickFontFace(HWND owner, char (&face)[kPlFontSize]) {
     // The dialog starts from the font a playlist is shown in: 15 pixels high, fixed pitch, Shift-JIS.
     LOGFONTA font{};
@@ -22,7 +24,7 @@ int PickFontFace(HWND owner, char (&face)[kPlFontSize]) {
     // choice is cancelled in the end (Wine does): `face` is written only after OK.
     CHOOSEFONTA chooser{};
     chooser.lStructSize = sizeof chooser;
-    chooser.hwndOwner = owner ? ::GetAncestor(owner, GA_ROOT) : nullptr;
+    chooser.hwndOwner = fw::TopLevelOwner(owner);
     chooser.lpLogFont = &font;
     chooser.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT;
     if (!::ChooseFontA(&chooser))

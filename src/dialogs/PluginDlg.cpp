@@ -61,13 +61,10 @@ class CPluginDlg : public fw::Dialog {
     // The edit box and the folder text, into the box (false) or out of it (true).
     void DoDataExchange(bool save) {
         HWND edit = ::GetDlgItem(m_hWnd, IDC_PLUGIN_FOLDER);
-        if (!save) {
+        if (save)
+            m_strFolder = fw::WindowText(edit);
+        else
             ::SetWindowTextA(edit, m_strFolder.c_str());
-            return;
-        }
-        std::string text(static_cast<size_t>(::GetWindowTextLengthA(edit)) + 1, '\0');
-        text.resize(static_cast<size_t>(::GetWindowTextA(edit, text.data(), static_cast<int>(text.size()))));
-        m_strFolder = text;
     }
 
     // The chooser opens on the folder typed, given without its trailing backslash (a drive root

@@ -10,6 +10,18 @@ namespace {
 constexpr const char* kOpacityEntries[] = {"  0%", " 10%", " 20%", " 30%", " 40%", " 50%",
                                            " 60%", " 70%", " 80%", " 90%", "100%"};
 
+// The colour buttons; the base, frame and text colours are template markers.
+constexpr struct {
+    UINT id;
+    SkinColorValue SkinSettings::*color;
+    bool marker;
+} kColorButtons[] = {
+    {IDC_MAINEQ_COLOR, &SkinSettings::Color, true},           {IDC_MAINEQ_COLOR_BG, &SkinSettings::ColorBG, true},
+    {IDC_MAINEQ_TEXT, &SkinSettings::TextNORMAL, true},       {IDC_MAINEQ_TEXT_BG, &SkinSettings::TextNORMALBG, false},
+    {IDC_MAINEQ_NUM, &SkinSettings::NumNORMAL, false},        {IDC_MAINEQ_NUM_BG, &SkinSettings::NumNORMALBG, false},
+    {IDC_MAINEQ_SIDE_COLOR, &SkinSettings::SideColor, false},
+};
+
 }  // namespace
 
 CSkinCtrlPPage1::CSkinCtrlPPage1(SettingsHooks& hooks) : PropertyPage(IDD_PAGE_MAIN_EQ), m_hooks(hooks) {}
@@ -57,32 +69,17 @@ bool CSkinCtrlPPage1::OnCommand(UINT id, UINT code, HWND) {
     }
     if (code != BN_CLICKED)
         return false;
+    for (const auto& button : kColorButtons) {
+        if (button.id == id) {
+            PickSettingColor(m_hWnd, m_hooks, s.*button.color, button.marker);
+            return true;
+        }
+    }
     switch (id) {
         case IDC_MAINEQ_FULL_SIZE:
         case IDC_MAINEQ_SKIN_REVERSE:
         case IDC_MAINEQ_SKIN_LINE:
             OnFlagClicked(id);
-            return true;
-        case IDC_MAINEQ_COLOR:
-            OnColorButton(s.Color, true);
-            return true;
-        case IDC_MAINEQ_COLOR_BG:
-            OnColorButton(s.ColorBG, true);
-            return true;
-        case IDC_MAINEQ_TEXT:
-            OnColorButton(s.TextNORMAL, true);
-            return true;
-        case IDC_MAINEQ_TEXT_BG:
-            OnColorButton(s.TextNORMALBG, false);
-            return true;
-        case IDC_MAINEQ_NUM:
-            OnColorButton(s.NumNORMAL, false);
-            return true;
-        case IDC_MAINEQ_NUM_BG:
-            OnColorButton(s.NumNORMALBG, false);
-            return true;
-        case IDC_MAINEQ_SIDE_COLOR:
-            OnColorButton(s.SideColor, false);
             return true;
         case IDC_MAINEQ_VIS_COLORS:
             // The visualization colours reach only VISCOLOR.TXT: nothing to recompose.
@@ -98,7 +95,7 @@ bool CSkinCtrlPPage1::OnCommand(UINT id, UINT code, HWND) {
 
 void CSkinCtrlPPage1::OnFlagClicked(UINT id) {
     SkinSettings& s = m_hooks.Settings();
-    const int32_t ticked = IsChecked(id) ? 1 : 0;
+    const int32_t ticked = CheckState(id);
     if (id == IDC_MAINEQ_FULL_SIZE) {
         s.FullSize = ticked;
         EnableItem(IDC_MAINEQ_SKIN_REVERSE, ticked != 0);
@@ -107,14 +104,6 @@ void CSkinCtrlPPage1::OnFlagClicked(UINT id) {
     } else {
         s.SkinLine = ticked;
     }
-    m_hooks.RecomposeAndRedraw();
-}
-
-void CSkinCtrlPPage1::OnColorButton(SkinColorValue& color, bool marker) {
-    if (!PickColor(m_hWnd, color))
-        return;
-    if (marker)
-        m_hooks.RebuildTemplates();
     m_hooks.RecomposeAndRedraw();
 }
 

@@ -19,9 +19,6 @@ class CSkinCtrlPPage1 : public fw::PropertyPage {
 
   private:
     void OnFlagClicked(UINT id);
-    // A colour button: the chooser on one colour; after a confirmed choice (even of the same
-    // colour) the templates are rebuilt first where the colour is one of their markers.
-    void OnColorButton(SkinColorValue& color, bool marker);
     void OnReset();
 
     SettingsHooks& m_hooks;

@@ -56,18 +56,18 @@ bool CSkinCtrlPPage2::OnCommand(UINT id, UINT code, HWND) {
     SkinSettings& s = m_hooks.Settings();
     for (const auto& button : kColorButtons) {
         if (button.id == id) {
-            OnColorButton(s.*button.color);
+            PickSettingColor(m_hWnd, m_hooks, s.*button.color, true);
             return true;
         }
     }
     switch (id) {
         // The check boxes switch a window off without greying its colours: they stay editable.
         case IDC_PLMB_PL_SAVE:
-            s.PLSave = IsChecked(id) ? 1 : 0;
+            s.PLSave = CheckState(id);
             m_hooks.RecomposeAndRedraw();
             return true;
         case IDC_PLMB_MB_SAVE:
-            s.MBSave = IsChecked(id) ? 1 : 0;
+            s.MBSave = CheckState(id);
             m_hooks.RecomposeAndRedraw();
             return true;
         case IDC_PLMB_FONT:
@@ -80,13 +80,6 @@ bool CSkinCtrlPPage2::OnCommand(UINT id, UINT code, HWND) {
         default:
             return false;
     }
-}
-
-void CSkinCtrlPPage2::OnColorButton(SkinColorValue& color) {
-    if (!PickColor(m_hWnd, color))
-        return;
-    m_hooks.RebuildTemplates();
-    m_hooks.RecomposeAndRedraw();
 }
 
 void CSkinCtrlPPage2::OnReset() {

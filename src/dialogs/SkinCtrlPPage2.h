@@ -22,7 +22,6 @@ class CSkinCtrlPPage2 : public fw::PropertyPage {
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
   private:
-    void OnColorButton(SkinColorValue& color);
     void OnReset();
     void OnPaint();
 

@@ -25,7 +25,7 @@ bool CSkinCtrlPPage5::OnCommand(UINT id, UINT code, HWND) {
         return false;
     switch (id) {
         case IDC_SEXYFONT_USE:
-            m_hooks.Settings().SexyFontUse = IsChecked(id) ? 1 : 0;
+            m_hooks.Settings().SexyFontUse = CheckState(id);
             Refresh();
             return true;
         case IDC_SEXYFONT_RESET:

@@ -35,7 +35,6 @@ constexpr struct {
 constexpr UINT kOptions[] = {IDC_MARON_ENABLE, IDC_MARON_PEAKS,   IDC_MARON_RAIN, IDC_MARON_ANALYZER,
                              IDC_MARON_BLEND,  IDC_MARON_OPACITY, IDC_MARON_BANDS};
 
-constexpr int kOpacityMax = 100;
 constexpr int kOpacityTickStep = 10;
 
 void FillCombo(HWND combo, const char* const* entries, size_t count) {
@@ -51,7 +50,7 @@ bool CSkinCtrlPPage6::OnInitDialog() {
     FillCombo(::GetDlgItem(m_hWnd, IDC_MARON_ANALYZER), kAnalyzerModes, std::size(kAnalyzerModes));
     FillCombo(::GetDlgItem(m_hWnd, IDC_MARON_BLEND), kBlendMethods, std::size(kBlendMethods));
     m_hOpacity = ::GetDlgItem(m_hWnd, IDC_MARON_OPACITY);
-    ::SendMessageA(m_hOpacity, TBM_SETRANGE, TRUE, MAKELPARAM(0, kOpacityMax));
+    ::SendMessageA(m_hOpacity, TBM_SETRANGE, TRUE, MAKELPARAM(kOpacityRange.lowest, kOpacityRange.highest));
     ::SendMessageA(m_hOpacity, TBM_SETTICFREQ, kOpacityTickStep, 0);
     ::SendMessageA(m_hOpacity, TBM_SETPAGESIZE, 0, 1);
     Refresh();
@@ -100,13 +99,13 @@ bool CSkinCtrlPPage6::OnCommand(UINT id, UINT code, HWND) {
         return false;
     for (const auto& flag : kFlags) {
         if (flag.id == id) {
-            s.*flag.flag = IsChecked(id) ? 1 : 0;
+            s.*flag.flag = CheckState(id);
             return true;
         }
     }
     switch (id) {
         case IDC_MARON_USE:
-            s.MaronUse = IsChecked(id) ? 1 : 0;
+            s.MaronUse = CheckState(id);
             Refresh();
             return true;
         case IDC_MARON_RESET:

@@ -21,7 +21,7 @@ enum PanelIndex { kBackground, kAnalyzer, kOscilloscope, kPeak, kPanelCount };
 
 constexpr int kAnchorIds[kPanelCount] = {IDC_VIS_BACKGROUND_ANCHOR, IDC_VIS_ANALYZER_ANCHOR,
                                          IDC_VIS_OSCILLOSCOPE_ANCHOR, IDC_VIS_PEAK_ANCHOR};
-constexpr VisColorGroup kGroups[kPanelCount] = {kVisBackground, kVisAnalyzer, kVisOscilloscope, kVisPeak};
+static_assert(kVisColorGroups.size() == kPanelCount);
 
 // Hit rectangles include their right and bottom edges, unlike PtInRect's.
 bool Contains(const RECT& r, POINT p) {
@@ -77,9 +77,9 @@ bool CVisColorDlg::OnInitDialog() {
             ::GetWindowRect(control, &anchor);
             ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&anchor), 2);
         }
-        const int height = kSwatchHeight * kGroups[i].count;
+        const int height = kSwatchHeight * kVisColorGroups[i].count;
         panel.hit = {anchor.left, anchor.top, anchor.left + kSwatchWidth - 1, anchor.top + height - 1};
-        AllocateVisPanel(panel.dib, kGroups[i]);
+        AllocateVisPanel(panel.dib, kVisColorGroups[i]);
     }
     PaintSwatches();
     Redraw();
@@ -87,7 +87,7 @@ bool CVisColorDlg::OnInitDialog() {
 }
 
 void CVisColorDlg::DrawPanelSwatch(PanelIndex panel, int swatch) {
-    DrawSwatch(m_panels[panel].dib, swatch, m_colors[kGroups[panel].first + static_cast<size_t>(swatch)]);
+    DrawSwatch(m_panels[panel].dib, swatch, m_colors[kVisColorGroups[panel].first + static_cast<size_t>(swatch)]);
 }
 
 void CVisColorDlg::DrawMarkers() {
@@ -134,7 +134,7 @@ void CVisColorDlg::PickColorAt(POINT point) {
             continue;
         const int swatch = (point.y - hit.top) / kSwatchHeight;
         // A cancelled chooser leaves the colour; the swatch is drawn again all the same.
-        PickColor(m_hWnd, m_colors[kGroups[i].first + static_cast<size_t>(swatch)]);
+        PickColor(m_hWnd, m_colors[kVisColorGroups[i].first + static_cast<size_t>(swatch)]);
         DrawPanelSwatch(static_cast<PanelIndex>(i), swatch);
         if (i == kAnalyzer)
             DrawMarkers();
@@ -192,7 +192,7 @@ bool CVisColorDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRE
 
 bool EditVisColors(HWND owner, VisColors& colors) {
     CVisColorDlg dialog(colors);
-    if (dialog.DoModal(owner ? ::GetAncestor(owner, GA_ROOT) : nullptr, IDD_VIS_COLOR) != IDOK)
+    if (dialog.DoModal(fw::TopLevelOwner(owner), IDD_VIS_COLOR) != IDOK)
         return false;
     colors = dialog.Colors();
     return true;

@@ -34,6 +34,8 @@ class Dialog : public Wnd, public KeyboardClient {
     // Small conveniences over the dialog's controls, by id.
     void SetItemText(int id, const char* text) const;
     bool IsChecked(int id) const;
+    // 1 when the box is ticked, else 0, as the settings store a flag.
+    int CheckState(int id) const { return IsChecked(id) ? 1 : 0; }
     void SetChecked(int id, bool checked) const;
     void EnableItem(int id, bool enable) const;
 

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "framework/Wnd.h"
+
 namespace fw {
 namespace {
 
@@ -18,12 +20,6 @@ std::string SubString(const std::string& text, int index) {
     return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
 }
 
-std::string TextOf(HWND window) {
-    std::string text(static_cast<size_t>(::GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<size_t>(::GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 }  // namespace
 
 void ToggleDialogSection(HWND dialog, int firstMarkerId, int secondMarkerId, int buttonId, const char* captions) {
@@ -31,7 +27,7 @@ void ToggleDialogSection(HWND dialog, int firstMarkerId, int secondMarkerId, int
     const std::string caption0 = SubString(all, 0);
     const std::string caption1 = SubString(all, 1);
     HWND button = ::GetDlgItem(dialog, buttonId);
-    const bool toSecond = button && TextOf(button) == caption0;
+    const bool toSecond = button && WindowText(button) == caption0;
     if (button)
         ::SetWindowTextA(button, toSecond ? caption1.c_str() : caption0.c_str());
     HWND marker = ::GetDlgItem(dialog, toSecond ? secondMarkerId : firstMarkerId);

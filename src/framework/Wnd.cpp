@@ -112,6 +112,16 @@ LRESULT CALLBACK Wnd::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM 
     return result;
 }
 
+std::string WindowText(HWND window) {
+    std::string text(static_cast<size_t>(::GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(static_cast<size_t>(::GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+HWND TopLevelOwner(HWND window) {
+    return window ? ::GetAncestor(window, GA_ROOT) : nullptr;
+}
+
 Wnd* Wnd::BoundDialog(HWND hWnd) {
     return ObjectOf(hWnd, kDialogSlot);
 }

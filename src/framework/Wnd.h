@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace fw {
 
 class Wnd {
@@ -57,6 +59,12 @@ class Wnd {
     // Called with WM_NCDESTROY seen, after the object's own handling: the handle is gone.
     void Detach();
 };
+
+// The whole text of a window or control.
+std::string WindowText(HWND window);
+// The window a dialog opened from `window` is modal to: a child window cannot own one, so its
+// top-level ancestor does (null stays null).
+HWND TopLevelOwner(HWND window);
 
 // Shows a fault that reached a window procedure and lets the program go on.
 void ReportUnexpectedFault(const char* what);

@@ -84,10 +84,14 @@ std::string DescribeBitmapRefusal(const uint8_t* file, size_t size, BmpError err
 
 }  // namespace
 
-int FitBmpMemory(const uint8_t* file, size_t size, DibBuffer& fit232, DibBuffer& fit116, const DiscardRange& discard) {
-    PixelSource source;
-    if (ParseBmp(file, size, source) != BmpError::None)
-        return 0;
+namespace {
+
+// FitBmpMemory once the file has been parsed into `source`.
+int FitBmpSource(const uint8_t* file,
+                 const PixelSource& source,
+                 DibBuffer& fit232,
+                 DibBuffer& fit116,
+                 const DiscardRange& discard) {
     RowsBehind behind;
     if (discard) {
         const size_t rowsOffset = static_cast<size_t>(source.rows - file);
@@ -101,6 +105,13 @@ int FitBmpMemory(const uint8_t* file, size_t size, DibBuffer& fit232, DibBuffer&
         };
     }
     return FitSource(source, fit232, fit116, behind);
+}
+
+}  // namespace
+
+int FitBmpMemory(const uint8_t* file, size_t size, DibBuffer& fit232, DibBuffer& fit116, const DiscardRange& discard) {
+    PixelSource source;
+    return ParseBmp(file, size, source) == BmpError::None ? FitBmpSource(file, source, fit232, fit116, discard) : 0;
 }
 
 int FitImageMemory(const uint8_t* file,
@@ -162,7 +173,7 @@ int OpenAndFitAnyPicture(const std::string& path, DibBuffer& fit232, DibBuffer& 
         why = DescribeBitmapRefusal(file.Data(), file.Size(), error);
         return 0;
     }
-    if (!FitBmpMemory(file.Data(), file.Size(), fit232, fit116, discard)) {
+    if (!FitBmpSource(file.Data(), source, fit232, fit116, discard)) {
         why = "not enough memory for its fitted copies";
         return 0;
     }
