@@ -21,8 +21,10 @@ need_packages() {
     done
     [ "${#missing[@]}" -eq 0 ] && return 0
     echo "Installing: ${missing[*]}"
-    as_root apt-get update -q
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+    # Another install may hold the package lock (a second build on the same machine): wait for it.
+    as_root apt-get -o DPkg::Lock::Timeout=900 update -q
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=900 install -y -q \
+        --no-install-recommends "${missing[@]}"
 }
 
 # need_i386: lets apt install 32-bit packages (wine32:i386).
