@@ -1,18 +1,16 @@
-// Opening a 24-megapixel JPEG and PNG into the two fitted copies as the command line does
-// (OpenAndFitAnyPicture), against vipsthumbnail and ImageMagick's convert fitting the same files.
+// Making a skin from a 24-megapixel JPEG and PNG with the command line (`tolvarin make`, the whole
+// process), against `vipsthumbnail -s 275x232` on the same files.
 //
 //   image_open_bench [RUNS]
 //
 // Writes a 6000 x 4000 picture (smooth gradients under fine grain, so that neither format
-// compresses it to nothing) into a fresh temporary folder, has /usr/bin/convert make two JPEGs
-// (quality 90; chroma subsampled 4:2:0 as cameras write them, and full 4:4:4) and a PNG of it,
-// reads them once so that they sit in the page cache, then for each
-// file runs OpenAndFitAnyPicture RUNS times (default 5) in a child process of its own,
-// `vipsthumbnail -s 275x232` three times and `convert -resize 275x232` three times, and prints the
-// median times, the ratios and the peak resident size of each. Goals: faster than convert, and a
-// peak resident size of at most 1.2 times the decoded picture (4 bytes a pixel, 96 MB).
+// compresses it to nothing) into a fresh temporary folder, has /usr/bin/convert make two baseline
+// JPEGs of it (quality 90; chroma subsampled 4:2:0 as cameras write them, and full 4:4:4) and a
+// PNG, reads them once so that they sit in the page cache, then runs `tolvarin make` and
+// vipsthumbnail on each file by turns, RUNS times each (default 3), and prints the best times,
+// their ratio and the peak resident size of `make` as a table. Goals: JPEG (both samplings) at
+// most 0.5 x vipsthumbnail's time, PNG at most 0.8 x, peak resident at most 48 MB.
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -20,14 +18,12 @@
 #include <vector>
 
 #include "ChildRun.h"
-#include "picture/OpenPicture.h"
 
 namespace {
 
 constexpr int32_t kWidth = 6000;
 constexpr int32_t kHeight = 4000;
-constexpr double kDecodedMb = 4.0 * kWidth * kHeight / (1024 * 1024);
-constexpr double kResidentGoal = 1.2;
+constexpr double kResidentGoalMb = 48;
 constexpr char kConvert[] = "/usr/bin/convert";
 
 // Streams the picture as a binary PPM row by row; grain from a small hash of the position.
@@ -53,100 +49,56 @@ bool WritePicture(const std::string& path) {
     return std::fclose(file) == 0 && ok;
 }
 
-// The measuring child: times OpenAndFitAnyPicture and prints the median in seconds.
-int Measure(const std::string& path, int runs) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        DibBuffer fit232, fit116;
-        std::string why;
-        const auto start = std::chrono::steady_clock::now();
-        const int result = OpenAndFitAnyPicture(path, fit232, fit116, why);
-        times.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-        if (!result || fit232.Width() != 275 || fit116.Height() != 116) {
-            std::fprintf(stderr, "OpenAndFitAnyPicture failed: %s\n", why.c_str());
-            return 1;
-        }
-    }
-    std::printf("%.9f\n", Median(times));
-    return 0;
-}
-
 struct Figures {
-    bool ok = false;
-    double seconds = 0;  // median wall time of one run
-    double peakMb = 0;
+    bool ok = true;
+    double seconds = 1e30;  // the best run
+    double peakMb = 0;      // the largest of the runs
 };
 
-Figures RunTool(const std::vector<std::string>& command) {
-    Figures figures{true, 0, 0};
-    std::vector<double> times;
-    for (int i = 0; i < 3 && figures.ok; ++i) {
-        const ChildRun run = RunChild(command);
-        figures.ok = run.ok;
-        times.push_back(run.seconds);
-        figures.peakMb = std::max(figures.peakMb, run.peakMb);
+void Add(Figures& figures, const ChildRun& run) {
+    figures.ok = figures.ok && run.ok;
+    figures.seconds = std::min(figures.seconds, run.seconds);
+    figures.peakMb = std::max(figures.peakMb, run.peakMb);
+}
+
+struct Picture {
+    const char* name;
+    std::string file;
+    double timeGoal;  // at most this times vipsthumbnail's time
+};
+
+// One row of the table; false when a program failed.
+bool Bench(const Picture& picture, const std::string& folder, int runs) {
+    ReadThrough(picture.file);
+    Figures make, vips;
+    for (int i = 0; i < runs; ++i) {
+        const std::string skin = folder + "/skin-" + std::to_string(i);
+        Add(make, RunChild({TOLVARIN_CLI, "make", picture.file, skin}));
+        Add(vips, RunChild({"vipsthumbnail", picture.file, "-s", "275x232", "-o", folder + "/thumb.v"}));
+        std::system(("rm -rf '" + skin + "'").c_str());
     }
-    figures.seconds = Median(times);
-    return figures;
-}
-
-void Report(const char* name, const Figures& figures, const Figures& ours) {
-    if (!figures.ok) {
-        std::printf("  %-14s could not be run\n", name);
-        return;
-    }
-    std::printf("  %-14s %8.1f ms, peak resident %6.1f MB; ours takes %.2f of its time\n", name, figures.seconds * 1e3,
-                figures.peakMb, ours.seconds / figures.seconds);
-}
-
-double FileMb(const std::string& path) {
-    FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return 0;
-    std::fseek(file, 0, SEEK_END);
-    const double mb = static_cast<double>(std::ftell(file)) / (1024 * 1024);
-    std::fclose(file);
-    return mb;
-}
-
-bool Bench(const char* format, const std::string& file, const std::string& folder, const char* self, int runs) {
-    std::printf("%s (%.1f MB file):\n", format, FileMb(file));
-    ReadThrough(file);
-    const ChildRun run = RunChild({SelfPath(self), "--measure", file, std::to_string(runs)});
-    if (!run.ok) {
-        std::printf("  OpenAndFitAnyPicture: run failed\n");
+    std::remove((folder + "/thumb.v").c_str());
+    if (!make.ok || !vips.ok) {
+        std::printf("| %s | %s failed | | | |\n", picture.name, make.ok ? "vipsthumbnail" : "make");
         return false;
     }
-    const Figures ours{true, std::atof(run.output.c_str()), run.peakMb};
-    std::printf("  %-14s %8.1f ms, peak resident %6.1f MB (median of %d)\n", "ours", ours.seconds * 1e3, ours.peakMb,
-                runs);
-    const Figures vips = RunTool({"vipsthumbnail", file, "-s", "275x232", "-o", folder + "/thumb.v"});
-    const Figures convert = RunTool({kConvert, file, "-resize", "275x232", folder + "/thumb.bmp"});
-    Report("vipsthumbnail", vips, ours);
-    Report("convert", convert, ours);
-    const bool faster = convert.ok && ours.seconds < convert.seconds;
-    const double resident = ours.peakMb / kDecodedMb;
-    std::printf(
-        "  goal faster than convert: %s; peak resident %.2f x the decoded picture (%.0f MB), goal at most "
-        "%.1f: %s\n",
-        faster ? "met" : "MISSED", resident, kDecodedMb, kResidentGoal, resident <= kResidentGoal ? "met" : "MISSED");
-    std::remove((folder + "/thumb.v").c_str());
-    std::remove((folder + "/thumb.bmp").c_str());
+    const double ratio = make.seconds / vips.seconds;
+    std::printf("| %s | %.0f ms | %.0f ms | %.2f\u00d7 (goal \u2264 %.1f: %s) | %.1f MB (goal \u2264 %.0f: %s) |\n",
+                picture.name, make.seconds * 1e3, vips.seconds * 1e3, ratio, picture.timeGoal,
+                ratio <= picture.timeGoal ? "met" : "MISSED", make.peakMb, kResidentGoalMb,
+                make.peakMb <= kResidentGoalMb ? "met" : "MISSED");
     return true;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 4 && std::strcmp(argv[1], "--measure") == 0)
-        return Measure(argv[2], std::atoi(argv[3]));
-    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
-
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
     const std::string folder = MakeScratchFolder();
     if (folder.empty())
         return 1;
     const std::string base = folder + "/picture";
-    std::printf("build type: %s\n", TOLVARIN_BUILD_TYPE);
+    std::printf("build type: %s; %s\n", TOLVARIN_BUILD_TYPE, TOLVARIN_CLI);
     std::printf("writing a %d x %d picture and its JPEGs and PNG to %s\n", kWidth, kHeight, folder.c_str());
     bool ok = WritePicture(base + ".ppm") &&
               RunChild({kConvert, base + ".ppm", "-quality", "90", "-sampling-factor", "2x2", base + "-420.jpg"}).ok &&
@@ -155,11 +107,17 @@ int main(int argc, char** argv) {
     std::remove((base + ".ppm").c_str());
     if (!ok)
         std::printf("could not make the pictures (is ImageMagick's convert at %s?)\n", kConvert);
-    ok = ok && Bench("JPEG 4:2:0", base + "-420.jpg", folder, argv[0], runs);
-    ok = ok && Bench("JPEG 4:4:4", base + "-444.jpg", folder, argv[0], runs);
-    ok = ok && Bench("PNG", base + ".png", folder, argv[0], runs);
-    for (const char* name : {"-420.jpg", "-444.jpg", ".png"})
-        std::remove((base + name).c_str());
+    const Picture pictures[] = {
+        {"baseline JPEG 4:2:0", base + "-420.jpg", 0.5},
+        {"baseline JPEG 4:4:4", base + "-444.jpg", 0.5},
+        {"PNG", base + ".png", 0.8},
+    };
+    std::printf("\n%d x %d, best of %d, side by side:\n\n", kWidth, kHeight, runs);
+    std::printf("| Picture | make | vipsthumbnail | make / vips | make's peak resident |\n|---|---|---|---|---|\n");
+    for (const Picture& picture : pictures) {
+        ok = ok && Bench(picture, folder, runs);
+        std::remove(picture.file.c_str());
+    }
     ::rmdir(folder.c_str());
     return ok ? 0 : 1;
 }

@@ -16,6 +16,12 @@ inline constexpr float kFitKernel[3][3] = {
     {0.02f, 0.03f, 0.02f},
 };
 
+// The source row or column that destination row or column `index` is centred on: truncation of
+// index / scale, in double.
+inline int32_t FitCentre(int32_t index, float scale) {
+    return static_cast<int32_t>(index / static_cast<double>(scale));
+}
+
 template <int Bits>
 class BoxFitter {
   public:
@@ -36,7 +42,19 @@ class BoxFitter {
 
     void FitRow() {
         const int32_t cy = CentreOf(row_);
-        uint8_t* out = pixels_ + static_cast<size_t>(row_) * 4 * static_cast<size_t>(width_);
+        const uint8_t* rows[3];
+        for (int32_t dy = -1; dy <= 1; ++dy) {
+            const int32_t y = cy + dy;
+            rows[dy + 1] = y >= 0 && y < source_.height ? source_.Row(y) : nullptr;
+        }
+        FitRowFrom(row_, rows);
+        ++row_;
+    }
+
+    // Destination row i from the source rows CentreOf(i) - 1, CentreOf(i), CentreOf(i) + 1, each
+    // null where it lies outside the picture; for callers that hold only those rows.
+    void FitRowFrom(int32_t i, const uint8_t* const (&rows)[3]) {
+        uint8_t* out = pixels_ + static_cast<size_t>(i) * 4 * static_cast<size_t>(width_);
         for (int32_t first = 0; first < width_; first += kChunk) {
             const int32_t count = std::min(kChunk, width_ - first);
             int32_t centres[kChunk];
@@ -46,36 +64,39 @@ class BoxFitter {
             // each other, so the rows of a large mapped file come in from memory in parallel
             // instead of one pixel's worth at a time.
             Bgr taps[3][kChunk][3] = {};
-            for (int32_t dy = -1; dy <= 1; ++dy) {
-                const int32_t y = cy + dy;
-                if (y < 0 || y >= source_.height)
+            for (int32_t dy = 0; dy < 3; ++dy) {
+                const uint8_t* row = rows[dy];
+                if (!row)
                     continue;
-                const uint8_t* row = source_.Row(y);
                 for (int32_t k = 0; k < count; ++k) {
                     for (int32_t dx = -1; dx <= 1; ++dx) {
                         const int32_t x = centres[k] + dx;
                         if (x >= 0 && x < source_.width)
-                            taps[dy + 1][k][dx + 1] = FetchPixel<Bits>(row, x, colours_);
+                            taps[dy][k][dx + 1] = FetchPixel<Bits>(row, x, colours_);
                     }
                 }
             }
             for (int32_t k = 0; k < count; ++k, out += 4)
-                WeighTaps(taps, k, cy, centres[k], out);
+                WeighTaps(taps, k, rows, centres[k], out);
         }
-        ++row_;
     }
 
   private:
     static constexpr int32_t kChunk = 64;
 
+    int32_t CentreOf(int32_t index) const { return FitCentre(index, scale_); }
+
     // The weighted mean of the taps of column k inside the picture, visited in kernel order.
     // Products, sums and quotient in double: a flat area then divides its exact weighted sum by
     // the exact weight total and stays exactly flat, borders included.
-    void WeighTaps(const Bgr (&taps)[3][kChunk][3], int32_t k, int32_t cy, int32_t cx, uint8_t* out) const {
+    void WeighTaps(const Bgr (&taps)[3][kChunk][3],
+                   int32_t k,
+                   const uint8_t* const (&rows)[3],
+                   int32_t cx,
+                   uint8_t* out) const {
         double blue = 0, green = 0, red = 0, total = 0;
         for (int32_t dy = -1; dy <= 1; ++dy) {
-            const int32_t y = cy + dy;
-            if (y < 0 || y >= source_.height)
+            if (!rows[dy + 1])
                 continue;
             for (int32_t dx = -1; dx <= 1; ++dx) {
                 const int32_t x = cx + dx;
@@ -93,9 +114,6 @@ class BoxFitter {
         out[1] = static_cast<uint8_t>(green / total);
         out[2] = static_cast<uint8_t>(red / total);
     }
-
-    // Destination index -> source index: truncation of index / scale, in double.
-    int32_t CentreOf(int32_t index) const { return static_cast<int32_t>(index / static_cast<double>(scale_)); }
 
     const PixelSource& source_;
     const ColourTable& colours_;

@@ -1,7 +1,6 @@
 #include "picture/ImageCompleteness.h"
 
 #include <cctype>
-#include <cstring>
 
 namespace {
 
@@ -121,26 +120,10 @@ bool PsdComplete(const uint8_t* file, size_t size) {
     return size - at - 2 * rows >= data;
 }
 
-// The signature, then chunks (length, type, data, check) up to IEND, each inside the file.
-bool PngComplete(const uint8_t* file, size_t size) {
-    size_t at = 8;
-    while (size - at >= 12) {
-        const uint32_t length = ReadU32Big(file + at);
-        if (size - at - 12 < length)
-            return false;
-        if (std::memcmp(file + at + 4, "IEND", 4) == 0)
-            return true;
-        at += 12 + size_t(length);
-    }
-    return false;
-}
-
 }  // namespace
 
 bool HoldsAllItsPixels(ImageFormat format, const uint8_t* file, size_t size) {
     switch (format) {
-        case ImageFormat::Png:
-            return PngComplete(file, size);
         case ImageFormat::Pnm:
             return PnmComplete(file, size);
         case ImageFormat::Tga:

@@ -1,7 +1,6 @@
 // Whether a file holds all the pixel data its header promises. stb_image reads a PNM, an
 // uncompressed TGA, a GIF or a PSD that was cut short without complaint, leaving the missing part
-// black, and takes a PNG chunk's length on trust, making room for it before reading it; such files
-// are refused instead. (A JPEG is walked by CheckJpegStructure.)
+// black; such files are refused instead.
 #pragma once
 
 #include <cstddef>

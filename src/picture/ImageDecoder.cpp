@@ -5,9 +5,12 @@
 #include <cstring>
 #include <utility>
 
+#include "picture/BlueGreenRed.h"
 #include "picture/BmpReader.h"
 #include "picture/ImageCompleteness.h"
-#include "picture/JpegStructure.h"
+#include "picture/JpegRows.h"
+#include "picture/PngRows.h"
+#include "picture/RowReceiver.h"
 #include "picture/StbImage.h"
 
 namespace {
@@ -51,17 +54,8 @@ struct FileReader {
 
 constexpr stbi_io_callbacks kCallbacks = {&FileReader::Read, &FileReader::Skip, &FileReader::AtEnd};
 
-uint32_t ReadU32BigEndian(const uint8_t* p) {
-    return static_cast<uint32_t>(p[0]) << 24 | static_cast<uint32_t>(p[1]) << 16 | static_cast<uint32_t>(p[2]) << 8 |
-           p[3];
-}
-
 bool IsOutOfMemory(const char* reason) {
     return reason && std::strcmp(reason, "Out of memory") == 0;
-}
-
-uint8_t OverBlack(uint8_t colour, uint8_t alpha) {
-    return static_cast<uint8_t>((colour * alpha + 127) / 255);
 }
 
 // Whether any pixel of `channels` bytes, the last of them alpha, is not fully transparent.
@@ -73,28 +67,19 @@ bool HasTransparency(const uint8_t* pixels, size_t count, int channels) {
     return false;
 }
 
-// Turns the decoder's 1 (grey), 2 (grey, alpha), 3 (red, green, blue) or 4 (and alpha) bytes a
-// pixel into blue, green, red, in place: a block too small for three bytes a pixel grows first and
-// is then filled from its end, each pixel's new bytes landing at or after its old ones; a larger
-// one is filled from its start, each pixel's new bytes landing at or before them. Every pixel is
-// read whole before it is written. Returns the block, or null when it could not grow (the old
-// block is then freed).
-uint8_t* ToBlueGreenRed(uint8_t* pixels, size_t count, int channels) {
+// Turns 1 (grey), 2 (grey, alpha), 3 (red, green, blue) or 4 (and alpha) bytes a pixel into blue,
+// green, red, in place: a block too small for three bytes a pixel grows first and is then filled
+// from its end, each pixel's new bytes landing at or after its old ones; a larger one is filled
+// from its start, each pixel's new bytes landing at or before them. Every pixel is read whole
+// before it is written. Returns the block, or null when it could not grow (the old block is then
+// freed).
+uint8_t* ToBlueGreenRedInPlace(uint8_t* pixels, size_t count, int channels) {
     const bool transparent = (channels == 2 || channels == 4) && HasTransparency(pixels, count, channels);
-    auto convert = [&](size_t i) {
-        const uint8_t* in = pixels + channels * i;
-        const bool grey = channels <= 2;
-        const uint8_t red = in[0], green = grey ? in[0] : in[1], blue = grey ? in[0] : in[2];
-        const uint8_t alpha = transparent ? in[channels - 1] : 255;
-        uint8_t* out = pixels + 3 * i;
-        out[0] = OverBlack(blue, alpha);
-        out[1] = OverBlack(green, alpha);
-        out[2] = OverBlack(red, alpha);
-    };
+    auto convert = [&](size_t i) { ToBlueGreenRed(pixels + channels * i, channels, transparent, pixels + 3 * i); };
     if (channels < 3) {
         auto* grown = static_cast<uint8_t*>(std::realloc(pixels, 3 * count));
         if (!grown) {
-            stbi_image_free(pixels);
+            std::free(pixels);
             return nullptr;
         }
         pixels = grown;
@@ -112,10 +97,74 @@ uint8_t* ToBlueGreenRed(uint8_t* pixels, size_t count, int channels) {
     return pixels;
 }
 
+// A row reader's picture kept whole, as the decoder gives it, in one block of std::malloc (what
+// stb_image's blocks are too).
+class WholePicture final : public RowReceiver {
+  public:
+    ~WholePicture() override { std::free(pixels_); }
+    bool Start(int32_t width, int32_t height, int channels) override {
+        rowBytes_ = static_cast<size_t>(channels) * static_cast<size_t>(width);
+        channels_ = channels;
+        pixels_ = static_cast<uint8_t*>(std::malloc(rowBytes_ * static_cast<size_t>(height)));
+        return pixels_ != nullptr;
+    }
+    int32_t NextWanted(int32_t top) const override { return top; }
+    void Take(int32_t top, const uint8_t* row) override {
+        std::memcpy(pixels_ + static_cast<size_t>(top) * rowBytes_, row, rowBytes_);
+    }
+    int Channels() const { return channels_; }
+    uint8_t* Release() { return std::exchange(pixels_, nullptr); }
+
+  private:
+    uint8_t* pixels_ = nullptr;
+    size_t rowBytes_ = 0;
+    int channels_ = 0;
+};
+
+// The pixels of a file stb_image reads, in its own channel count (its conversions between counts
+// mishandle 16-bit PNM); null with the reason in `problem`.
+uint8_t* DecodeWithStb(const uint8_t* file,
+                       size_t size,
+                       const DiscardRange& discard,
+                       ImageProblem& problem,
+                       int& channels) {
+    if (!HoldsAllItsPixels(problem.format, file, size)) {
+        problem.error = ImageError::Truncated;
+        return nullptr;
+    }
+    FileReader reader{file, size, &discard};
+    int width = 0, height = 0;
+    uint8_t* pixels = stbi_load_from_callbacks(&kCallbacks, &reader, &width, &height, &channels, 0);
+    if (!pixels) {
+        const char* reason = stbi_failure_reason();
+        problem.error = IsOutOfMemory(reason) ? ImageError::OutOfMemory : ImageError::Damaged;
+        problem.detail = reason ? reason : "undecodable";
+        return nullptr;
+    }
+    if (width != problem.width || height != problem.height || channels < 1 || channels > 4) {
+        std::free(pixels);
+        problem.error = ImageError::Damaged;
+        problem.detail = "the picture differs from its header";
+        return nullptr;
+    }
+    return pixels;
+}
+
 }  // namespace
 
 void DecodedImage::Free::operator()(uint8_t* pixels) const {
-    stbi_image_free(pixels);
+    std::free(pixels);
+}
+
+RowReader RowReaderFor(ImageFormat format) {
+    switch (format) {
+        case ImageFormat::Jpeg:
+            return ReadJpegRows;
+        case ImageFormat::Png:
+            return ReadPngRows;
+        default:
+            return nullptr;
+    }
 }
 
 PixelSource DecodedImage::Source() const {
@@ -144,6 +193,8 @@ std::string Describe(const ImageProblem& problem) {
             return "truncated " + name + " picture: the file ends before the picture does";
         case ImageError::Damaged:
             return "looks like a " + name + " picture, but it is damaged (" + problem.detail + ")";
+        case ImageError::Unsupported:
+            return "a kind of " + name + " picture this program does not read (" + problem.detail + ")";
         case ImageError::OutOfMemory:
             return name + " picture of " + size + ": not enough memory to decode it";
     }
@@ -157,34 +208,11 @@ ImageProblem ProbeImage(const uint8_t* file, size_t size, uint64_t maxPixels) {
         problem.error = ImageError::Unrecognised;
         return problem;
     }
-    // The decoder reads a JPEG's tables while it reads its header: the file is checked first.
-    if (problem.format == ImageFormat::Jpeg) {
-        const JpegStructure structure = CheckJpegStructure(file, size);
-        problem.width = structure.width;
-        problem.height = structure.height;
-        if (uint64_t(structure.width) * uint64_t(structure.height) > maxPixels) {
-            problem.error = ImageError::TooLarge;
-            return problem;
-        }
-        if (structure.verdict != JpegVerdict::Sound) {
-            problem.error = structure.verdict == JpegVerdict::Truncated ? ImageError::Truncated : ImageError::Damaged;
-            problem.detail = structure.detail;
-            return problem;
-        }
-    }
+    if (const RowReader read = RowReaderFor(problem.format))
+        return read(file, size, maxPixels, nullptr, {});
     FileReader reader{file, size, nullptr};
     int width = 0, height = 0, components = 0;
     if (!stbi_info_from_callbacks(&kCallbacks, &reader, &width, &height, &components)) {
-        // stb_image refuses a PNG header past its own size limit without saying so; the header
-        // itself still tells how large the picture claims to be.
-        if (problem.format == ImageFormat::Png && size >= 24) {
-            problem.width = static_cast<int32_t>(ReadU32BigEndian(file + 16) & 0x7FFFFFFF);
-            problem.height = static_cast<int32_t>(ReadU32BigEndian(file + 20) & 0x7FFFFFFF);
-            if (uint64_t(problem.width) * uint64_t(problem.height) > maxPixels) {
-                problem.error = ImageError::TooLarge;
-                return problem;
-            }
-        }
         problem.error = ImageError::Damaged;
         problem.detail = stbi_failure_reason() ? stbi_failure_reason() : "unreadable header";
         return problem;
@@ -210,28 +238,20 @@ ImageProblem DecodeImage(const uint8_t* file,
     if (problem.error != ImageError::None)
         return problem;
 
-    if (!HoldsAllItsPixels(problem.format, file, size)) {
-        problem.error = ImageError::Truncated;
+    uint8_t* pixels = nullptr;
+    int channels = 0;
+    if (const RowReader read = RowReaderFor(problem.format)) {
+        WholePicture whole;
+        problem = read(file, size, maxPixels, &whole, discard);
+        if (problem.error != ImageError::None)
+            return problem;
+        channels = whole.Channels();
+        pixels = whole.Release();
+    } else if (!(pixels = DecodeWithStb(file, size, discard, problem, channels))) {
         return problem;
     }
-
-    FileReader reader{file, size, &discard};
-    // Its own channel count: stb_image's conversions between counts mishandle 16-bit PNM.
-    int width = 0, height = 0, channels = 0;
-    uint8_t* pixels = stbi_load_from_callbacks(&kCallbacks, &reader, &width, &height, &channels, 0);
-    if (!pixels) {
-        const char* reason = stbi_failure_reason();
-        problem.error = IsOutOfMemory(reason) ? ImageError::OutOfMemory : ImageError::Damaged;
-        problem.detail = reason ? reason : "undecodable";
-        return problem;
-    }
-    if (width != problem.width || height != problem.height || channels < 1 || channels > 4) {
-        stbi_image_free(pixels);
-        problem.error = ImageError::Damaged;
-        problem.detail = "the picture differs from its header";
-        return problem;
-    }
-    pixels = ToBlueGreenRed(pixels, static_cast<size_t>(width) * static_cast<size_t>(height), channels);
+    const int32_t width = problem.width, height = problem.height;
+    pixels = ToBlueGreenRedInPlace(pixels, static_cast<size_t>(width) * static_cast<size_t>(height), channels);
     if (!pixels) {
         problem.error = ImageError::OutOfMemory;
         return problem;

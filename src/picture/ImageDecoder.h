@@ -1,6 +1,6 @@
-// Pictures in the common formats (PNG, JPEG, GIF, TGA, PSD, PNM), decoded by stb_image into blue,
-// green and red. The command line links it and the program's own image plug-in wraps it, so both
-// read every picture to the same pixels.
+// Pictures in the common formats decoded into blue, green and red: JPEG by libjpeg-turbo, PNG by
+// libspng, GIF, TGA, PSD and PNM by stb_image. The command line links it and the program's own
+// image plug-in wraps it, so both read every picture to the same pixels.
 //
 // Transparency: a picture with an alpha channel is composited over black, the default margin
 // colour, each channel becoming colour * alpha / 255 rounded to nearest. A picture whose alpha is
@@ -31,6 +31,7 @@ enum class ImageError {
     TooLarge,      // more pixels than the bound, or a file too long to address
     Truncated,     // ends before the picture does
     Damaged,       // the decoder refused the data; `detail` says why
+    Unsupported,   // a variant of the format the decoder does not read (12-bit JPEG); `detail` says which
     OutOfMemory,
 };
 
@@ -40,7 +41,7 @@ struct ImageProblem {
     ImageFormat format = ImageFormat::None;
     int32_t width = 0;
     int32_t height = 0;
-    std::string detail;  // the decoder's own words, for Damaged
+    std::string detail;  // the decoder's own words, for Damaged and Unsupported
 };
 
 // Why a picture was refused, in words for the command line's message.
@@ -69,7 +70,8 @@ class DecodedImage {
 ImageProblem ProbeImage(const uint8_t* file, size_t size, uint64_t maxPixels = kMaxImagePixels);
 
 // Decodes a whole file image into `image` (left empty on failure). `discard` learns of the parts of
-// the file already read, so that a mapped file need not stay resident.
+// the file already read, so that a mapped file need not stay resident. (FitImageMemory fits a JPEG
+// or PNG without ever holding it whole.)
 ImageProblem DecodeImage(const uint8_t* file,
                          size_t size,
                          DecodedImage& image,

@@ -6,7 +6,9 @@
 #include "picture/BmpReader.h"
 #include "picture/FitKernel.h"
 #include "picture/FitPicture.h"
+#include "picture/FitRows.h"
 #include "picture/PictureKind.h"
+#include "picture/RowReceiver.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -120,6 +122,14 @@ int FitImageMemory(const uint8_t* file,
                    DibBuffer& fit116,
                    ImageProblem& problem,
                    const DiscardRange& discard) {
+    if (const RowReader read = RowReaderFor(IdentifyImage(file, size))) {
+        FitRows fit;
+        problem = read(file, size, kMaxImagePixels, &fit, discard);
+        if (problem.error != ImageError::None)
+            return 0;
+        fit.Finish(fit232, fit116);
+        return 1;
+    }
     DecodedImage image;
     problem = DecodeImage(file, size, image, kMaxImagePixels, discard);
     if (problem.error != ImageError::None)

@@ -35,7 +35,8 @@ int FitBmpMemory(const uint8_t* file,
 
 // The decoder's counterpart of FitBmpMemory: decodes a PNG, JPEG, GIF, TGA, PSD or PNM file image
 // and fits its rows straight into both boxes, giving what ReadImageMemory followed by FitPicture
-// gives without the 32-bit copy of the whole picture. Returns 1; on 0 the outputs are unchanged and
+// gives without the 32-bit copy of the whole picture; a JPEG or PNG is never held whole, and only
+// the rows the sampler reads are decoded (JPEG) or kept (PNG). Returns 1; on 0 the outputs are unchanged and
 // `problem` says why.
 int FitImageMemory(const uint8_t* file,
                    size_t size,

@@ -10,17 +10,6 @@ bool StartsWith(const uint8_t* head, size_t size, const char* signature, size_t 
     return size >= at + length && std::memcmp(head + at, signature, length) == 0;
 }
 
-// The decoder takes a file for JPEG when it starts with 0xFF, any more of them, then 0xD8; so
-// does this, so that every file it decodes as JPEG is checked as one first.
-bool IsJpegStart(const uint8_t* head, size_t size) {
-    if (size < 2 || head[0] != 0xFF)
-        return false;
-    size_t at = 1;
-    while (at < size && head[at] == 0xFF)
-        ++at;
-    return at < size && head[at] == 0xD8;
-}
-
 }  // namespace
 
 const char* FormatName(ImageFormat format) {
@@ -46,7 +35,7 @@ const char* FormatName(ImageFormat format) {
 ImageFormat IdentifyImage(const uint8_t* head, size_t size) {
     if (StartsWith(head, size, "\x89PNG\r\n\x1a\n", 8))
         return ImageFormat::Png;
-    if (IsJpegStart(head, size))
+    if (StartsWith(head, size, "\xFF\xD8", 2))
         return ImageFormat::Jpeg;
     if (StartsWith(head, size, "GIF87a", 6) || StartsWith(head, size, "GIF89a", 6))
         return ImageFormat::Gif;

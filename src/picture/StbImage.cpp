@@ -2,9 +2,8 @@
 //
 // Its blocks come zero-filled: some of its readers leave part of a block unwritten when the data
 // runs out, and what a damaged file gives must not depend on what the heap held before. No block
-// is larger than the largest a picture within the size bound needs (its compressed PNG rows at 16
-// bits and four channels, 8 bytes a pixel plus a filter byte a row), so a stream that inflates
-// without end fails there.
+// is larger than the largest a picture within the size bound needs (a 16-bit PNM or PSD at 8 bytes a
+// pixel, with room to spare), so a damaged header cannot make it take more.
 #include <climits>
 #include <cstdlib>
 

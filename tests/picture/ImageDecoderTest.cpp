@@ -1,14 +1,17 @@
 // The image decoder: every format and layout it offers, to the pixels the files hold; transparency
-// over black; refusals with their reason, the size bound before any allocation; and a PNG giving
-// exactly what a bitmap of the same pixels gives.
+// over black; refusals with their reason, the size bound before any allocation; a PNG giving
+// exactly what a bitmap of the same pixels gives; and JPEG and PNG fitted from their sampled rows
+// exactly as from the whole picture.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "TestBitmaps.h"
 #include "TestPng.h"
 #include "picture/BmpReader.h"
+#include "picture/FitPicture.h"
 #include "picture/ImageDecoder.h"
 #include "picture/OpenPicture.h"
 #include "platform/Platform.h"
@@ -17,10 +20,28 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-Bytes Seed(const char* name) {
+Bytes ReadBytes(const std::string& path) {
     std::string contents;
-    EXPECT_TRUE(platform::ReadWholeFile(std::string(TOLVARIN_IMAGE_SEEDS) + "/" + name, contents)) << name;
+    EXPECT_TRUE(platform::ReadWholeFile(path, contents)) << path;
     return Bytes(contents.begin(), contents.end());
+}
+
+Bytes Seed(const char* name) {
+    return ReadBytes(std::string(TOLVARIN_FUZZ_CORPUS) + "/image/" + name);
+}
+
+Bytes Cut(const Bytes& file, size_t length) {
+    return Bytes(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(length));
+}
+
+// The offset of the first JPEG marker `code` (the byte after 0xFF).
+size_t MarkerAt(const Bytes& file, uint8_t code) {
+    for (size_t at = 0; at + 1 < file.size(); ++at) {
+        if (file[at] == 0xFF && file[at + 1] == code)
+            return at;
+    }
+    ADD_FAILURE() << "no marker " << int(code);
+    return 0;
 }
 
 Bytes Text(const std::string& text) {
@@ -137,6 +158,13 @@ TEST(ImageDecoder, RefusesWithTheReason) {
     Bytes brokenStream = rgb;
     brokenStream[41] = 0;  // the compressed stream's header, after the signature, IHDR and IDAT's own
     const Bytes jpeg = Seed("baseline.jpg");
+    Bytes twelveBits = jpeg, cutByMarker = jpeg;
+    twelveBits[MarkerAt(jpeg, 0xC0) + 4] = 12;  // the frame's sample precision
+    const size_t scan = MarkerAt(jpeg, 0xDA);
+    cutByMarker[scan + 20] = 0xFF;  // an end marker inside the entropy-coded data
+    cutByMarker[scan + 21] = 0xD9;
+    const Bytes gif = Seed("two-frames.gif"), psd = Seed("layered.psd");
+    const Bytes tga = Tga(2, 24, 0, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
     const struct {
         const char* name;
         Bytes file;
@@ -153,6 +181,13 @@ TEST(ImageDecoder, RefusesWithTheReason) {
         {"PNG cut inside its data", Bytes(rgb.begin(), rgb.end() - 20), ImageError::Truncated, 2, 1},
         {"PNG with a broken data stream", brokenStream, ImageError::Damaged, 2, 1},
         {"JPEG cut before its end", Bytes(jpeg.begin(), jpeg.end() - 10), ImageError::Truncated, 16, 16},
+        {"JPEG cut inside its frame header", Cut(jpeg, MarkerAt(jpeg, 0xC0) + 6), ImageError::Truncated, 0, 0},
+        {"JPEG whose data ends at a marker", cutByMarker, ImageError::Damaged, 16, 16},
+        {"JPEG of 12-bit samples", twelveBits, ImageError::Unsupported, 16, 16},
+        {"GIF cut inside its first frame", Cut(gif, gif.size() / 2), ImageError::Truncated, 4, 4},
+        {"TGA cut inside its pixels", Cut(tga, tga.size() - 3), ImageError::Truncated, 2, 2},
+        {"PSD cut inside its pixels", Cut(psd, psd.size() - 8), ImageError::Truncated, 4, 4},
+        {"PNM cut inside its pixels", Text("P6\n2 1\n255\n\x0A\x14\x1E\x28"), ImageError::Truncated, 2, 1},
         {"a bitmap", MakeBmp(MakeNoiseImage(2, 2, 24, 1)), ImageError::Unrecognised, 0, 0},
         {"text", Text("these are notes, not a picture"), ImageError::Unrecognised, 0, 0},
         {"nothing", {}, ImageError::Unrecognised, 0, 0},
@@ -191,6 +226,32 @@ TEST(ImageDecoder, PngGivesWhatTheBitmapOfItsPixelsGives) {
     ASSERT_EQ(FitBmpMemory(bmpFile.data(), bmpFile.size(), bmp232, bmp116), 1);
     EXPECT_TRUE(SameBuffer(png232, bmp232));
     EXPECT_TRUE(SameBuffer(png116, bmp116));
+}
+
+// Tall samples make the JPEG reader skip whole iMCU rows; interlacing and alpha (fitted both ways
+// until the last row tells) take the PNG reader's other paths.
+TEST(ImageDecoder, FitsJpegAndPngFromTheirSampledRowsAsFromTheWholePicture) {
+    int fitted = 0;
+    for (const char* folder : {"image", "jpeg", "png"}) {
+        for (const auto& entry :
+             std::filesystem::directory_iterator(std::string(TOLVARIN_FUZZ_CORPUS) + "/" + folder)) {
+            const Bytes file = ReadBytes(entry.path().string());
+            const ImageFormat format = IdentifyImage(file.data(), file.size());
+            if (format != ImageFormat::Jpeg && format != ImageFormat::Png)
+                continue;
+            SCOPED_TRACE(entry.path().filename().string());
+            DibBuffer whole, expected232, expected116, fit232, fit116;
+            ASSERT_EQ(ReadImageMemory(file.data(), file.size(), whole).error, ImageError::None);
+            ASSERT_EQ(FitPicture(whole, expected232, 275, 232), 1);
+            ASSERT_EQ(FitPicture(whole, expected116, 275, 116), 1);
+            ImageProblem problem;
+            ASSERT_EQ(FitImageMemory(file.data(), file.size(), fit232, fit116, problem), 1) << Describe(problem);
+            EXPECT_TRUE(SameBuffer(fit232, expected232));
+            EXPECT_TRUE(SameBuffer(fit116, expected116));
+            ++fitted;
+        }
+    }
+    EXPECT_EQ(fitted, 11);
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ namespace {
 // type name for each format.
 constexpr const char* kInfo[] = {
     "00IN",
-    "ifstb 1.0 (stb_image 2.27): PNG, JPEG, GIF, TGA, PSD, PNM",
+    "ifstb 1.1 (libjpeg-turbo 2.1.5, libspng 0.7.3, stb_image 2.27): PNG, JPEG, GIF, TGA, PSD, PNM",
     "*.png",
     "PNG file",
     "*.jpg;*.jpeg;*.jpe;*.jfif",
@@ -39,6 +39,7 @@ int ResultOf(const ImageProblem& problem) {
         case ImageError::None:
             return kSusieSuccess;
         case ImageError::Unrecognised:
+        case ImageError::Unsupported:
             return kSusieUnknownFormat;
         case ImageError::Truncated:
         case ImageError::Damaged:

@@ -1,0 +1,103 @@
+# The JPEG and PNG decoders as one target, tolvarin_decoders: libjpeg-turbo 2.1.5 and libspng 0.7.3
+# with zlib, the versions of Debian bookworm. A native build links Debian's -dev packages. Every
+# other build (the mingw-w64 cross builds; any toolchain file, WebAssembly included) builds them
+# from Debian's source packages with its own toolchain, once per build tree, under
+# <build>/third-party: sources fetched by cmake/fetch-debian-source.sh at configure time, then each
+# library built by its own CMake files.
+option(TOLVARIN_BUILD_DECODERS "Build libjpeg-turbo and libspng from Debian's source packages" ${CMAKE_CROSSCOMPILING})
+
+add_library(tolvarin_decoders INTERFACE)
+
+if(NOT TOLVARIN_BUILD_DECODERS)
+  find_package(PkgConfig REQUIRED)
+  pkg_check_modules(TOLVARIN_JPEG REQUIRED IMPORTED_TARGET libjpeg=2.1.5)
+  pkg_check_modules(TOLVARIN_SPNG REQUIRED IMPORTED_TARGET spng=0.7.3)
+  target_link_libraries(tolvarin_decoders INTERFACE PkgConfig::TOLVARIN_JPEG PkgConfig::TOLVARIN_SPNG)
+  return()
+endif()
+
+enable_language(C)
+include(ExternalProject)
+set(third_party "${PROJECT_BINARY_DIR}/third-party")
+set(third_party_include "${third_party}/include")
+file(MAKE_DIRECTORY "${third_party_include}")
+
+function(tolvarin_fetch_debian_source package version out_folder)
+  execute_process(
+    COMMAND sh "${PROJECT_SOURCE_DIR}/cmake/fetch-debian-source.sh" ${package} ${version} "${third_party}/sources"
+    RESULT_VARIABLE result)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "Could not fetch Debian's source package ${package} ${version}")
+  endif()
+  set(${out_folder} "${third_party}/sources/${package}-${version}" PARENT_SCOPE)
+endfunction()
+
+tolvarin_fetch_debian_source(libjpeg-turbo 2.1.5 jpeg_source)
+tolvarin_fetch_debian_source(libspng 0.7.3 spng_source)
+
+# zlib: Debian's build for mingw-w64 (libz-mingw-w64-dev), the static library, so that the programs
+# and ifstb.spi need no zlib1.dll beside them. A toolchain with zlib of its own (Emscripten's port)
+# passes TOLVARIN_ZLIB_LIBRARY and TOLVARIN_ZLIB_INCLUDE_DIR.
+find_library(TOLVARIN_ZLIB_LIBRARY NAMES libz.a z)
+find_path(TOLVARIN_ZLIB_INCLUDE_DIR zlib.h)
+if(NOT TOLVARIN_ZLIB_LIBRARY OR NOT TOLVARIN_ZLIB_INCLUDE_DIR)
+  message(FATAL_ERROR "zlib for the target is missing (mingw-w64: install libz-mingw-w64-dev)")
+endif()
+
+# What each library's own build gets from this one: the toolchain and the compiler flags.
+set(toolchain_arguments
+  -DCMAKE_BUILD_TYPE=Release
+  "-DCMAKE_INSTALL_PREFIX=${third_party}"
+  -DCMAKE_C_COMPILER=${CMAKE_C_COMPILER}
+  "-DCMAKE_C_FLAGS=${CMAKE_C_FLAGS}"
+  -DCMAKE_POSITION_INDEPENDENT_CODE=${CMAKE_POSITION_INDEPENDENT_CODE})
+if(CMAKE_TOOLCHAIN_FILE)
+  list(APPEND toolchain_arguments "-DCMAKE_TOOLCHAIN_FILE=${CMAKE_TOOLCHAIN_FILE}")
+endif()
+cmake_host_system_information(RESULT build_jobs QUERY NUMBER_OF_LOGICAL_CORES)
+
+# libjpeg-turbo's SIMD code (NASM) on x86, required there so that a missing assembler fails the
+# build instead of silently making a slower library; elsewhere its plain C.
+if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(i.86|x86_64|AMD64)$")
+  set(jpeg_simd -DWITH_SIMD=ON -DREQUIRE_SIMD=ON)
+else()
+  set(jpeg_simd -DWITH_SIMD=OFF)
+endif()
+set(jpeg_library "${third_party}/lib/libjpeg.a")
+ExternalProject_Add(libjpeg_turbo
+  PREFIX "${third_party}"
+  SOURCE_DIR "${jpeg_source}"
+  BINARY_DIR "${third_party}/build/libjpeg-turbo"
+  CMAKE_ARGS ${toolchain_arguments} ${jpeg_simd} -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_TURBOJPEG=OFF
+             -DWITH_12BIT=OFF
+  # The library alone, not its programs.
+  BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target jpeg-static --parallel ${build_jobs}
+  INSTALL_COMMAND ${CMAKE_COMMAND} -E copy <BINARY_DIR>/libjpeg.a "${jpeg_library}"
+          COMMAND ${CMAKE_COMMAND} -E copy <SOURCE_DIR>/jpeglib.h <SOURCE_DIR>/jmorecfg.h <SOURCE_DIR>/jerror.h
+                  <BINARY_DIR>/jconfig.h "${third_party_include}"
+  BUILD_BYPRODUCTS "${jpeg_library}")
+
+set(spng_library "${third_party}/lib/libspng.a")
+ExternalProject_Add(libspng
+  PREFIX "${third_party}"
+  SOURCE_DIR "${spng_source}"
+  BINARY_DIR "${third_party}/build/libspng"
+  # Its CMake files need the shared library configured (0.7.3 sets its include folders either way);
+  # only the static one is built.
+  CMAKE_ARGS ${toolchain_arguments} -DSPNG_SHARED=ON -DSPNG_STATIC=ON -DBUILD_EXAMPLES=OFF
+             "-DZLIB_LIBRARY=${TOLVARIN_ZLIB_LIBRARY}" "-DZLIB_INCLUDE_DIR=${TOLVARIN_ZLIB_INCLUDE_DIR}"
+  BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target spng_static --parallel ${build_jobs}
+  INSTALL_COMMAND ${CMAKE_COMMAND} -E copy <BINARY_DIR>/libspng_static.a "${spng_library}"
+          COMMAND ${CMAKE_COMMAND} -E copy <SOURCE_DIR>/spng/spng.h "${third_party_include}"
+  BUILD_BYPRODUCTS "${spng_library}")
+
+add_library(tolvarin_jpeg STATIC IMPORTED GLOBAL)
+set_target_properties(tolvarin_jpeg PROPERTIES IMPORTED_LOCATION "${jpeg_library}")
+add_dependencies(tolvarin_jpeg libjpeg_turbo)
+add_library(tolvarin_spng STATIC IMPORTED GLOBAL)
+set_target_properties(tolvarin_spng PROPERTIES IMPORTED_LOCATION "${spng_library}")
+add_dependencies(tolvarin_spng libspng)
+target_include_directories(tolvarin_decoders INTERFACE "${third_party_include}" "${TOLVARIN_ZLIB_INCLUDE_DIR}")
+# Linked as a static library on Windows, not imported from a DLL.
+target_compile_definitions(tolvarin_decoders INTERFACE SPNG_STATIC)
+target_link_libraries(tolvarin_decoders INTERFACE tolvarin_jpeg tolvarin_spng "${TOLVARIN_ZLIB_LIBRARY}")
