@@ -46,3 +46,15 @@ need_locale() {
     grep -q "^$name UTF-8" /etc/locale.gen || echo "$name UTF-8" | as_root tee -a /etc/locale.gen >/dev/null
     as_root locale-gen
 }
+
+# need_deb_src: lets `apt-get source` fetch Debian bookworm's source packages, from which the
+# Windows and sanitizer builds compile libjpeg-turbo and libspng (cmake/fetch-debian-source.sh).
+need_deb_src() {
+    if apt-cache showsrc libspng 2>/dev/null | grep -q '^Package: libspng'; then
+        return 0
+    fi
+    need_packages dpkg-dev
+    printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: bookworm\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' |
+        as_root tee /etc/apt/sources.list.d/tolvarin-bookworm-src.sources >/dev/null
+    as_root apt-get -o DPkg::Lock::Timeout=900 update -q
+}

@@ -36,7 +36,7 @@ tolvarin_fetch_debian_source(libjpeg-turbo 2.1.5 jpeg_source)
 tolvarin_fetch_debian_source(libspng 0.7.3 spng_source)
 
 # zlib: Debian's build for mingw-w64 (libz-mingw-w64-dev), the static library, so that the programs
-# and ifstb.spi need no zlib1.dll beside them. A toolchain with zlib of its own (Emscripten's port)
+# and ifstb.spi need no zlib1.dll beside them; natively the system's. A toolchain with zlib of its own (Emscripten's port)
 # passes TOLVARIN_ZLIB_LIBRARY and TOLVARIN_ZLIB_INCLUDE_DIR.
 find_library(TOLVARIN_ZLIB_LIBRARY NAMES libz.a z)
 find_path(TOLVARIN_ZLIB_INCLUDE_DIR zlib.h)
@@ -44,12 +44,20 @@ if(NOT TOLVARIN_ZLIB_LIBRARY OR NOT TOLVARIN_ZLIB_INCLUDE_DIR)
   message(FATAL_ERROR "zlib for the target is missing (mingw-w64: install libz-mingw-w64-dev)")
 endif()
 
-# What each library's own build gets from this one: the toolchain and the compiler flags.
+# What each library's own build gets from this one: the toolchain, the compiler flags and, in a
+# sanitizer or fuzzing build, the same instrumentation as our code.
+set(decoder_c_flags "${CMAKE_C_FLAGS}")
+if(TOLVARIN_SANITIZE OR TOLVARIN_FUZZ)
+  string(APPEND decoder_c_flags " -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer -g")
+endif()
+if(TOLVARIN_FUZZ)
+  string(APPEND decoder_c_flags " -fsanitize=fuzzer-no-link")
+endif()
 set(toolchain_arguments
   -DCMAKE_BUILD_TYPE=Release
   "-DCMAKE_INSTALL_PREFIX=${third_party}"
   -DCMAKE_C_COMPILER=${CMAKE_C_COMPILER}
-  "-DCMAKE_C_FLAGS=${CMAKE_C_FLAGS}"
+  "-DCMAKE_C_FLAGS=${decoder_c_flags}"
   -DCMAKE_POSITION_INDEPENDENT_CODE=${CMAKE_POSITION_INDEPENDENT_CODE})
 if(CMAKE_TOOLCHAIN_FILE)
   list(APPEND toolchain_arguments "-DCMAKE_TOOLCHAIN_FILE=${CMAKE_TOOLCHAIN_FILE}")

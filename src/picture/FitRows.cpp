@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <new>
 
 #include "picture/BlueGreenRed.h"
@@ -22,6 +23,20 @@ bool FitRows::Start(int32_t width, int32_t height, int channels) {
             (channels == 4 && !box.overBlack.Allocate(box.geometry.width, box.geometry.height, 32)))
             return false;
     }
+    // Each box's destination columns in turn, their centres and neighbours: both lists ascend.
+    std::vector<int32_t> sampled[2];
+    for (int b = 0; b < 2; ++b) {
+        for (int32_t j = 0; j < boxes_[b].geometry.width; ++j) {
+            const int32_t cx = FitCentre(j, boxes_[b].geometry.scale);
+            for (int32_t x = std::max(cx - 1, 0); x <= std::min(cx + 1, width - 1); ++x) {
+                if (sampled[b].empty() || sampled[b].back() < x)
+                    sampled[b].push_back(x);
+            }
+        }
+    }
+    columns_.clear();
+    std::set_union(sampled[0].begin(), sampled[0].end(), sampled[1].begin(), sampled[1].end(),
+                   std::back_inserter(columns_));
     const size_t rowBytes = 3 * static_cast<size_t>(width);
     for (HeldRow& row : held_) {
         row.opaque.reset(new (std::nothrow) uint8_t[rowBytes]);
@@ -101,13 +116,11 @@ void FitRows::Take(int32_t top, const uint8_t* row) {
     if (!slot)
         return;  // cannot happen: each box needs at most three rows at a time
     slot->y = source_.height - 1 - top;
-    for (int32_t x = 0; x < source_.width; ++x) {
+    for (const int32_t x : columns_) {
         const uint8_t* pixel = row + static_cast<size_t>(channels_) * x;
         ToBlueGreenRed(pixel, channels_, false, slot->opaque.get() + 3 * static_cast<size_t>(x));
-        if (channels_ == 4) {
+        if (channels_ == 4)
             ToBlueGreenRed(pixel, channels_, true, slot->overBlack.get() + 3 * static_cast<size_t>(x));
-            transparent_ = transparent_ || pixel[3] != 0;
-        }
     }
     for (Box& box : boxes_)
         FitReadyRows(box, slot->y);

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "picture/DibBuffer.h"
 #include "picture/FitPicture.h"
@@ -19,6 +20,7 @@ class FitRows final : public RowReceiver {
     // row of each destination row and its two neighbours).
     int32_t NextWanted(int32_t top) const override;
     void Take(int32_t top, const uint8_t* row) override;
+    void SetTransparency(bool transparent) override { transparent_ = transparent; }
 
     // After the last row: the fitted copies, the ones over black when the picture has transparency.
     void Finish(DibBuffer& fit232, DibBuffer& fit116);
@@ -42,7 +44,8 @@ class FitRows final : public RowReceiver {
     const uint8_t* Held(int32_t y, bool overBlack) const;
     void FitReadyRows(Box& box, int32_t y);
 
-    PixelSource source_;  // size only: the rows are the held ones
+    PixelSource source_;            // size only: the rows are the held ones
+    std::vector<int32_t> columns_;  // the columns either box samples, the only ones converted
     const ColourTable noPalette_{PixelSource{}};
     int channels_ = 3;
     bool transparent_ = false;

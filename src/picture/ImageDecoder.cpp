@@ -68,13 +68,11 @@ bool HasTransparency(const uint8_t* pixels, size_t count, int channels) {
 }
 
 // Turns 1 (grey), 2 (grey, alpha), 3 (red, green, blue) or 4 (and alpha) bytes a pixel into blue,
-// green, red, in place: a block too small for three bytes a pixel grows first and is then filled
-// from its end, each pixel's new bytes landing at or after its old ones; a larger one is filled
-// from its start, each pixel's new bytes landing at or before them. Every pixel is read whole
-// before it is written. Returns the block, or null when it could not grow (the old block is then
-// freed).
-uint8_t* ToBlueGreenRedInPlace(uint8_t* pixels, size_t count, int channels) {
-    const bool transparent = (channels == 2 || channels == 4) && HasTransparency(pixels, count, channels);
+// green, red, the alpha counting when `transparent`, in place: a block too small for three bytes a pixel grows first
+// and is then filled from its end, each pixel's new bytes landing at or after its old ones; a larger one is filled from
+// its start, each pixel's new bytes landing at or before them. Every pixel is read whole before it is written. Returns
+// the block, or null when it could not grow (the old block is then freed).
+uint8_t* ToBlueGreenRedInPlace(uint8_t* pixels, size_t count, int channels, bool transparent) {
     auto convert = [&](size_t i) { ToBlueGreenRed(pixels + channels * i, channels, transparent, pixels + 3 * i); };
     if (channels < 3) {
         auto* grown = static_cast<uint8_t*>(std::realloc(pixels, 3 * count));
@@ -109,16 +107,19 @@ class WholePicture final : public RowReceiver {
         return pixels_ != nullptr;
     }
     int32_t NextWanted(int32_t top) const override { return top; }
+    void SetTransparency(bool transparent) override { transparent_ = transparent; }
     void Take(int32_t top, const uint8_t* row) override {
         std::memcpy(pixels_ + static_cast<size_t>(top) * rowBytes_, row, rowBytes_);
     }
     int Channels() const { return channels_; }
+    bool Transparent() const { return transparent_; }
     uint8_t* Release() { return std::exchange(pixels_, nullptr); }
 
   private:
     uint8_t* pixels_ = nullptr;
     size_t rowBytes_ = 0;
     int channels_ = 0;
+    bool transparent_ = false;
 };
 
 // The pixels of a file stb_image reads, in its own channel count (its conversions between counts
@@ -240,18 +241,24 @@ ImageProblem DecodeImage(const uint8_t* file,
 
     uint8_t* pixels = nullptr;
     int channels = 0;
+    bool transparent = false;
     if (const RowReader read = RowReaderFor(problem.format)) {
         WholePicture whole;
         problem = read(file, size, maxPixels, &whole, discard);
         if (problem.error != ImageError::None)
             return problem;
         channels = whole.Channels();
+        transparent = whole.Transparent();
         pixels = whole.Release();
-    } else if (!(pixels = DecodeWithStb(file, size, discard, problem, channels))) {
+    } else if ((pixels = DecodeWithStb(file, size, discard, problem, channels))) {
+        transparent = (channels == 2 || channels == 4) &&
+                      HasTransparency(pixels, static_cast<size_t>(problem.width) * problem.height, channels);
+    } else {
         return problem;
     }
     const int32_t width = problem.width, height = problem.height;
-    pixels = ToBlueGreenRedInPlace(pixels, static_cast<size_t>(width) * static_cast<size_t>(height), channels);
+    pixels =
+        ToBlueGreenRedInPlace(pixels, static_cast<size_t>(width) * static_cast<size_t>(height), channels, transparent);
     if (!pixels) {
         problem.error = ImageError::OutOfMemory;
         return problem;

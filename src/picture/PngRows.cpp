@@ -42,9 +42,26 @@ struct FreeContext {
     void operator()(spng_ctx* context) const { spng_ctx_free(context); }
 };
 
+// Zero-filled: a pass of an interlaced picture writes only its own pixels of a row.
 std::unique_ptr<uint8_t[]> Allocate(size_t bytes) {
-    return std::unique_ptr<uint8_t[]>(new (std::nothrow) uint8_t[bytes]);
+    return std::unique_ptr<uint8_t[]>(new (std::nothrow) uint8_t[bytes]());
 }
+
+// Whether any pixel of a red, green, blue, alpha row has an alpha other than zero.
+bool AnyAlpha(const uint8_t* row, size_t rowBytes) {
+    for (size_t at = 3; at < rowBytes; at += 4) {
+        if (row[at] != 0)
+            return true;
+    }
+    return false;
+}
+
+// Every decoded row of a picture with alpha passes by here until one shows its alpha matters.
+struct AlphaWatch {
+    bool watching;
+    bool seen = false;
+    void Look(const uint8_t* row, size_t rowBytes) { seen = seen || (watching && AnyAlpha(row, rowBytes)); }
+};
 
 ImageError ErrorOf(int code) {
     switch (code) {
@@ -59,7 +76,7 @@ ImageError ErrorOf(int code) {
 }
 
 // Rows one after the other, each handed over when wanted.
-int DecodeSequential(spng_ctx* context, RowReceiver& receiver, int32_t height, size_t rowBytes) {
+int DecodeSequential(spng_ctx* context, RowReceiver& receiver, int32_t height, size_t rowBytes, AlphaWatch& alpha) {
     const auto row = Allocate(rowBytes);
     if (!row)
         return SPNG_EMEM;
@@ -67,6 +84,7 @@ int DecodeSequential(spng_ctx* context, RowReceiver& receiver, int32_t height, s
         const int code = spng_decode_row(context, row.get(), rowBytes);
         if (code != 0 && code != SPNG_EOI)
             return code;
+        alpha.Look(row.get(), rowBytes);
         if (receiver.NextWanted(top) == top)
             receiver.Take(top, row.get());
     }
@@ -75,7 +93,7 @@ int DecodeSequential(spng_ctx* context, RowReceiver& receiver, int32_t height, s
 
 // Every pass writes its pixels of a row into that row: the wanted rows are each kept whole until
 // the last pass, the others go through one scratch row.
-int DecodeInterlaced(spng_ctx* context, RowReceiver& receiver, int32_t height, size_t rowBytes) {
+int DecodeInterlaced(spng_ctx* context, RowReceiver& receiver, int32_t height, size_t rowBytes, AlphaWatch& alpha) {
     std::vector<int32_t> wanted;
     for (int32_t top = receiver.NextWanted(0); top < height; top = receiver.NextWanted(top + 1))
         wanted.push_back(top);
@@ -94,6 +112,7 @@ int DecodeInterlaced(spng_ctx* context, RowReceiver& receiver, int32_t height, s
                            ? rows.get() + static_cast<size_t>(slot - wanted.begin()) * rowBytes
                            : scratch;
         code = spng_decode_row(context, row, rowBytes);
+        alpha.Look(row, rowBytes);
     }
     if (code != SPNG_EOI)
         return code;
@@ -154,10 +173,14 @@ ImageProblem ReadPngRows(const uint8_t* file,
         return problem;
     }
     const size_t rowBytes = static_cast<size_t>(channels) * header.width;
-    const int code = header.interlace_method ? DecodeInterlaced(context.get(), *receiver, problem.height, rowBytes)
-                                             : DecodeSequential(context.get(), *receiver, problem.height, rowBytes);
+    AlphaWatch watch{alpha};
+    const int code = header.interlace_method
+                         ? DecodeInterlaced(context.get(), *receiver, problem.height, rowBytes, watch)
+                         : DecodeSequential(context.get(), *receiver, problem.height, rowBytes, watch);
     if (code != 0)
         return fail(code);
+    if (alpha)
+        receiver->SetTransparency(watch.seen);
     // The chunks after the picture, up to the end marker: a file cut after its last row is cut too.
     if (const int after = spng_decode_chunks(context.get()))
         return fail(after);

@@ -18,6 +18,10 @@ class RowReceiver {
     // none is. It depends on `top` alone. Rows are delivered in increasing order, only when wanted.
     virtual int32_t NextWanted(int32_t top) const = 0;
     virtual void Take(int32_t top, const uint8_t* row) = 0;
+    // After the last row of a picture with alpha: whether any pixel of it, wanted or not, has an
+    // alpha other than zero. When none has, the alpha means nothing (32-bit writers often leave it
+    // empty) and the picture is read opaque.
+    virtual void SetTransparency(bool transparent) = 0;
 };
 
 // A reader of one format: the header alone when `receiver` is null, else the picture into it. The

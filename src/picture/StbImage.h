@@ -1,6 +1,7 @@
 // stb_image (Debian's libstb-dev) as this program configures it: only the formats the image
-// decoder gives it (GIF, TGA, PSD, PNM; JPEG and PNG have readers of their own), reading from memory or callbacks, with the longer failure texts. Every user of
-// stb_image includes this header, so that the declarations match the one compiled implementation.
+// decoder gives it (GIF, TGA, PSD, PNM; JPEG and PNG have readers of their own), reading from memory or callbacks, with
+// the longer failure texts. Every user of stb_image includes this header, so that the declarations match the one
+// compiled implementation.
 #pragma once
 
 #define STBI_ONLY_GIF

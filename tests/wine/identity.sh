@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Windows command line under Wine must write the very bytes the native one writes: for several
-# pictures (the sample, bitmaps of every depth, a tall and a wide one, one the reader refuses, and
-# the sample in every format of the image decoder) and
+# pictures (the sample, bitmaps of every depth, a tall and a wide one, one the reader refuses, the
+# sample in every format of the image decoder, and tall JPEGs and PNG that are read in part) and
 # several settings profiles, `make` (every file of the skin folder), `preview` and `settings` run
 # on both, and their exit statuses and files are compared byte for byte.
 #
@@ -112,6 +112,17 @@ if convert "pictures/sample.bmp" "pictures/sample.png" &&
 else
     fail "pictures of the image decoder" "ImageMagick convert failed"
 fi
+# Tall JPEGs and PNG whose fitting skips whole iMCU rows (4:2:0, 4:4:4 progressive, grey) and keeps
+# only sampled rows of an interlaced picture with alpha: the two builds' libraries (the Windows ones
+# built from the same sources) must skip and keep alike.
+for seed in jpeg/tall-420.jpg jpeg/tall-444-progressive.jpg jpeg/tall-grey.jpg png/tall-interlaced-alpha.png; do
+    if [ -f "$root/fuzz/corpus/$seed" ]; then
+        cp "$root/fuzz/corpus/$seed" pictures/
+        pictures+=("$(basename "$seed")")
+    else
+        fail "picture $seed" "missing"
+    fi
+done
 
 # Profiles: the defaults, and two that change every switch that steers the writer and composition.
 printf '[SkinSetting]\r\nFullSize=0\r\nSkinLine=0\r\nSkinAlphaBrend=3\r\nPLSave=0\r\n[SkinColor]\r\nSideColorR=40\r\nSideColorG=80\r\nSideColorB=120\r\nColor_R=250\r\nColor_G=180\r\nColor_B=20\r\n[MARON]\r\nUse=0\r\n' \
