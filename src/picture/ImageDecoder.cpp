@@ -7,35 +7,22 @@
 
 #include "picture/BlueGreenRed.h"
 #include "picture/BmpReader.h"
+#include "picture/ForwardReader.h"
 #include "picture/ImageCompleteness.h"
-#include "picture/JpegRows.h"
-#include "picture/PngRows.h"
 #include "picture/RowReceiver.h"
 #include "picture/StbImage.h"
 
 namespace {
 
-// The file image as stb_image's callbacks see it: read forwards, with the part behind the reader
-// handed to `discard` in batches (each discard is a system call).
-constexpr size_t kDiscardBatch = size_t(4) << 20;
-
-struct FileReader {
-    const uint8_t* data;
-    size_t size;
-    const DiscardRange* discard;
-    size_t position = 0;
-    size_t discarded = 0;
-
+// The file image as stb_image's callbacks see it.
+struct FileReader : ForwardReader {
     static int Read(void* user, char* out, int count) {
         auto& reader = *static_cast<FileReader*>(user);
-        const size_t left = reader.size - reader.position;
+        const size_t left = reader.Left();
         const size_t n = count <= 0 ? 0 : static_cast<size_t>(count) < left ? static_cast<size_t>(count) : left;
         std::memcpy(out, reader.data + reader.position, n);
         reader.position += n;
-        if (reader.discard && *reader.discard && reader.position >= reader.discarded + kDiscardBatch) {
-            (*reader.discard)(reader.discarded, reader.position - reader.discarded);
-            reader.discarded = reader.position;
-        }
+        reader.Used();
         return static_cast<int>(n);
     }
     // A negative count steps back over bytes already read.
@@ -133,7 +120,7 @@ uint8_t* DecodeWithStb(const uint8_t* file,
         problem.error = ImageError::Truncated;
         return nullptr;
     }
-    FileReader reader{file, size, &discard};
+    FileReader reader{{file, size, &discard}};
     int width = 0, height = 0;
     uint8_t* pixels = stbi_load_from_callbacks(&kCallbacks, &reader, &width, &height, &channels, 0);
     if (!pixels) {
@@ -211,7 +198,7 @@ ImageProblem ProbeImage(const uint8_t* file, size_t size, uint64_t maxPixels) {
     }
     if (const RowReader read = RowReaderFor(problem.format))
         return read(file, size, maxPixels, nullptr, {});
-    FileReader reader{file, size, nullptr};
+    FileReader reader{{file, size, nullptr}};
     int width = 0, height = 0, components = 0;
     if (!stbi_info_from_callbacks(&kCallbacks, &reader, &width, &height, &components)) {
         problem.error = ImageError::Damaged;

@@ -1,4 +1,4 @@
-#include "picture/JpegRows.h"
+#include "picture/RowReceiver.h"
 
 #include <csetjmp>
 #include <cstdio>  // jpeglib.h needs FILE and size_t declared first
@@ -6,24 +6,21 @@
 #include <jerror.h>
 #include <jpeglib.h>
 
+#include "picture/ForwardReader.h"
+
 namespace {
 
 // The file is handed to the decoder a megabyte at a time, so that the part it has read can be
-// discarded behind it (in batches: each discard is a system call). Its fast Huffman path needs a
-// few kilobytes ahead, which a chunk leaves it nearly always.
+// discarded behind it. Its fast Huffman path needs a few kilobytes ahead, which a chunk leaves it
+// nearly always.
 constexpr size_t kChunk = size_t(1) << 20;
-constexpr size_t kDiscardBatch = size_t(4) << 20;
 // A progressive file may carry any number of scans, each a pass over the whole coefficient buffer;
 // real encoders write about ten. More than this is a file made to keep the decoder busy.
 constexpr int kMaxScans = 1000;
 
 struct Source {
     jpeg_source_mgr manager;  // first: the decoder's pointer to it is a pointer to this
-    const uint8_t* file;
-    size_t size;
-    const DiscardRange* discard;
-    size_t next;  // the first byte not yet handed to the decoder
-    size_t discarded;
+    ForwardReader reader;
 };
 
 Source& SourceOf(j_decompress_ptr cinfo) {
@@ -38,21 +35,18 @@ void TermSource(j_decompress_ptr) {}
 boolean FillInput(j_decompress_ptr cinfo) {
     static const JOCTET kEnd[2] = {0xFF, JPEG_EOI};
     Source& source = SourceOf(cinfo);
-    if (source.next >= source.size) {
+    ForwardReader& reader = source.reader;
+    if (reader.Left() == 0) {
         WARNMS(cinfo, JWRN_JPEG_EOF);
         source.manager.next_input_byte = kEnd;
         source.manager.bytes_in_buffer = sizeof kEnd;
         return TRUE;
     }
-    // The decoder asks for more only once it has used all it was given: everything before is behind.
-    if (*source.discard && source.next >= source.discarded + kDiscardBatch) {
-        (*source.discard)(source.discarded, source.next - source.discarded);
-        source.discarded = source.next;
-    }
-    const size_t length = source.size - source.next < kChunk ? source.size - source.next : kChunk;
-    source.manager.next_input_byte = source.file + source.next;
+    reader.Used();  // the decoder asks for more only once it has used all it was given
+    const size_t length = reader.Left() < kChunk ? reader.Left() : kChunk;
+    source.manager.next_input_byte = reader.data + reader.position;
     source.manager.bytes_in_buffer = length;
-    source.next += length;
+    reader.position += length;
     return TRUE;
 }
 
@@ -68,7 +62,7 @@ void SkipInput(j_decompress_ptr cinfo, long count) {
     }
     skip -= source.manager.bytes_in_buffer;
     source.manager.bytes_in_buffer = 0;
-    source.next += skip < source.size - source.next ? skip : source.size - source.next;
+    source.reader.position += skip < source.reader.Left() ? skip : source.reader.Left();
 }
 
 // The decoder's errors end the read by jumping back into Decode; its warnings are counted by kind.
@@ -215,9 +209,7 @@ ImageProblem ReadJpegRows(const uint8_t* file,
     job.source.manager.skip_input_data = SkipInput;
     job.source.manager.resync_to_restart = jpeg_resync_to_restart;
     job.source.manager.term_source = TermSource;
-    job.source.file = file;
-    job.source.size = size;
-    job.source.discard = &discard;
+    job.source.reader = {file, size, &discard};
     job.progress.progress_monitor = CountScans;
     job.maxPixels = maxPixels;
     job.receiver = receiver;

@@ -1,4 +1,4 @@
-#include "picture/PngRows.h"
+#include "picture/RowReceiver.h"
 
 #include <algorithm>
 #include <cstring>
@@ -8,33 +8,22 @@
 
 #include <spng.h>
 
+#include "picture/ForwardReader.h"
+
 namespace {
 
-constexpr size_t kDiscardBatch = size_t(4) << 20;
 // The chunks kept besides the picture (text, colour profiles, once inflated) may take this much in
 // all; a chunk of the picture data itself may have any length the format allows.
 constexpr size_t kChunkCacheLimit = size_t(64) << 20;
 constexpr size_t kLongestChunk = 0x7FFFFFFF;
 
-// The file as libspng reads it: forwards, with the part behind it discarded in batches.
-struct Stream {
-    const uint8_t* file;
-    size_t size;
-    const DiscardRange* discard;
-    size_t next = 0;
-    size_t discarded = 0;
-};
-
 int ReadStream(spng_ctx*, void* user, void* destination, size_t length) {
-    Stream& stream = *static_cast<Stream*>(user);
-    if (length > stream.size - stream.next)
+    ForwardReader& reader = *static_cast<ForwardReader*>(user);
+    if (length > reader.Left())
         return SPNG_IO_EOF;
-    std::memcpy(destination, stream.file + stream.next, length);
-    stream.next += length;
-    if (*stream.discard && stream.next >= stream.discarded + kDiscardBatch) {
-        (*stream.discard)(stream.discarded, stream.next - stream.discarded);
-        stream.discarded = stream.next;
-    }
+    std::memcpy(destination, reader.data + reader.position, length);
+    reader.position += length;
+    reader.Used();
     return 0;
 }
 
@@ -135,8 +124,8 @@ ImageProblem ReadPngRows(const uint8_t* file,
         problem.error = ImageError::OutOfMemory;
         return problem;
     }
-    Stream stream{file, size, &discard};
-    spng_set_png_stream(context.get(), ReadStream, &stream);
+    ForwardReader reader{file, size, &discard};
+    spng_set_png_stream(context.get(), ReadStream, &reader);
     spng_set_chunk_limits(context.get(), kLongestChunk, kChunkCacheLimit);
     auto fail = [&](int code) {
         problem.error = ErrorOf(code);

@@ -1,5 +1,5 @@
-// What the JPEG and PNG readers hand their rows to: rows top-down, as red, green, blue and, for a
-// picture with transparency, alpha, 3 or 4 bytes a pixel with nothing between the pixels. The
+// The JPEG and PNG readers and what they hand their rows to: rows top-down, as red, green, blue
+// and, for a picture with alpha, alpha, 3 or 4 bytes a pixel with nothing between the pixels. The
 // receiver says which rows it wants, so that a reader can skip decoding the others.
 #pragma once
 
@@ -34,3 +34,21 @@ using RowReader = ImageProblem (*)(const uint8_t* file,
 
 // The row reader of JPEG and PNG; null for the formats read whole (by stb_image).
 RowReader RowReaderFor(ImageFormat format);
+
+// JPEG through libjpeg-turbo (accurate integer IDCT, smooth chroma upsampling: what its own djpeg
+// gives). Rows nobody wants are skipped: whole iMCU rows are passed over without their inverse
+// DCT, and rows inside a decoded iMCU row without their colour conversion.
+ImageProblem ReadJpegRows(const uint8_t* file,
+                          size_t size,
+                          uint64_t maxPixels,
+                          RowReceiver* receiver,
+                          const DiscardRange& discard);
+
+// PNG through libspng (and zlib), row by row: every row is inflated and unfiltered, as the format
+// requires, but only the wanted ones are kept. An interlaced picture delivers its wanted rows once
+// its last pass is in, each held whole meanwhile.
+ImageProblem ReadPngRows(const uint8_t* file,
+                         size_t size,
+                         uint64_t maxPixels,
+                         RowReceiver* receiver,
+                         const DiscardRange& discard);
