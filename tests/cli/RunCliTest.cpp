@@ -423,6 +423,8 @@ TEST_F(RunCli, RefusedPicturesSayWhy) {
     compressed[30] = 1;
     const std::vector<uint8_t> huge = MakePng(50000, 50000, 8, 2, {});
     const std::string jpeg = ReadFile(TOLVARIN_FUZZ_CORPUS "/image/baseline.jpg");
+    std::string twelveBits = jpeg;
+    twelveBits[twelveBits.find("\xFF\xC0") + 4] = 12;  // the frame's sample precision
     const struct {
         const char* file;
         std::string content;
@@ -436,6 +438,8 @@ TEST_F(RunCli, RefusedPicturesSayWhy) {
         {"huge.png", std::string(huge.begin(), huge.end()),
          "PNG picture of 50000 x 50000 pixels, more than the 268435456 pixels this program reads"},
         {"cut.jpg", jpeg.substr(0, jpeg.size() - 10), "truncated JPEG picture"},
+        {"deep.jpg", twelveBits,
+         "a kind of JPEG picture this program does not read (Unsupported JPEG data precision 12)"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.file);
@@ -464,9 +468,12 @@ TEST_F(RunCli, PngAndJpegMakeTheSkinsOfTheBitmapsOfTheirPixels) {
     const std::vector<uint8_t> png = MakePng(picture.Width(), picture.Height(), 8, 2, rows);
     WriteFile(work_ / "sample.png", std::string(png.begin(), png.end()));
     std::vector<std::pair<std::string, std::string>> pairs = {{"sample.png", TOLVARIN_SAMPLE}};
-    for (const char* jpeg : {"image/baseline.jpg", "image/progressive.jpg", "jpeg/tall-420.jpg",
-                             "jpeg/tall-444-progressive.jpg", "jpeg/tall-grey.jpg"}) {
-        const std::string source = std::string(TOLVARIN_FUZZ_CORPUS) + "/" + jpeg;
+    for (const char* jpeg :
+         {TOLVARIN_FUZZ_CORPUS "/image/baseline.jpg", TOLVARIN_FUZZ_CORPUS "/image/progressive.jpg",
+          TOLVARIN_FUZZ_CORPUS "/jpeg/arithmetic.jpg", TOLVARIN_FUZZ_CORPUS "/jpeg/baseline-422.jpg",
+          TOLVARIN_FUZZ_CORPUS "/jpeg/restarts.jpg", TOLVARIN_TEST_PICTURES "/tall-420.jpg",
+          TOLVARIN_TEST_PICTURES "/tall-444-progressive.jpg", TOLVARIN_TEST_PICTURES "/tall-grey.jpg"}) {
+        const std::string source = jpeg;
         const std::string bitmap = (work_ / fs::path(jpeg).filename()).string() + ".bmp";
         std::string command = "djpeg -bmp -outfile ";
         for (const std::string& piece : {ShellQuoted(bitmap), std::string(" "), ShellQuoted(source)})

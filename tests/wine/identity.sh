@@ -115,9 +115,13 @@ fi
 # Tall JPEGs and PNG whose fitting skips whole iMCU rows (4:2:0, 4:4:4 progressive, grey) and keeps
 # only sampled rows of an interlaced picture with alpha: the two builds' libraries (the Windows ones
 # built from the same sources) must skip and keep alike.
-for seed in jpeg/tall-420.jpg jpeg/tall-444-progressive.jpg jpeg/tall-grey.jpg png/tall-interlaced-alpha.png; do
-    if [ -f "$root/fuzz/corpus/$seed" ]; then
-        cp "$root/fuzz/corpus/$seed" pictures/
+# With them the other JPEG codings: arithmetic, restart markers, CMYK, 4:2:2 and 4:4:0.
+for seed in tests/picture/pictures/tall-420.jpg tests/picture/pictures/tall-444-progressive.jpg \
+    tests/picture/pictures/tall-grey.jpg tests/picture/pictures/tall-interlaced-alpha.png \
+    fuzz/corpus/jpeg/arithmetic.jpg fuzz/corpus/jpeg/restarts.jpg fuzz/corpus/jpeg/cmyk.jpg \
+    fuzz/corpus/jpeg/baseline-422.jpg fuzz/corpus/jpeg/baseline-440.jpg; do
+    if [ -f "$root/$seed" ]; then
+        cp "$root/$seed" pictures/
         pictures+=("$(basename "$seed")")
     else
         fail "picture $seed" "missing"
