@@ -40,7 +40,7 @@ class CSettingsPage : public fw::PropertyPage {
     };
     // When Refresh runs of itself: as the page's window initialises, as the page becomes the
     // visible one.
-    enum RefreshWhen : unsigned { kOnInit = 1, kOnActivation = 2 };
+    enum RefreshWhen : unsigned { kOnInit = 1, kOnActivation = 2, kOnInitAndActivation = 3 };
     struct Bindings {
         unsigned refreshWhen;
         std::span<const CheckBox> checkBoxes;

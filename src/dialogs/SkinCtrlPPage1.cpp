@@ -33,14 +33,8 @@ constexpr CSettingsPage::DropDown kDropDowns[] = {
 };
 
 constexpr CSettingsPage::Bindings kBindings = {
-    CSettingsPage::kOnInit | CSettingsPage::kOnActivation,
-    kCheckBoxes,
-    kColorButtons,
-    kDropDowns,
-    IDC_MAINEQ_RESET,
-    &SkinSettings::ResetMainEq,
-    true,
-};
+    CSettingsPage::kOnInitAndActivation, kCheckBoxes, kColorButtons, kDropDowns, IDC_MAINEQ_RESET,
+    &SkinSettings::ResetMainEq,          true};
 
 }  // namespace
 

@@ -24,8 +24,7 @@ constexpr CSettingsPage::ColorButton kColorButtons[] = {
 };
 
 constexpr CSettingsPage::Bindings kBindings = {
-    CSettingsPage::kOnActivation, kCheckBoxes, kColorButtons, {}, IDC_PLMB_RESET, &SkinSettings::ResetPlaylistMb, true,
-};
+    CSettingsPage::kOnActivation, kCheckBoxes, kColorButtons, {}, IDC_PLMB_RESET, &SkinSettings::ResetPlaylistMb, true};
 
 }  // namespace
 

@@ -10,9 +10,8 @@ constexpr CSettingsPage::CheckBox kCheckBoxes[] = {
     {IDC_SEXYFONT_USE, &SkinSettings::SexyFontUse, CSettingsPage::After::kRefresh, kUseEnables},
 };
 
-constexpr CSettingsPage::Bindings kBindings = {
-    CSettingsPage::kOnInit, kCheckBoxes, {}, {}, IDC_SEXYFONT_RESET, &SkinSettings::ResetSexyFont, false,
-};
+constexpr CSettingsPage::Bindings kBindings = {CSettingsPage::kOnInit,       kCheckBoxes, {}, {}, IDC_SEXYFONT_RESET,
+                                               &SkinSettings::ResetSexyFont, false};
 
 }  // namespace
 

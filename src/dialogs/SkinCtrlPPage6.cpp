@@ -33,14 +33,8 @@ constexpr CSettingsPage::DropDown kDropDowns[] = {
 };
 
 constexpr CSettingsPage::Bindings kBindings = {
-    CSettingsPage::kOnInit | CSettingsPage::kOnActivation,
-    kCheckBoxes,
-    {},
-    kDropDowns,
-    IDC_MARON_RESET,
-    &SkinSettings::ResetMaron,
-    false,
-};
+    CSettingsPage::kOnInitAndActivation, kCheckBoxes, {}, kDropDowns, IDC_MARON_RESET,
+    &SkinSettings::ResetMaron,           false};
 
 constexpr int kOpacityTickStep = 10;
 
