@@ -23,7 +23,7 @@ int RunMake(const CommandLine& line) {
     if (!OpenRequestedPicture(picture, fit232, fit116))
         return kExitFailure;
     if (!platform::CreateFolders(folder)) {
-        ReportError("cannot create the skin folder " + Quoted(folder));
+        ReportError("cannot create the skin folder " + Quoted(folder) + ": " + platform::LastErrorText());
         return kExitFailure;
     }
     if (!SaveSkinFolder(folder, settings, fit232, fit116)) {

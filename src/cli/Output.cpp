@@ -7,12 +7,16 @@
 
 std::string ConvertFromCp932(std::string_view text, const char* toCharset) {
     std::string out;
-    return ConvertText(text, "CP932", toCharset, out) ? out : std::string(text);
+    return ConvertText(text, "CP932", toCharset, out) ? out : std::string();
 }
 
 void InstallMessageSink() {
+    // A terminal whose charset has no Japanese gets none of it: the English line that follows
+    // every failure says what happened.
     platform::SetMessageSink([charset = std::string(TerminalCharset())](std::string_view text) {
         const std::string shown = ConvertFromCp932(text, charset.c_str());
+        if (shown.empty())
+            return;
         std::fprintf(stderr, "%s: %.*s\n", kProgramName, static_cast<int>(shown.size()), shown.data());
     });
 }

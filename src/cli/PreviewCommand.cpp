@@ -32,8 +32,9 @@ int RunPreview(const CommandLine& line) {
         ReportError("cannot compose the preview of " + Quoted(picture) + " (out of memory)");
         return kExitFailure;
     }
-    if (!platform::WriteFileAtomically(target, file.Data(), file.Size())) {
-        ReportError("cannot write the preview " + Quoted(target));
+    std::string why;
+    if (!platform::WriteFileAtomically(target, file.Data(), file.Size(), &why)) {
+        ReportError("cannot write the preview " + Quoted(target) + ": " + why);
         return kExitFailure;
     }
     return kExitDone;

@@ -1,14 +1,21 @@
 #include "cli/Commands.h"
 #include "cli/Output.h"
+#include "platform/Platform.h"
 #include "settings/Profile.h"
+#include "settings/ProfileTarget.h"
 
 int RunSettings(const CommandLine& line) {
     SkinSettings settings;
     if (!LoadRequestedSettings(line, settings))
         return kExitFailure;
     const std::string& target = line.files[0];
-    if (!SaveSkinSettingsFile(target, settings)) {
-        ReportError("cannot write the settings profile " + Quoted(target));
+    // The profile is merged into an existing file, which is read first like any profile.
+    std::string why;
+    const platform::FileCheck existing = platform::CheckRegularFile(target, kLargestProfileBytes, why);
+    if (existing == platform::FileCheck::kRefused || !SaveSkinSettingsFile(target, settings)) {
+        if (existing != platform::FileCheck::kRefused)
+            why = platform::LastErrorText();
+        ReportError("cannot write the settings profile " + Quoted(target) + ": " + why);
         return kExitFailure;
     }
     return kExitDone;

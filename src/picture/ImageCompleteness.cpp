@@ -1,5 +1,6 @@
 #include "picture/ImageCompleteness.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
 
@@ -17,12 +18,12 @@ uint32_t ReadU32Big(const uint8_t* p) {
     return ReadU16Big(p) << 16 | ReadU16Big(p + 2);
 }
 
-// "P5" or "P6", then width, height and the largest value as decimal numbers between white space
-// and "#" comments, then one white space character and the rows.
-bool PnmComplete(const uint8_t* file, size_t size) {
+}  // namespace
+
+PnmHeader ReadPnmHeader(const uint8_t* file, size_t size) {
+    PnmHeader header;
     size_t at = 2;
-    uint64_t numbers[3] = {};
-    for (uint64_t& number : numbers) {
+    for (std::string& number : header.numbers) {
         while (at < size && (std::isspace(file[at]) || file[at] == '#')) {
             if (file[at] == '#') {
                 while (at < size && file[at] != '\n' && file[at] != '\r')
@@ -31,13 +32,32 @@ bool PnmComplete(const uint8_t* file, size_t size) {
                 ++at;
             }
         }
-        while (at < size && std::isdigit(file[at]) && number < (uint64_t(1) << 32))
-            number = number * 10 + (file[at++] - '0');
+        for (; at < size && std::isdigit(file[at]); ++at) {
+            if (number.size() < PnmHeader::kLongestNumber)
+                number += static_cast<char>(file[at]);
+        }
     }
+    header.end = at;
+    return header;
+}
+
+namespace {
+
+// A header number's value, held at 2^32 (far beyond any picture read) for longer ones.
+uint64_t HeldValue(const std::string& digits) {
+    uint64_t value = 0;
+    for (char digit : digits)
+        value = std::min<uint64_t>(value * 10 + uint64_t(digit - '0'), uint64_t(1) << 32);
+    return value;
+}
+
+// Then one white space character and the rows.
+bool PnmComplete(const uint8_t* file, size_t size) {
+    const PnmHeader header = ReadPnmHeader(file, size);
     const uint64_t channels = file[1] == '6' ? 3 : 1;
-    const uint64_t sampleBytes = numbers[2] > 255 ? 2 : 1;
-    const uint64_t needed = numbers[0] * numbers[1] * channels * sampleBytes;
-    return at + 1 <= size && size - at - 1 >= needed;
+    const uint64_t sampleBytes = HeldValue(header.numbers[2]) > 255 ? 2 : 1;
+    const uint64_t needed = HeldValue(header.numbers[0]) * HeldValue(header.numbers[1]) * channels * sampleBytes;
+    return header.end + 1 <= size && size - header.end - 1 >= needed;
 }
 
 // The 18-byte header, the identification field, the colour map, then the pixels; only the

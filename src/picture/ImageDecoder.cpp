@@ -56,6 +56,18 @@ uint32_t ReadU32BigEndian(const uint8_t* p) {
            p[3];
 }
 
+// A PNM header's width and height as written, when one is too large to hold (the decoder would
+// wrap it); else empty.
+std::string OversizedPnmDimensions(const uint8_t* file, size_t size) {
+    const PnmHeader header = ReadPnmHeader(file, size);
+    for (const std::string& number : {header.numbers[0], header.numbers[1]}) {
+        const size_t start = std::min(number.find_first_not_of('0'), number.size());
+        if (number.size() - start > 10 || (number.size() - start == 10 && number.substr(start) > "2147483647"))
+            return header.numbers[0] + " x " + header.numbers[1];
+    }
+    return std::string();
+}
+
 bool IsOutOfMemory(const char* reason) {
     return reason && std::strcmp(reason, "Out of memory") == 0;
 }
@@ -131,7 +143,10 @@ PixelSource DecodedImage::Source() const {
 
 std::string Describe(const ImageProblem& problem) {
     const std::string name = FormatName(problem.format);
-    const std::string size = std::to_string(problem.width) + " x " + std::to_string(problem.height) + " pixels";
+    const std::string size =
+        (problem.sizeText.empty() ? std::to_string(problem.width) + " x " + std::to_string(problem.height)
+                                  : problem.sizeText) +
+        " pixels";
     switch (problem.error) {
         case ImageError::None:
             return "read";
@@ -169,6 +184,13 @@ ImageProblem ProbeImage(const uint8_t* file, size_t size, uint64_t maxPixels) {
         if (structure.verdict != JpegVerdict::Sound) {
             problem.error = structure.verdict == JpegVerdict::Truncated ? ImageError::Truncated : ImageError::Damaged;
             problem.detail = structure.detail;
+            return problem;
+        }
+    }
+    if (problem.format == ImageFormat::Pnm) {
+        problem.sizeText = OversizedPnmDimensions(file, size);
+        if (!problem.sizeText.empty()) {
+            problem.error = ImageError::TooLarge;
             return problem;
         }
     }

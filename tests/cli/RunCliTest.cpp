@@ -1,12 +1,16 @@
 // Runs the built `tolvarin` as a user would, in a scratch folder, and checks its exit status, its
 // messages and the files it leaves. What it writes is compared with the core called directly, so
 // the command line is held to doing exactly what the Windows program's commands do.
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <zip.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -14,6 +18,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "TestPng.h"
@@ -96,10 +101,11 @@ class RunCli : public testing::Test {
     void TearDown() override { fs::remove_all(dir_); }
 
     // Runs the program in the scratch folder; its output goes to files beside that folder.
-    RunResult Run(const std::vector<std::string>& args) const {
+    RunResult Run(const std::vector<std::string>& args, const std::string& environment = "") const {
         // Appended piece by piece: gcc 12 misreads `"literal" + std::string&&` at -O2 (-Wrestrict).
         std::string command = "cd ";
-        for (const std::string& piece : {ShellQuoted(work_.string()), std::string(" && "), ShellQuoted(TOLVARIN_CLI)})
+        for (const std::string& piece : {ShellQuoted(work_.string()), std::string(" && "), environment,
+                                         std::string(" "), ShellQuoted(TOLVARIN_CLI)})
             command += piece;
         for (const std::string& arg : args) {
             command += ' ';
@@ -429,8 +435,7 @@ TEST_F(RunCli, RefusedPicturesSayWhy) {
         std::string why;
     } rows[] = {
         {"notes.png", "these are notes, not a picture\n", "not a picture this program reads"},
-        {"short.bmp", ReadFile(TOLVARIN_SAMPLE).substr(0, 60),
-         "a bitmap this program does not read: file shorter than its palette and rows"},
+        {"short.bmp", ReadFile(TOLVARIN_SAMPLE).substr(0, 60), "truncated bitmap: the file ends before its headers"},
         {"rle.bmp", compressed, "a bitmap this program does not read: compressed pixel data"},
         {"photo.webp", std::string("RIFF\x10\0\0\0WEBPVP8 ", 16), "looks like a WebP picture"},
         {"huge.png", std::string(huge.begin(), huge.end()),
@@ -446,6 +451,58 @@ TEST_F(RunCli, RefusedPicturesSayWhy) {
         for (const std::string& piece : {std::string(row.file), std::string("\": "), row.why})
             named += piece;
         EXPECT_NE(result.err.find(named), std::string::npos) << result.err;
+        EXPECT_FALSE(fs::exists(work_ / "Skin"));
+    }
+}
+
+// Files that are not pictures or profiles at all, or stop being one while read: exit 1 with the
+// real reason, never a signal, a hang or an unbounded read.
+TEST_F(RunCli, OddInputsAreRefusedWithTheirReason) {
+    ASSERT_EQ(::mkfifo((work_ / "fifo").c_str(), 0666), 0);
+    fs::create_symlink("loop", work_ / "loop");
+    WriteFile(work_ / "file", "not a folder");
+    WriteFile(work_ / "huge.ppm", "P6\n99999999999999999999 10\n255\n");
+    ASSERT_EQ(Run({"make", TOLVARIN_SAMPLE, "ro"}).exitCode, 0);
+    fs::permissions(work_ / "ro" / "MAIN.BMP", fs::perms::owner_read);
+    // A sparse 8000 x 8000 bitmap, cut short 10 ms after the read starts.
+    const uint32_t rowBytes = 24000, side = 8000;
+    std::string header = ReadFile(TOLVARIN_SAMPLE).substr(0, 54);
+    for (const auto& [at, value] :
+         {std::pair{2u, 54 + rowBytes * side}, {18u, side}, {22u, side}, {34u, rowBytes * side}})
+        std::memcpy(&header[at], &value, 4);
+    WriteFile(work_ / "big.bmp", header);
+    fs::resize_file(work_ / "big.bmp", 54 + uint64_t(rowBytes) * side);
+    const auto shrink = [&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        fs::resize_file(work_ / "big.bmp", 100000);
+    };
+    const struct {
+        std::vector<std::string> args;
+        std::string message;
+        std::function<void()> during = nullptr;
+        std::string environment = "";
+    } rows[] = {
+        {{"make", "fifo", "Skin"}, "cannot read the picture \"fifo\": it is a pipe (FIFO), not a regular file"},
+        {{"make", TOLVARIN_SAMPLE, "Skin", "--settings", "/dev/zero"}, "\"/dev/zero\": it is a device"},
+        {{"settings", "out.ini", "--settings", "fifo"}, "profile \"fifo\": it is a pipe (FIFO)"},
+        {{"settings", "fifo"}, "cannot write the settings profile \"fifo\": it is a pipe (FIFO)"},
+        {{"make", "loop", "Skin"}, "cannot read the picture \"loop\": Too many levels of symbolic links"},
+        {{"make", TOLVARIN_SAMPLE, "file/Skin"}, "cannot create the skin folder \"file/Skin\": Not a directory"},
+        {{"make", "huge.ppm", "Skin"}, "PNM picture of 99999999999999999999 x 10 pixels, more than"},
+        {{"make", "big.bmp", "Skin"}, "cannot read the picture \"big.bmp\": truncated", shrink},
+        {{"make", TOLVARIN_SAMPLE, "ro"}, "could not write the skin into \"ro\"", {}, "LC_ALL=C"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::PrintToString(row.args));
+        std::thread during([&] {
+            if (row.during)
+                row.during();
+        });
+        const RunResult result = Run(row.args, row.environment);
+        during.join();
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_NE(result.err.find(row.message), std::string::npos) << result.err;
+        EXPECT_TRUE(std::all_of(result.err.begin(), result.err.end(), [](char c) { return c > 0 && c < 0x7F; }));
         EXPECT_FALSE(fs::exists(work_ / "Skin"));
     }
 }
