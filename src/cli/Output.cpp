@@ -43,7 +43,8 @@ void PrintHelp(bool wszAvailable) {
         "      Fit PICTURE (PNG, JPEG, GIF, TGA, PSD, PNM or a Windows bitmap) into the player's\n"
         "      windows and write the skin's bitmaps and text files into SKIN_FOLDER, creating it\n"
         "      and its parents as needed.\n"
-        "      Files of the same names in SKIN_FOLDER are replaced.\n"
+        "      Files of the same names in SKIN_FOLDER are replaced, all of them or, when one\n"
+        "      cannot be, none.\n"
         "  settings OUT.INI [--settings PROFILE.INI] [--set KEY=VALUE]...\n"
         "      Write the settings as a profile: the defaults, or PROFILE.INI as the program\n"
         "      reads it (missing keys take their defaults, values out of range are repaired).\n"
@@ -62,7 +63,7 @@ void PrintHelp(bool wszAvailable) {
         "                          (up to 255 bytes once in code page 932; empty for none)\n",
         kProgramName);
     if (wszAvailable)
-        std::printf("  --wsz                   (make) also pack the skin folder's files into SKIN_FOLDER.wsz\n");
+        std::printf("  --wsz                   (make) also pack this skin's files into SKIN_FOLDER.wsz\n");
     else
         std::printf("  --wsz                   not available in this build (no archive writer)\n");
     std::printf(

@@ -15,6 +15,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <map>
 #include <set>
 #include <sstream>
 #include <string>
@@ -334,59 +335,71 @@ std::vector<std::pair<std::string, std::string>> ReadArchive(const fs::path& pat
     return entries;
 }
 
-TEST_F(RunCli, WszHoldsExactlyTheFolderFiles) {
-    SkinSettings mainOnly = SettingsDefaults;
-    mainOnly.FullSize = 0;
-    const std::string profile = Profile("main-only.ini", mainOnly);
-    // The second save into the same folder writes fewer files; those of the first stay in the
-    // folder and so belong in the archive too.
+// The archive holds the files this make wrote and nothing else the folder holds: not a file of an
+// earlier skin (named in a warning instead), not a link's target, not an archive.
+TEST_F(RunCli, WszHoldsExactlyTheFilesOfThisMake) {
+    ASSERT_EQ(Run({"make", TOLVARIN_SAMPLE, "skins/Sample/", "--wsz"}).exitCode, 0);
+    fs::create_symlink("/etc/passwd", work_ / "skins" / "Sample" / "link.txt");
+    fs::copy_file(work_ / "skins" / "Sample.wsz", work_ / "skins" / "Sample" / "old.wsz");
     const std::vector<std::string> runs[] = {
-        {"make", TOLVARIN_SAMPLE, "skins/Sample/", "--wsz"},
-        {"make", TOLVARIN_SAMPLE, "skins/Sample", "--wsz", "--settings", profile},
+        {"make", TOLVARIN_SAMPLE, "skins/Sample", "--wsz", "--set", "FullSize=0", "--set", "MARON.Use=0"},
+        {"make", TOLVARIN_SAMPLE, ".", "--wsz", "--set", "FullSize=0", "--set", "MARON.Use=0"},
     };
     for (const auto& args : runs) {
         SCOPED_TRACE(testing::PrintToString(args));
         const RunResult result = Run(args);
         ASSERT_EQ(result.exitCode, 0) << result.err;
-        EXPECT_EQ(FilesIn(work_ / "skins"), FileSet{"Sample.wsz"});
-        const auto entries = ReadArchive(work_ / "skins" / "Sample.wsz");
-        FileSet names;
-        for (const auto& [name, content] : entries) {
-            SCOPED_TRACE(name);
-            names.insert(name);
-            EXPECT_TRUE(content == ReadFile(work_ / "skins" / "Sample" / name));
-        }
-        EXPECT_EQ(entries.size(), names.size());
-        EXPECT_EQ(names, FilesIn(work_ / "skins" / "Sample"));
+        EXPECT_NE(result.err.find("still holds EQMAIN.BMP, EQ_EX.BMP, MARON.TXT from an earlier skin"),
+                  std::string::npos)
+            << result.err;
+        work_ = dir_ / "run" / "skins" / "Sample";  // the second run names the folder it runs in
     }
-    EXPECT_EQ(FilesIn(work_ / "skins" / "Sample"), kEveryFile);
+    EXPECT_EQ(FilesIn(work_.parent_path()), FileSet{"Sample.wsz"});
+    FileSet names;
+    for (const auto& [name, content] : ReadArchive(work_.parent_path() / "Sample.wsz")) {
+        EXPECT_TRUE(names.insert(name).second) << name;
+        EXPECT_TRUE(content == ReadFile(work_ / name)) << name;
+    }
+    EXPECT_EQ(names, Without(kEveryFile, {"EQMAIN.BMP", "EQ_EX.BMP", "MARON.TXT"}));
 }
 
-// Failures once the skin folder exists: exit status 1, a message naming what could not be
-// written, the files written before it kept, and no archive or temporary file beside the folder.
-TEST_F(RunCli, MakeFailingInsideTheFolderKeepsWhatWasWritten) {
-    struct Row {
-        const char* blocked;  // made a folder before the run, so that no file can take its name
-        const char* named;
-        FileSet left;  // files in the skin folder afterwards
+// A file of the skin that cannot be replaced fails the make naming it, before any file is
+// replaced: the folder and the archive are as they were, and no temporary file is left.
+TEST_F(RunCli, MakeThatCannotReplaceAFileChangesNothing) {
+    const struct {
+        const char* blocked;
+        bool asFolder;
+        std::string message;
+    } rows[] = {
+        {"Sample/VOLUME.BMP", false, "\"skins/Sample/VOLUME.BMP\": the file is read-only"},
+        {"Sample/VISCOLOR.TXT", false, "\"skins/Sample/VISCOLOR.TXT\": the file is read-only"},
+        {"Sample/TITLEBAR.BMP", true, "\"skins/Sample/TITLEBAR.BMP\": it is a folder"},
+        {"Sample.wsz", false, "\"skins/Sample.wsz\": the file is read-only"},
+        {"Sample.wsz", true, "\"skins/Sample.wsz\": it is a folder"},
     };
-    const Row rows[] = {
-        {"skins/Sample/TITLEBAR.BMP",
-         "TITLEBAR.BMP",
-         {"BALANCE.BMP", "CBUTTONS.BMP", "EQMAIN.BMP", "EQ_EX.BMP", "MAIN.BMP", "MONOSTER.BMP", "POSBAR.BMP",
-          "SHUFREP.BMP"}},
-        {"skins/Sample.wsz", "\"skins/Sample.wsz\"", kEveryFile},
-    };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.blocked);
         fs::remove_all(work_ / "skins");
-        fs::create_directories(work_ / row.blocked);
+        ASSERT_EQ(Run({"make", TOLVARIN_SAMPLE, "skins/Sample", "--wsz", "--set", "Opacity=10"}).exitCode, 0);
+        const fs::path blocked = work_ / "skins" / row.blocked;
+        fs::remove(blocked);
+        if (row.asFolder)
+            fs::create_directory(blocked);
+        else
+            WriteFile(blocked, "earlier");
+        fs::permissions(blocked, fs::perms::owner_read | fs::perms::owner_exec);
+        std::map<std::string, std::string> before;
+        for (const std::string& name : FilesIn(work_ / "skins" / "Sample"))
+            before[name] = ReadFile(work_ / "skins" / "Sample" / name);
         const RunResult result = Run({"make", TOLVARIN_SAMPLE, "skins/Sample", "--wsz"});
         EXPECT_EQ(result.exitCode, 1);
-        EXPECT_NE(result.err.find(row.named), std::string::npos) << result.err;
-        EXPECT_EQ(FilesIn(work_ / "skins" / "Sample"), row.left);
-        EXPECT_TRUE(FilesIn(work_ / "skins").empty()) << "no archive, no temporary file";
-        EXPECT_TRUE(fs::is_directory(work_ / row.blocked));
+        EXPECT_NE(result.err.find(row.message), std::string::npos) << result.err;
+        std::map<std::string, std::string> after;
+        for (const std::string& name : FilesIn(work_ / "skins" / "Sample"))
+            after[name] = ReadFile(work_ / "skins" / "Sample" / name);
+        EXPECT_TRUE(after == before);
+        EXPECT_EQ(NamesIn(work_ / "skins"), (FileSet{"Sample", "Sample.wsz"}));
+        fs::permissions(blocked, fs::perms::owner_all);
     }
 }
 
@@ -490,7 +503,7 @@ TEST_F(RunCli, OddInputsAreRefusedWithTheirReason) {
         {{"make", TOLVARIN_SAMPLE, "file/Skin"}, "cannot create the skin folder \"file/Skin\": Not a directory"},
         {{"make", "huge.ppm", "Skin"}, "PNM picture of 99999999999999999999 x 10 pixels, more than"},
         {{"make", "big.bmp", "Skin"}, "cannot read the picture \"big.bmp\": truncated", shrink},
-        {{"make", TOLVARIN_SAMPLE, "ro"}, "could not write the skin into \"ro\"", {}, "LC_ALL=C"},
+        {{"make", TOLVARIN_SAMPLE, "ro"}, "cannot write \"ro/MAIN.BMP\": the file is read-only", {}, "LC_ALL=C"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::PrintToString(row.args));
