@@ -2,6 +2,7 @@
 // failure so that the commands read as their steps.
 #include "cli/Commands.h"
 #include "cli/Output.h"
+#include "cli/StandardStreams.h"
 #include "picture/OpenPicture.h"
 #include "platform/Platform.h"
 #include "settings/Profile.h"
@@ -33,6 +34,16 @@ bool LoadRequestedSettings(const CommandLine& line, SkinSettings& settings) {
 
 bool OpenRequestedPicture(const std::string& path, DibBuffer& fit232, DibBuffer& fit116) {
     std::string why;
+    if (path == kStandardStream) {
+        // Every bitmap the reader takes fits in this, with room for its headers and palette.
+        constexpr uint64_t kLargestPicture = (uint64_t(1) << 32) + (uint64_t(1) << 20);
+        std::string bytes;
+        if (ReadStandardInput(bytes, kLargestPicture, why) &&
+            FitAnyPictureMemory(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), fit232, fit116, why))
+            return true;
+        ReportError("cannot read the picture from standard input: " + why);
+        return false;
+    }
     const platform::FileCheck check = platform::CheckRegularFile(path, UINT64_MAX, why);
     if (check == platform::FileCheck::kMissing) {
         ReportError("no such picture " + Quoted(path));

@@ -50,6 +50,7 @@ void PrintHelp(bool wszAvailable) {
         "      reads it (missing keys take their defaults, values out of range are repaired).\n"
         "  preview PICTURE OUT.BMP [--settings PROFILE.INI] [--set KEY=VALUE]...\n"
         "      Write the 550 x 232 preview of the skin as a 24-bit bitmap file.\n"
+        "  A file name \"-\" is standard input as PICTURE, standard output as OUT.BMP or OUT.INI.\n"
         "\n"
         "Options:\n"
         "  --settings PROFILE.INI  take the settings from a profile instead of the defaults\n"

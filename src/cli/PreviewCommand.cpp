@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 #include "cli/Output.h"
+#include "cli/StandardStreams.h"
 #include "compose/Compose.h"
 #include "compose/PreviewImage.h"
 #include "compose/SkinCanvases.h"
@@ -33,7 +34,8 @@ int RunPreview(const CommandLine& line) {
         return kExitFailure;
     }
     std::string why;
-    if (!platform::WriteFileAtomically(target, file.Data(), file.Size(), &why)) {
+    if (target == kStandardStream ? !WriteStandardOutput(file.Data(), file.Size(), why)
+                                  : !platform::WriteFileAtomically(target, file.Data(), file.Size(), &why)) {
         ReportError("cannot write the preview " + Quoted(target) + ": " + why);
         return kExitFailure;
     }

@@ -20,6 +20,24 @@ uint32_t ReadU32Big(const uint8_t* p) {
 
 }  // namespace
 
+PsdLayout ReadPsdLayout(const uint8_t* file, size_t size) {
+    PsdLayout layout;
+    if (size < 26)
+        return layout;
+    layout.depth = ReadU16Big(file + 22);
+    uint64_t at = 26;
+    for (int section = 0; section < 3; ++section) {  // colour mode data, image resources, layers
+        if (size < at + 4)
+            return layout;
+        at += 4 + uint64_t(ReadU32Big(file + at));
+    }
+    if (size < at + 2)
+        return layout;
+    layout.compression = static_cast<int32_t>(ReadU16Big(file + at));
+    layout.dataAt = at + 2;
+    return layout;
+}
+
 PnmHeader ReadPnmHeader(const uint8_t* file, size_t size) {
     PnmHeader header;
     size_t at = 2;
@@ -113,24 +131,15 @@ bool GifComplete(const uint8_t* file, size_t size) {
 // The header, three sections each led by its length, the compression, then the merged picture:
 // raw channel planes, or run-length rows led by a table of their lengths.
 bool PsdComplete(const uint8_t* file, size_t size) {
-    if (size < 26)
+    const PsdLayout layout = ReadPsdLayout(file, size);
+    if (layout.compression < 0)
         return false;
     const uint64_t channels = ReadU16Big(file + 12);
     const uint64_t height = ReadU32Big(file + 14), width = ReadU32Big(file + 18);
-    const uint64_t depth = ReadU16Big(file + 22);
-    uint64_t at = 26;
-    for (int section = 0; section < 3; ++section) {
-        if (size < at + 4)
-            return false;
-        at += 4 + uint64_t(ReadU32Big(file + at));
-    }
-    if (size < at + 2)
-        return false;
-    const uint32_t compression = ReadU16Big(file + at);
-    at += 2;
-    if (compression == 0)
-        return size - at >= channels * height * width * ((depth + 7) / 8);
-    if (compression != 1)
+    const uint64_t at = layout.dataAt;
+    if (layout.compression == 0)
+        return size - at >= channels * height * width * ((layout.depth + 7) / 8);
+    if (layout.compression != 1)
         return true;
     const uint64_t rows = channels * height;
     if ((size - at) / 2 < rows)

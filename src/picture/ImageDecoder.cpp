@@ -159,6 +159,8 @@ std::string Describe(const ImageProblem& problem) {
             return "truncated " + name + " picture: the file ends before the picture does";
         case ImageError::Damaged:
             return "looks like a " + name + " picture, but it is damaged (" + problem.detail + ")";
+        case ImageError::Unsupported:
+            return "a " + name + " picture this program does not read: " + problem.detail;
         case ImageError::OutOfMemory:
             return name + " picture of " + size + ": not enough memory to decode it";
     }
@@ -184,6 +186,15 @@ ImageProblem ProbeImage(const uint8_t* file, size_t size, uint64_t maxPixels) {
         if (structure.verdict != JpegVerdict::Sound) {
             problem.error = structure.verdict == JpegVerdict::Truncated ? ImageError::Truncated : ImageError::Damaged;
             problem.detail = structure.detail;
+            return problem;
+        }
+    }
+    // stb_image unpacks a 16-bit PSD's RLE rows as 8-bit ones, which gives coloured noise.
+    if (problem.format == ImageFormat::Psd) {
+        const PsdLayout layout = ReadPsdLayout(file, size);
+        if (layout.depth == 16 && layout.compression == 1) {
+            problem.error = ImageError::Unsupported;
+            problem.detail = "16 bits a channel with RLE compression (save it with 8 bits, or uncompressed)";
             return problem;
         }
     }

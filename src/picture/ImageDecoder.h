@@ -31,6 +31,7 @@ enum class ImageError {
     TooLarge,      // more pixels than the bound, or a file too long to address
     Truncated,     // ends before the picture does
     Damaged,       // the decoder refused the data; `detail` says why
+    Unsupported,   // a variant of the format not read; `detail` says which
     OutOfMemory,
 };
 

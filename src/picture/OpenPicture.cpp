@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "picture/BitmapDecoder.h"
 #include "picture/BmpReader.h"
 #include "picture/FitKernel.h"
 #include "picture/FitPicture.h"
@@ -74,14 +75,10 @@ int FitFromPlugin(const std::string& path,
            FitPicture(picture, fit116, kFitBoxWidth, kFitBoxHeightMain);
 }
 
-std::string DescribeBitmapRefusal(const uint8_t* file, size_t size, BmpError error) {
+std::string DescribeRefusal(const uint8_t* file, size_t size) {
     if (const char* name = UnreadFormatName(file, size))
         return "looks like a " + std::string(name) + " picture, a format this program does not read";
-    if (size < 2 || file[0] != 'B' || file[1] != 'M')
-        return "not a picture this program reads (PNG, JPEG, GIF, TGA, PSD, PNM or BMP)";
-    if (error == BmpError::FileTooShort || error == BmpError::Truncated)
-        return "truncated bitmap: the file ends before its headers, palette and rows do";
-    return std::string("a bitmap this program does not read: ") + ToString(error);
+    return "not a picture this program reads (PNG, JPEG, GIF, TGA, PSD, PNM or BMP)";
 }
 
 }  // namespace
@@ -173,13 +170,19 @@ int FitAnyPictureMemory(const uint8_t* file,
         why = Describe(problem);
         return 0;
     }
-    PixelSource source;
-    const BmpError error = ParseBmp(file, size, source);
-    if (error != BmpError::None) {
-        why = DescribeBitmapRefusal(file, size, error);
+    if (size < 2 || file[0] != 'B' || file[1] != 'M') {
+        why = DescribeRefusal(file, size);
         return 0;
     }
-    if (!FitBmpSource(file, source, fit232, fit116, discard)) {
+    // The bitmaps the built-in reader takes are fitted straight from the file; the other kinds
+    // common tools write are decoded first.
+    PixelSource source;
+    DecodedBitmap decoded;
+    const bool plain = ParseBmp(file, size, source) == BmpError::None;
+    if (!plain && !DecodeOtherBitmap(file, size, decoded, why))
+        return 0;
+    if (!(plain ? FitBmpSource(file, source, fit232, fit116, discard)
+                : FitSource(decoded.source, fit232, fit116, {}))) {
         why = "not enough memory for its fitted copies";
         return 0;
     }

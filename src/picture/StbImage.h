@@ -1,6 +1,6 @@
 // stb_image (Debian's libstb-dev) as this program configures it: only the formats the image
-// decoder offers, reading from memory or callbacks, with the longer failure texts. Every user of
-// stb_image includes this header, so that the declarations match the one compiled implementation.
+// decoder and the command line's bitmap decoder offer, reading from memory or callbacks, with the longer failure texts.
+// Every user of stb_image includes this header, so that the declarations match the one compiled implementation.
 #pragma once
 
 #define STBI_ONLY_PNG
@@ -9,6 +9,7 @@
 #define STBI_ONLY_TGA
 #define STBI_ONLY_PSD
 #define STBI_ONLY_PNM
+#define STBI_ONLY_BMP
 #define STBI_NO_STDIO
 #define STBI_NO_LINEAR
 #define STBI_NO_HDR

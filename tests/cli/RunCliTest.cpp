@@ -102,7 +102,9 @@ class RunCli : public testing::Test {
     void TearDown() override { fs::remove_all(dir_); }
 
     // Runs the program in the scratch folder; its output goes to files beside that folder.
-    RunResult Run(const std::vector<std::string>& args, const std::string& environment = "") const {
+    RunResult Run(const std::vector<std::string>& args,
+                  const std::string& environment = "",
+                  const std::string& input = "/dev/null") const {
         // Appended piece by piece: gcc 12 misreads `"literal" + std::string&&` at -O2 (-Wrestrict).
         std::string command = "cd ";
         for (const std::string& piece : {ShellQuoted(work_.string()), std::string(" && "), environment,
@@ -116,7 +118,8 @@ class RunCli : public testing::Test {
         command += ShellQuoted((dir_ / "stdout").string());
         command += " 2>";
         command += ShellQuoted((dir_ / "stderr").string());
-        command += " </dev/null";
+        command += " <";
+        command += ShellQuoted(input);
         const int status = std::system(command.c_str());
         RunResult result;
         result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -449,7 +452,9 @@ TEST_F(RunCli, RefusedPicturesSayWhy) {
     } rows[] = {
         {"notes.png", "these are notes, not a picture\n", "not a picture this program reads"},
         {"short.bmp", ReadFile(TOLVARIN_SAMPLE).substr(0, 60), "truncated bitmap: the file ends before its headers"},
-        {"rle.bmp", compressed, "a bitmap this program does not read: compressed pixel data"},
+        {"rle.bmp", compressed, "a bitmap this program does not read: RLE8 takes 8 bits per pixel and bottom-up rows"},
+        {"deep.psd", ReadFile(TOLVARIN_IMAGE_SEEDS "/deep16-rle.psd"),
+         "a PSD picture this program does not read: 16 bits a channel with RLE compression"},
         {"photo.webp", std::string("RIFF\x10\0\0\0WEBPVP8 ", 16), "looks like a WebP picture"},
         {"huge.png", std::string(huge.begin(), huge.end()),
          "PNG picture of 50000 x 50000 pixels, more than the 268435456 pixels this program reads"},
@@ -517,6 +522,39 @@ TEST_F(RunCli, OddInputsAreRefusedWithTheirReason) {
         EXPECT_NE(result.err.find(row.message), std::string::npos) << result.err;
         EXPECT_TRUE(std::all_of(result.err.begin(), result.err.end(), [](char c) { return c > 0 && c < 0x7F; }));
         EXPECT_FALSE(fs::exists(work_ / "Skin"));
+    }
+}
+
+// The bitmaps common tools write that the built-in reader refuses, and "-" for standard input and
+// output: each gives the bytes its plain counterpart gives.
+TEST_F(RunCli, OddBitmapsAndStandardStreamsGiveWhatTheirPlainFormGives) {
+    const std::string seeds = TOLVARIN_BMP_SEEDS "/g-";
+    const struct {
+        std::vector<std::string> args, plainArgs;
+        std::string output = "odd.bmp", plainOutput = "plain.bmp", input = "/dev/null";
+    } rows[] = {
+        {{"preview", seeds + "pal8rle.bmp", "odd.bmp"}, {"preview", seeds + "pal8.bmp", "plain.bmp"}},
+        {{"preview", seeds + "pal8os2.bmp", "odd.bmp"}, {"preview", seeds + "pal8.bmp", "plain.bmp"}},
+        {{"preview", seeds + "pal8v5.bmp", "odd.bmp"}, {"preview", seeds + "pal8.bmp", "plain.bmp"}},
+        {{"preview", seeds + "pal8topdown.bmp", "odd.bmp"}, {"preview", seeds + "pal8.bmp", "plain.bmp"}},
+        {{"preview", seeds + "pal4rle.bmp", "odd.bmp"}, {"preview", seeds + "pal4.bmp", "plain.bmp"}},
+        {{"preview", seeds + "rgb32bf.bmp", "odd.bmp"}, {"preview", seeds + "rgb24.bmp", "plain.bmp"}},
+        {{"preview", TOLVARIN_SAMPLE, "-"}, {"preview", TOLVARIN_SAMPLE, "plain.bmp"}, "stdout"},
+        {{"settings", "-", "--set", "Opacity=5"},
+         {"settings", "plain.ini", "--set", "Opacity=5"},
+         "stdout",
+         "plain.ini"},
+        {{"make", "-", "odd"}, {"make", TOLVARIN_SAMPLE, "plain"}, "odd/MAIN.BMP", "plain/MAIN.BMP", TOLVARIN_SAMPLE},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::PrintToString(row.args));
+        const RunResult odd = Run(row.args, "", row.input);
+        ASSERT_EQ(odd.exitCode, 0) << odd.err;
+        ASSERT_EQ(Run(row.plainArgs).exitCode, 0);
+        const std::string output = row.output == "stdout" ? odd.out : ReadFile(work_ / row.output);
+        EXPECT_FALSE(output.empty());
+        EXPECT_TRUE(output == ReadFile(work_ / row.plainOutput));
+        EXPECT_FALSE(fs::exists(work_ / "-"));
     }
 }
 

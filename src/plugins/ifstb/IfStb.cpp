@@ -39,6 +39,7 @@ int ResultOf(const ImageProblem& problem) {
         case ImageError::None:
             return kSusieSuccess;
         case ImageError::Unrecognised:
+        case ImageError::Unsupported:
             return kSusieUnknownFormat;
         case ImageError::Truncated:
         case ImageError::Damaged:
