@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "app/DdeCommand.h"
 #include "app/MainFrame.h"
+#include "shelltext/DdeCommand.h"
 
 CDdeLink* g_pDdeServer = nullptr;
 

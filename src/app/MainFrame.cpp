@@ -6,7 +6,6 @@
 #include <new>
 
 #include "app/AppState.h"
-#include "app/DdeCommand.h"
 #include "app/DdeLink.h"
 #include "app/FileVersion.h"
 #include "app/ProfileCommands.h"
@@ -16,6 +15,7 @@
 #include "framework/FileDialog.h"
 #include "resources/resource.h"
 #include "settings/Profile.h"
+#include "shelltext/DdeCommand.h"
 
 CMainFrame* g_pMainFrame = nullptr;
 

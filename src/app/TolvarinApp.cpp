@@ -12,9 +12,9 @@
 #include "app/TolvarinDoc.h"
 #include "app/TolvarinView.h"
 #include "framework/FrameworkIds.h"
-#include "framework/PathParts.h"
 #include "platform/Platform.h"
 #include "resources/resource.h"
+#include "shelltext/PathParts.h"
 
 CTolvarinApp theApp;
 

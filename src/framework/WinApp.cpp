@@ -6,8 +6,8 @@
 
 #include "framework/FrameWnd.h"
 #include "framework/FrameworkIds.h"
-#include "framework/PathParts.h"
 #include "platform/Platform.h"
+#include "shelltext/PathParts.h"
 
 namespace fw {
 namespace {
