@@ -109,6 +109,22 @@ std::string DecodeWithStb(const uint8_t* file, size_t size, const BitmapHeader& 
     const uint64_t rows = uint64_t(header.height < 0 ? -header.height : header.height);
     if (header.pixelOffset > size || (size - header.pixelOffset) / rowBytes < rows)
         return kTruncatedBitmap;
+    // stb_image wants the rows of a 16-, 24- or 32-bit file right after its headers and masks; a
+    // palette or a gap between them (allowed, and written by some tools) is left out of a copy.
+    const size_t headersEnd =
+        14 + size_t(header.headerSize) + (header.headerSize == 40 && header.compression == 3 ? 12 : 0);
+    std::unique_ptr<uint8_t, DecodedBitmap::Free> closed;
+    if (header.bitCount >= 16 && header.pixelOffset > headersEnd) {
+        closed.reset(static_cast<uint8_t*>(std::malloc(size - header.pixelOffset + headersEnd)));
+        if (!closed)
+            return "not enough memory to decode the bitmap";
+        std::memcpy(closed.get(), file, headersEnd);
+        std::memcpy(closed.get() + headersEnd, file + header.pixelOffset, size - header.pixelOffset);
+        for (int i = 0; i < 4; ++i)
+            closed.get()[10 + i] = static_cast<uint8_t>(headersEnd >> (8 * i));
+        size = size - header.pixelOffset + headersEnd;
+        file = closed.get();
+    }
     int width = 0, height = 0, channels = 0;
     uint8_t* pixels =
         stbi_load_from_memory(file, static_cast<int>(size < INT_MAX ? size : INT_MAX), &width, &height, &channels, 3);
