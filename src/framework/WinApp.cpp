@@ -59,7 +59,7 @@ int WinApp::Run() {
 
     char module[MAX_PATH] = {};
     ::GetModuleFileNameA(nullptr, module, sizeof module);
-    m_pszExeName = SplitPath(module).name;
+    m_strExeName = SplitPath(module).name;
 
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
