@@ -222,6 +222,10 @@ for driver in "${drivers[@]}"; do
         continue
     fi
     read -r p f s < <(echo "$summary" | sed -E 's/.*: ([0-9]+) passed, ([0-9]+) failed, ([0-9]+) skipped/\1 \2 \3/')
+    if [ "$status" -ne 0 ] && [ "$f" -eq 0 ]; then  # a crash or hang after the summary is still one
+        echo "not ok - $driver driver exited with status $status after its summary (see $logs/$driver.err)"
+        f=1
+    fi
     passed=$((passed + p))
     failed=$((failed + f))
     skipped=$((skipped + s))

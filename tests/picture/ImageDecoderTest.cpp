@@ -72,6 +72,7 @@ TEST(ImageDecoder, ReadsEveryFormatToItsPixels) {
          1,
          {{0, 0, 100, 100, 100}, {1, 0, 40, 40, 40}},
          0},
+        {"PNG half transparent over black rounds", MakePng(1, 1, 8, 6, {1, 100, 201, 128}), 1, 1, {{0, 0, 101, 50, 1}}, 0},
         {"PNG alpha zero everywhere reads opaque",
          MakePng(2, 1, 8, 6, {10, 20, 30, 0, 40, 50, 60, 0}),
          2,

@@ -49,7 +49,7 @@ args=(--artifacts "$artifacts")
 if [ -f "$sample" ]; then
     cases=("sample|$sample|" "${cases[@]}")
 else
-    args+=(--skip "sample: $sample is not there yet")
+    args+=(--failure "the sample picture $sample is there")
 fi
 
 mkdir -p "$work/skins" "$artifacts"

@@ -465,8 +465,8 @@ void CheckDecorationAndScreenshots() {
         flat.width = 100;
         flat.height = 50;
         flat.pixels.assign(100 * 50, kFlat);
-        if (decorated && !save_bmp(flat, dir.exe.substr(0, dir.exe.size() - 3) + "BMP"))
-            return;
+        if (decorated && !check(save_bmp(flat, dir.exe.substr(0, dir.exe.size() - 3) + "BMP"), "picture written"))
+            continue;
         App app;
         if (!check(app.start(dir, "\"" + put_picture(dir, "sample.bmp", "sample.bmp") + "\""), "frame appears"))
             return;

@@ -68,8 +68,7 @@ std::vector<std::string> Types(const std::vector<std::string>& formats) {
 bool CopyTestPlugin(const std::string& name, const std::string& to) {
     if (copy_file(join(TestPlugins(), name), to))
         return true;
-    note("could not copy the test plug-in " + name);
-    return false;
+    return check(false, "copy the test plug-in " + name, "to " + to);
 }
 
 std::string PluginFolder(const CaseDir& dir, const std::string& name, const std::vector<std::string>& plugins) {
