@@ -204,7 +204,19 @@ bool CMainFrame::OnCommand(UINT id) {
     }
 }
 
+bool CMainFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    // A close that reaches the frame behind a loading message (posted, or from the task list) is
+    // dropped: the load in progress still walks the lists that closing would free.
+    if (message == WM_CLOSE && theApp.m_susieHost.IsLoading()) {
+        result = 0;
+        return true;
+    }
+    return FrameWnd::HandleMessage(message, wParam, lParam, result);
+}
+
 void CMainFrame::OnPluginSettings() {
+    if (theApp.m_susieHost.IsLoading())
+        return;  // asked for from inside a loading message's loop
     std::string folderText = theApp.m_strPluginFolder;
     if (!EditPluginFolder(m_hWnd, folderText))
         return;

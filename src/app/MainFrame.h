@@ -28,6 +28,7 @@ class CMainFrame : public fw::FrameWnd {
     void OnDestroy() override;
     bool OnCommand(UINT id) override;
     bool KnowsCommand(UINT id) const override;
+    bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
   private:
     void PlaceWindow(int screenWidth, int screenHeight);

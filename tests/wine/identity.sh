@@ -199,5 +199,56 @@ for profile in "${profiles[@]}"; do
     done
 done
 
+# --- profiles read as kernel32 reads them -------------------------------------------------------
+# Hand-edited profiles: both command lines must read each exactly as GetPrivateProfileIntA and
+# GetPrivateProfileStringA do (tests/wine/ProfileReference.cpp, built here for the CLI's machine).
+# The values stay within their fields' ranges, so that no repair of the reading applies.
+hand_profiles=(
+    # spacing and case
+    '  [skinsetting]  \r\n   SkinAlphaBrend   =   3   \r\n[ MARON ]\r\nopacity=  20\r\n[plfont]\r\n PLFONT =   MS Gothic  \r\n'
+    # comments
+    '; a comment\r\n[SkinSetting]\r\n;SkinAlphaBrend=9\r\nSkinAlphaBrend=4 ; not a comment\r\n[MARON]\r\n# Opacity=1\r\nOpacity=30\r\n'
+    # duplicate keys and sections: the first counts
+    '[SkinSetting]\r\nSkinAlphaBrend=5\r\nSkinAlphaBrend=6\r\n[MARON]\r\nUse=0\r\n[MARON]\r\nOpacity=70\r\n'
+    # signs, prefixes and junk after the digits
+    '[SkinSetting]\r\nSkinAlphaBrend=-12\r\n[SkinColor]\r\nColor_R=+40\r\nColor_G=12abc\r\nColor_B=0x1F\r\nSideColorR=0x\r\nSideColorG=- 5\r\nSideColorB=0X20\r\n[MARON]\r\nOpacity=0x20\r\n[VisColor]\r\nVisColorR00=0b11\r\nVisColorG00=0o17\r\nVisColorB00=007\r\nVisColorR01=1e3\r\nVisColorG01=4294967298\r\n'
+    # empty values and keys without a value
+    '[SkinColor]\r\nColor_R=\r\nColor_G\r\nColor_B=  \r\n[PlFont]\r\nPlFont=\r\n[MARON]\r\nOpacity=\r\n'
+    # line ends: LF, CR alone, mixed, none at the end
+    '[SkinSetting]\nSkinAlphaBrend=2\n[MARON]\rOpacity=40\r[SkinColor]\r\nColor_R=9\nColor_G=8\r\r\nColor_B=7'
+    # quotes
+    '[PlFont]\r\nPlFont="MS Gothic"\r\n[MARON]\r\nOpacity="20"\r\n[SkinColor]\r\nColor_R='"'"'0x40'"'"'\r\nColor_G="5'"'"'\r\nColor_B=""\r\n'
+    "[PlFont]\r\nPlFont='a'b'\r\n"
+    '[PlFont]\r\nPlFont="  spaced  "\r\n'
+    '[PlFont]\r\nPlFont="\r\n'
+    '[PlFont]\r\nPlFont="\x82\x6c\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4e"\r\n'
+)
+compiler=i686-w64-mingw32-g++
+[ "${WINEARCH}" = win64 ] && compiler=x86_64-w64-mingw32-g++
+if "$compiler" -O1 -static -o "$work/run/profile-reference.exe" "$root/tests/wine/ProfileReference.cpp" \
+    >"$logs/profile-reference.log" 2>&1; then
+    "$native_cli" settings profiles/defaults.ini
+    for i in "${!hand_profiles[@]}"; do
+        name="hand-$i"
+        printf "${hand_profiles[$i]}" >"profiles/$name.ini"
+        "${wine[@]}" "$work/run/profile-reference.exe" "profiles/$name.ini" profiles/defaults.ini \
+            "profiles/$name-kernel32.ini" >"$logs/$name-kernel32.out" 2>&1 </dev/null || true
+        for side in native windows; do
+            (cd "$side" && run "$side" "settings-$name" settings "settings-$name.ini" --settings "../profiles/$name.ini")
+        done
+        same "settings-$name" 0 "settings-$name.ini"
+        if [ ! -s "profiles/$name-kernel32.ini" ]; then
+            fail "$name read by kernel32" "the reference wrote nothing (see $logs/$name-kernel32.out)"
+        elif cmp -s "native/settings-$name.ini" "profiles/$name-kernel32.ini"; then
+            pass "$name read as kernel32 reads it"
+        else
+            fail "$name read as kernel32 reads it" "$(diff <(tr -d '\r' <"profiles/$name-kernel32.ini") \
+                <(tr -d '\r' <"native/settings-$name.ini") | grep '^[<>]' | tr '\n' ' ')"
+        fi
+    done
+else
+    fail "profile reference" "$compiler failed (see $logs/profile-reference.log)"
+fi
+
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -31,8 +31,11 @@ std::vector<Message> AnswerMessages(Proc& proc,
         if (!box)
             return messages;
         const std::string what = format("message %zu", messages.size() + 1);
+        HWND frame = find_top(proc.pid(), TOLVARIN_FRAME_CLASS);
         if (beforeFrame)
-            check(find_top(proc.pid(), TOLVARIN_FRAME_CLASS) == nullptr, what + " comes before the main window");
+            check(frame == nullptr, what + " comes before the main window");
+        else
+            check(frame && !IsWindowEnabled(frame), what + " keeps the main window disabled (task-modal)");
         check(GetWindow(box, GW_OWNER) == nullptr, what + " has no owner");
         HWND ok = find_id(box, IDOK, "Button");
         check(ok && !find_id(box, IDCANCEL, "Button") && !find_id(box, IDNO, "Button"), what + " has only OK");
