@@ -1,7 +1,7 @@
 // libFuzzer target for the command line's words and its --set values: the input is the words,
 // separated by NUL bytes, after one byte that picks the archive writer's presence and the
-// terminal's charset. An accepted line has its command's file count, and every --set change,
-// written into a profile, reads back as the value that was checked.
+// terminal's charset. Every --set change of an accepted line, written into a profile, reads back
+// exactly as the same KEY=VALUE line of a hand-written profile does.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -35,8 +35,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         IniFile profile;
         ApplySettingChange(change, profile);
         const bool text = change.entry->step == ProfileStep::kText;
-        const std::string_view section = change.entry->section, key = change.entry->key.View();
-        if (text ? profile.ReadString(section, key, "\x01") != change.text
+        const std::string section(change.entry->section), key(change.entry->key.View());
+        const IniFile written("[" + section + "]\r\n" + key + "=" + (text ? change.text : std::to_string(change.number)));
+        if (text ? profile.ReadString(section, key, "\x01") != written.ReadString(section, key, "\x02")
                  : profile.ReadInt(section, key, change.number + 1) != change.number)
             std::abort();
     }
