@@ -36,7 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         ApplySettingChange(change, profile);
         const bool text = change.entry->step == ProfileStep::kText;
         const std::string section(change.entry->section), key(change.entry->key.View());
-        const IniFile written("[" + section + "]\r\n" + key + "=" + (text ? change.text : std::to_string(change.number)));
+        const IniFile written("[" + section + "]\r\n" + key + "=" +
+                              (text ? change.text : std::to_string(change.number)));
         if (text ? profile.ReadString(section, key, "\x01") != written.ReadString(section, key, "\x02")
                  : profile.ReadInt(section, key, change.number + 1) != change.number)
             std::abort();

@@ -200,8 +200,14 @@ TEST(IniFileTest, ReadsQuotedValues) {
         std::string value, text;
         int32_t number;
     } rows[] = {
-        {"\"MS Gothic\"", "MS Gothic", 0}, {"'0x20'", "0x20", 32}, {"\" 7 \"", " 7 ", 7}, {"\"\"", "", 99},
-        {"\"", "\"", 0},                   {"\"5'", "\"5'", 0},   {"'a'b'", "a'b", 0},    {"\"\"5\"\"", "\"5\"", 0},
+        {"\"MS Gothic\"", "MS Gothic", 0},
+        {"'0x20'", "0x20", 32},
+        {"\" 7 \"", " 7 ", 7},
+        {"\"\"", "", 99},
+        {"\"", "\"", 0},
+        {"\"5'", "\"5'", 0},
+        {"'a'b'", "a'b", 0},
+        {"\"\"5\"\"", "\"5\"", 0},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.value);

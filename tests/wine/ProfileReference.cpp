@@ -51,8 +51,8 @@ int main(int argc, char** argv) {
             char* end = nullptr;
             const long number = std::strtol(fallback, &end, 10);
             if (fallback[0] && *end == '\0') {
-                const int read = static_cast<int>(GetPrivateProfileIntA(section.c_str(), key.c_str(),
-                                                                        static_cast<int>(number), profile.c_str()));
+                const int read = static_cast<int>(
+                    GetPrivateProfileIntA(section.c_str(), key.c_str(), static_cast<int>(number), profile.c_str()));
                 std::snprintf(value, sizeof value, "%d", read);
             } else {
                 GetPrivateProfileStringA(section.c_str(), key.c_str(), fallback, value, sizeof value, profile.c_str());

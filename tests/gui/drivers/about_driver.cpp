@@ -122,7 +122,7 @@ void CheckControls(HWND dialog, const windowprobe::ChildFonts& fonts) {
             const windowprobe::ChildFont* f = i < fonts.count ? &fonts.fonts[i] : nullptr;
             got = Describe(class_of(c).c_str(), static_cast<short>(GetDlgCtrlID(c)),
                            static_cast<DWORD>(GetWindowLongA(c, GWL_STYLE)) & ~ignored, r, e.text ? text_of(c) : "",
-                           !f               ? "no font from the probe"
+                           !f           ? "no font from the probe"
                            : f->hasFont ? format("%ld %ld %u 0x%02x %s", static_cast<long>(f->height),
                                                  static_cast<long>(f->weight), f->charSet, f->pitchAndFamily, f->face)
                                         : "default font");
