@@ -194,29 +194,6 @@ TEST(IniFileTest, ValueBlanksAreWrittenButNotReadBack) {
     EXPECT_FALSE(ini.IsModified());
 }
 
-// One pair of matching quotes around the whole value is dropped, for text and integers alike.
-TEST(IniFileTest, ReadsQuotedValues) {
-    const struct {
-        std::string value, text;
-        int32_t number;
-    } rows[] = {
-        {"\"MS Gothic\"", "MS Gothic", 0},
-        {"'0x20'", "0x20", 32},
-        {"\" 7 \"", " 7 ", 7},
-        {"\"\"", "", 99},
-        {"\"", "\"", 0},
-        {"\"5'", "\"5'", 0},
-        {"'a'b'", "a'b", 0},
-        {"\"\"5\"\"", "\"5\"", 0},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.value);
-        const IniFile ini("[A]\r\nk=" + row.value + "\r\n");
-        EXPECT_EQ(ini.ReadString("A", "k", "-"), row.text);
-        EXPECT_EQ(ini.ReadInt("A", "k", 99), row.number);
-    }
-}
-
 TEST(IniFileTest, ReadsIntegers) {
     const struct {
         std::string value;
