@@ -1,10 +1,10 @@
 #include "app/DdeLink.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "app/DdeCommand.h"
-#include "app/MainFrame.h"
+#include "shelltext/DdeCommand.h"
 
 CDdeLink* g_pDdeServer = nullptr;
 
@@ -66,6 +66,15 @@ void CDdeLink::StopServer() {
     Uninitialize();
 }
 
+void CDdeLink::SetExecuteHandler(std::function<void(const char*)> handler) {
+    m_onExecute = std::move(handler);
+}
+
+void CDdeLink::HandleExecute(const char* command) const {
+    if (m_onExecute)
+        m_onExecute(command);
+}
+
 void CDdeLink::Connect(PFNCALLBACK callback, const char* topic, const char* service) {
     Initialize(callback, topic, service);
     m_hConv = m_idInst ? ::DdeConnect(m_idInst, m_hszService, m_hszTopic, nullptr) : nullptr;
@@ -115,8 +124,7 @@ HDDEDATA CALLBACK DdeServerCallback(UINT type, UINT, HCONV, HSZ hsz1, HSZ hsz2, 
                 return reinterpret_cast<HDDEDATA>(DDE_FNOTPROCESSED);
             char command[kExecuteBufferBytes + 1] = {};
             ::DdeGetData(data, reinterpret_cast<LPBYTE>(command), kExecuteBufferBytes, 0);
-            if (g_pMainFrame)
-                g_pMainFrame->OpenFromDde(command);
+            g_pDdeServer->HandleExecute(command);
             return reinterpret_cast<HDDEDATA>(DDE_FACK);
         }
         default:

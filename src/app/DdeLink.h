@@ -7,6 +7,8 @@
 
 #include <ddeml.h>
 
+#include <functional>
+
 class CDdeLink {
   public:
     CDdeLink() = default;
@@ -22,6 +24,9 @@ class CDdeLink {
 
     void StartServer(PFNCALLBACK callback, const char* topic, const char* service);
     void StopServer();
+    // What the server does with the command of an execute transaction (nothing until given).
+    void SetExecuteHandler(std::function<void(const char* command)> handler);
+    void HandleExecute(const char* command) const;
 
     void Connect(PFNCALLBACK callback, const char* topic, const char* service);
     void Disconnect();
@@ -37,6 +42,7 @@ class CDdeLink {
     char m_szTopic[256] = {};
     char m_szService[256] = {};
     HCONV m_hConv = nullptr;
+    std::function<void(const char*)> m_onExecute;
 };
 
 HDDEDATA CALLBACK DdeNullCallback(UINT type,
@@ -47,8 +53,8 @@ HDDEDATA CALLBACK DdeNullCallback(UINT type,
                                   HDDEDATA data,
                                   ULONG_PTR data1,
                                   ULONG_PTR data2);
-// The first instance's server: accepts conversations on "TOLVARIN"/"TOLVARIN" and hands the path
-// of an execute transaction to the main frame.
+// The first instance's server: accepts conversations on "TOLVARIN"/"TOLVARIN" and hands the
+// command of an execute transaction to the server's handler.
 HDDEDATA CALLBACK DdeServerCallback(UINT type,
                                     UINT format,
                                     HCONV conversation,
@@ -61,5 +67,6 @@ HDDEDATA CALLBACK DdeServerCallback(UINT type,
 // The service and topic name, also the name of the single-instance mutex.
 inline constexpr char kDdeName[] = "TOLVARIN";
 
-// The first instance's server, owned by the main frame (null while there is none).
+// The first instance's server, which the callback reaches (null while there is none); the main
+// frame owns it.
 extern CDdeLink* g_pDdeServer;

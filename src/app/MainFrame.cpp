@@ -3,11 +3,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include <new>
-
 #include "app/AppState.h"
-#include "app/DdeCommand.h"
-#include "app/DdeLink.h"
 #include "app/FileVersion.h"
 #include "app/ProfileCommands.h"
 #include "app/ResolveLongPath.h"
@@ -16,6 +12,7 @@
 #include "framework/FileDialog.h"
 #include "resources/resource.h"
 #include "settings/Profile.h"
+#include "shelltext/DdeCommand.h"
 
 CMainFrame* g_pMainFrame = nullptr;
 
@@ -32,16 +29,13 @@ constexpr char kSusiePlugin[] = "SusiePlugin";
 
 CMainFrame::CMainFrame() {
     g_pMainFrame = this;
-    g_pDdeServer = new (std::nothrow) CDdeLink;
-    if (g_pDdeServer)
-        g_pDdeServer->StartServer(&DdeServerCallback, kDdeName, kDdeName);
+    m_ddeServer.SetExecuteHandler([this](const char* command) { OpenFromDde(command); });
+    m_ddeServer.StartServer(&DdeServerCallback, kDdeName, kDdeName);
+    g_pDdeServer = &m_ddeServer;
 }
 
 CMainFrame::~CMainFrame() {
-    if (g_pDdeServer) {
-        g_pDdeServer->StopServer();
-        delete g_pDdeServer;
-    }
+    m_ddeServer.StopServer();
     g_pDdeServer = nullptr;
     if (g_pMainFrame == this)
         g_pMainFrame = nullptr;

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "app/DdeLink.h"
 #include "framework/FrameWnd.h"
 #include "framework/ToolBar.h"
 
@@ -39,7 +40,9 @@ class CMainFrame : public fw::FrameWnd {
     void OnPluginSettings();
 
     fw::ToolBar m_wndToolBar;
+    // The server a second instance talks to; its execute commands come to OpenFromDde.
+    CDdeLink m_ddeServer;
 };
 
-// The frame the DDE callback reaches (null while there is none).
+// The frame of the program (null while there is none).
 extern CMainFrame* g_pMainFrame;

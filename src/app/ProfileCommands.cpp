@@ -6,9 +6,9 @@
 #include "app/TolvarinApp.h"
 #include "app/TolvarinView.h"
 #include "framework/FileDialog.h"
-#include "framework/PathParts.h"
 #include "platform/Platform.h"
 #include "settings/Profile.h"
+#include "shelltext/PathParts.h"
 
 namespace {
 

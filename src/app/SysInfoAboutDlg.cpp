@@ -5,15 +5,15 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
-#include <memory>
+#include <iterator>
 #include <string>
-#include <type_traits>
 
 #include "app/FileVersion.h"
 #include "app/SysInfoAboutControls.h"
 #include "framework/Dialog.h"
 #include "framework/DialogSection.h"
 #include "framework/Gdi.h"
+#include "framework/ScopedHandle.h"
 #include "resources/resource.h"
 
 namespace {
@@ -27,11 +27,6 @@ constexpr uint64_t kUnknown = UINT64_MAX;  // a last value that forces a rewrite
 // The resource meter of the Windows 95 family: percent of free system (0), GDI (1) and User (2)
 // resources.
 using ResourceMeterFn = int(WINAPI*)(int);
-
-struct ModuleFree {
-    void operator()(HMODULE module) const { ::FreeLibrary(module); }
-};
-using ModuleHandle = std::unique_ptr<std::remove_pointer_t<HMODULE>, ModuleFree>;
 
 // The About box's template: empty apart from the frame; every control comes from the table.
 struct alignas(DWORD) EmptyTemplate {
@@ -114,7 +109,7 @@ class CSysInfoAboutDlg : public fw::Dialog {
     int m_nLastPageFilePercent = -1;
     int m_lastResources[kResourceCount] = {-1, -1, -1};
     int m_nExpandedMarker = kAboutBottomExpanded;
-    ModuleHandle m_resourceModule;
+    fw::ModuleHandle m_hResourceModule;
     ResourceMeterFn m_pfnResourceMeter = nullptr;
     UINT_PTR m_nTimer = 0;
 };
@@ -188,10 +183,10 @@ void CSysInfoAboutDlg::LoadResourceMeter() {
     // Only the Windows 95 family sets the high bit; its successors have no resource meter.
     if (!(::GetVersion() & 0x80000000))
         return;
-    m_resourceModule.reset(::LoadLibraryA("RSRC32.DLL"));
-    if (!m_resourceModule)
+    m_hResourceModule.Reset(::LoadLibraryA("RSRC32.DLL"));
+    if (!m_hResourceModule)
         return;
-    const FARPROC meter = ::GetProcAddress(m_resourceModule.get(), "_MyGetFreeSystemResources32@4");
+    const FARPROC meter = ::GetProcAddress(m_hResourceModule.Get(), "_MyGetFreeSystemResources32@4");
     if (!meter)
         return;
     m_pfnResourceMeter = reinterpret_cast<ResourceMeterFn>(reinterpret_cast<void (*)()>(meter));
@@ -327,7 +322,7 @@ bool CSysInfoAboutDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam,
             if (m_nTimer)
                 ::KillTimer(m_hWnd, m_nTimer);
             m_nTimer = 0;
-            m_resourceModule.reset();
+            m_hResourceModule.Reset();
             m_pfnResourceMeter = nullptr;
             return fw::Dialog::HandleMessage(message, wParam, lParam, result);
         default:

@@ -12,9 +12,9 @@
 #include "app/TolvarinDoc.h"
 #include "app/TolvarinView.h"
 #include "framework/FrameworkIds.h"
-#include "framework/PathParts.h"
 #include "platform/Platform.h"
 #include "resources/resource.h"
+#include "shelltext/PathParts.h"
 
 CTolvarinApp theApp;
 
@@ -34,20 +34,19 @@ bool CTolvarinApp::InitInstance() {
         ::MessageBoxA(nullptr, copy.c_str(), nullptr, MB_OK);
     });
     BeginWaitCursor();
-    if (HANDLE running = ::OpenMutexA(kMutexAllAccess, FALSE, kDdeName)) {
+    if (const fw::KernelHandle running(::OpenMutexA(kMutexAllAccess, FALSE, kDdeName)); running) {
         HandOverToFirstInstance();
-        ::CloseHandle(running);
         EndWaitCursor();
         return false;
     }
-    m_hInstanceMutex = ::CreateMutexA(nullptr, FALSE, kDdeName);
+    m_hInstanceMutex.Reset(::CreateMutexA(nullptr, FALSE, kDdeName));
 
     // The INI file and the default of every remembered folder are beside the executable.
     char module[MAX_PATH] = {};
     ::GetModuleFileNameA(nullptr, module, sizeof module);
     const PathParts exe = SplitPath(module);
     lstrcpynA(m_szIniPath, MakePath(exe.drive, exe.dir, exe.name, "INI").c_str(), sizeof m_szIniPath);
-    m_pszProfileName = m_szIniPath;
+    m_strProfileName = m_szIniPath;
     StorePath(g_szAppDir, MakePath(exe.drive, exe.dir, "", "").c_str());
 
     auto docTemplate = std::make_unique<fw::SingleDocTemplate>(
@@ -76,7 +75,7 @@ bool CTolvarinApp::InitInstance() {
     ::SetWindowPlacement(frame, &g_pMainFrame->m_wndPlacement);
     ::UpdateWindow(frame);
     // A second instance finds this window by the property.
-    ::SetPropA(frame, m_pszExeName.c_str(), reinterpret_cast<HANDLE>(1));
+    ::SetPropA(frame, m_strExeName.c_str(), reinterpret_cast<HANDLE>(1));
     EndWaitCursor();
     return true;
 }
@@ -89,7 +88,7 @@ void CTolvarinApp::HandOverToFirstInstance() const {
         client.Disconnect();
     }
     for (HWND window = ::GetWindow(::GetDesktopWindow(), GW_CHILD); window; window = ::GetWindow(window, GW_HWNDNEXT)) {
-        if (!::GetPropA(window, m_pszExeName.c_str()))
+        if (!::GetPropA(window, m_strExeName.c_str()))
             continue;
         if (::IsIconic(window))
             ::ShowWindow(window, SW_RESTORE);
@@ -101,9 +100,8 @@ void CTolvarinApp::HandOverToFirstInstance() const {
 
 int CTolvarinApp::ExitInstance() {
     if (m_hInstanceMutex) {
-        ::ReleaseMutex(m_hInstanceMutex);
-        ::CloseHandle(m_hInstanceMutex);
-        m_hInstanceMutex = nullptr;
+        ::ReleaseMutex(m_hInstanceMutex.Get());
+        m_hInstanceMutex.Reset();
     }
     return fw::WinApp::ExitInstance();
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "framework/DocTemplate.h"
+#include "framework/ScopedHandle.h"
 #include "framework/WinApp.h"
 #include "picture/susie/SusieHost.h"
 
@@ -22,7 +23,7 @@ class CTolvarinApp : public fw::WinApp {
     CTolvarinView* m_pPreviewView = nullptr;
     std::string m_strPluginFolder;
     CSusieHost m_susieHost;
-    HANDLE m_hInstanceMutex = nullptr;
+    fw::KernelHandle m_hInstanceMutex;
 
   protected:
     bool KnowsCommand(UINT id) const override;

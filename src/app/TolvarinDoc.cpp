@@ -6,10 +6,10 @@
 #include "app/TolvarinView.h"
 #include "compose/Compose.h"
 #include "framework/FileDialog.h"
-#include "framework/PathParts.h"
 #include "picture/OpenPicture.h"
 #include "platform/Platform.h"
 #include "resources/resource.h"
+#include "shelltext/PathParts.h"
 #include "writer/SaveSkin.h"
 
 namespace {

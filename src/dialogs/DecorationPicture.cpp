@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
-#include "framework/PathParts.h"
 #include "picture/FitPicture.h"
 #include "picture/ReadPicture.h"
 #include "platform/Platform.h"
+#include "shelltext/PathParts.h"
 
 bool LoadDecorationPicture(DibBuffer& fitted) {
     platform::WaitCursor wait;

@@ -4,10 +4,10 @@
 
 #include <cstring>
 
-#include "dialogs/FolderText.h"
 #include "dialogs/PluginDlgRes.h"
 #include "framework/ComPtr.h"
 #include "framework/Dialog.h"
+#include "shelltext/FolderText.h"
 
 namespace {
 

@@ -47,22 +47,22 @@ class ComPtr {
 // An item-id list the shell handed out; freed with the shell's allocator (SHGetMalloc).
 class ItemIdList {
   public:
-    explicit ItemIdList(LPITEMIDLIST items) : m_items(items) {}
+    explicit ItemIdList(LPITEMIDLIST items) : m_pItems(items) {}
     ~ItemIdList() {
-        if (!m_items)
+        if (!m_pItems)
             return;
         ComPtr<IMalloc> allocator;
         if (SUCCEEDED(::SHGetMalloc(allocator.Receive())) && allocator)
-            allocator->Free(m_items);
+            allocator->Free(m_pItems);
     }
     ItemIdList(const ItemIdList&) = delete;
     ItemIdList& operator=(const ItemIdList&) = delete;
 
-    LPITEMIDLIST Get() const { return m_items; }
-    explicit operator bool() const { return m_items != nullptr; }
+    LPITEMIDLIST Get() const { return m_pItems; }
+    explicit operator bool() const { return m_pItems != nullptr; }
 
   private:
-    LPITEMIDLIST m_items;
+    LPITEMIDLIST m_pItems;
 };
 
 }  // namespace fw

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "framework/FilterList.h"
+#include "shelltext/FilterList.h"
 
 namespace fw {
 namespace {

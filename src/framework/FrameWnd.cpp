@@ -14,11 +14,6 @@
 
 namespace fw {
 
-FrameWnd::~FrameWnd() {
-    if (m_hAccelTable)
-        ::DestroyAcceleratorTable(m_hAccelTable);
-}
-
 bool FrameWnd::LoadFrame(int resourceId, Document* document, std::unique_ptr<View> view) {
     m_pDocument = document;
     m_pView = std::move(view);
@@ -37,7 +32,7 @@ bool FrameWnd::LoadFrame(int resourceId, Document* document, std::unique_ptr<Vie
         return false;
 
     HMENU menu = ::LoadMenuA(instance, MAKEINTRESOURCEA(resourceId));
-    m_hAccelTable = ::LoadAcceleratorsA(instance, MAKEINTRESOURCEA(resourceId));
+    m_hAccelTable.Reset(::LoadAcceleratorsA(instance, MAKEINTRESOURCEA(resourceId)));
     char title[128] = {};
     ::LoadStringA(instance, kIdsAppTitle, title, sizeof title);
     if (!CreateWindowFor(cs.dwExStyle, WindowClassName(), title, cs.style, cs.x, cs.y, cs.cx, cs.cy, nullptr, menu)) {
@@ -208,7 +203,7 @@ void FrameWnd::UpdateToolBarButtons() {
 bool FrameWnd::PreTranslateMessage(MSG& msg) {
     if (!m_hWnd || (msg.hwnd != m_hWnd && !::IsChild(m_hWnd, msg.hwnd)))
         return false;
-    return m_hAccelTable && ::TranslateAcceleratorA(m_hWnd, m_hAccelTable, &msg);
+    return m_hAccelTable && ::TranslateAcceleratorA(m_hWnd, m_hAccelTable.Get(), &msg);
 }
 
 void FrameWnd::OnInitMenuPopup(HMENU menu) {

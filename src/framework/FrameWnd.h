@@ -13,6 +13,7 @@
 
 #include "framework/CmdTarget.h"
 #include "framework/DockBar.h"
+#include "framework/ScopedHandle.h"
 #include "framework/ToolBar.h"
 #include "framework/View.h"
 #include "framework/Wnd.h"
@@ -23,8 +24,6 @@ class Document;
 
 class FrameWnd : public Wnd, public CmdTarget {
   public:
-    ~FrameWnd() override;
-
     // Creates the window with the menu, accelerators and icon of `resourceId`; the view is created
     // while the frame is (before the derived frame's own creation steps run).
     bool LoadFrame(int resourceId, Document* document, std::unique_ptr<View> view);
@@ -85,7 +84,7 @@ class FrameWnd : public Wnd, public CmdTarget {
 
     ToolBar* m_pDockedBar = nullptr;
     DockBar m_dockBar;
-    HACCEL m_hAccelTable = nullptr;
+    AcceleratorTable m_hAccelTable;
     char m_szToolTip[128] = {};
     std::function<void()> m_onDestroyed;
 };

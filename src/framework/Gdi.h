@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include <utility>
+#include "framework/ScopedHandle.h"
 
 namespace fw {
 
@@ -44,35 +44,12 @@ class WindowDC {
     HDC m_hDC;
 };
 
+struct DeleteGdiObject {
+    void operator()(HGDIOBJ object) const { ::DeleteObject(object); }
+};
 // Owns one GDI object of type T (HBRUSH, HBITMAP, HFONT, ...), deleted with DeleteObject.
 template <typename T>
-class GdiObject {
-  public:
-    GdiObject() = default;
-    explicit GdiObject(T handle) : m_handle(handle) {}
-    ~GdiObject() { Reset(); }
-    GdiObject(GdiObject&& other) noexcept : m_handle(std::exchange(other.m_handle, nullptr)) {}
-    GdiObject& operator=(GdiObject&& other) noexcept {
-        if (this != &other)
-            Reset(std::exchange(other.m_handle, nullptr));
-        return *this;
-    }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-
-    T Get() const { return m_handle; }
-    explicit operator bool() const { return m_handle != nullptr; }
-    void Reset(T handle = nullptr) {
-        if (m_handle)
-            ::DeleteObject(m_handle);
-        m_handle = handle;
-    }
-    // Hands the object to someone who deletes it (a control that takes ownership).
-    T Release() { return std::exchange(m_handle, nullptr); }
-
-  private:
-    T m_handle = nullptr;
-};
+using GdiObject = ScopedHandle<T, DeleteGdiObject>;
 
 // Selects an object into a context and puts the previous one back at the end of the scope.
 class SelectedObject {

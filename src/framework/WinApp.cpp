@@ -6,8 +6,8 @@
 
 #include "framework/FrameWnd.h"
 #include "framework/FrameworkIds.h"
-#include "framework/PathParts.h"
 #include "platform/Platform.h"
+#include "shelltext/PathParts.h"
 
 namespace fw {
 namespace {
@@ -59,7 +59,7 @@ int WinApp::Run() {
 
     char module[MAX_PATH] = {};
     ::GetModuleFileNameA(nullptr, module, sizeof module);
-    m_pszExeName = SplitPath(module).name;
+    m_strExeName = SplitPath(module).name;
 
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;

@@ -60,8 +60,8 @@ class WinApp : public CmdTarget {
     void EndWaitCursor();
     bool IsWaitCursorShown() const { return m_nWaitCursorCount > 0; }
 
-    // Profile functions against the file m_pszProfileName names.
-    ProfileTarget Profile() const { return ProfileTarget(m_pszProfileName); }
+    // Profile functions against the file m_strProfileName names.
+    ProfileTarget Profile() const { return ProfileTarget(m_strProfileName); }
     int GetProfileInt(const char* section, const char* key, int defaultValue) const;
     std::string GetProfileString(const char* section, const char* key, const char* defaultValue) const;
     bool WriteProfileInt(const char* section, const char* key, int value) const;
@@ -70,8 +70,8 @@ class WinApp : public CmdTarget {
     HINSTANCE m_hInstance = nullptr;
     int m_nCmdShow = SW_SHOWNORMAL;
     FrameWnd* m_pMainWnd = nullptr;
-    std::string m_pszExeName;      // base name of the executable, as the window property's name
-    std::string m_pszProfileName;  // the file the profile functions read and write
+    std::string m_strExeName;      // base name of the executable, as the window property's name
+    std::string m_strProfileName;  // the file the profile functions read and write
     std::string m_strAppTitle;     // caption of the program's message boxes
 
   private:

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "app/DdeCommand.h"
-#include "framework/FilterList.h"
-#include "framework/PathParts.h"
+#include "shelltext/DdeCommand.h"
+#include "shelltext/FilterList.h"
+#include "shelltext/PathParts.h"
 
 namespace {
 

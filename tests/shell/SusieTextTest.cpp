@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/FolderText.h"
 #include "gen/susie_expected.h"
-#include "picture/susie/SusieText.h"
+#include "shelltext/FolderText.h"
+#include "shelltext/SusieText.h"
 
 namespace {
 

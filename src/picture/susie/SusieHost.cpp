@@ -3,10 +3,10 @@
 #include <cstddef>
 #include <cstring>
 
-#include "framework/PathParts.h"
 #include "gen/susie_texts.h"
 #include "picture/AdoptPluginPicture.h"
-#include "picture/susie/SusieText.h"
+#include "shelltext/PathParts.h"
+#include "shelltext/SusieText.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/DdeCommand.h"
+#include "shelltext/DdeCommand.h"
 
 bool ExtractDdePath(std::string_view command, std::string& path) {
     if (command.size() < 3)

@@ -1,4 +1,4 @@
-#include "dialogs/FolderText.h"
+#include "shelltext/FolderText.h"
 
 #include "settings/Cp932Text.h"
 

@@ -1,4 +1,4 @@
-#include "framework/FilterList.h"
+#include "shelltext/FilterList.h"
 
 #include "settings/Cp932Text.h"
 

@@ -1,4 +1,4 @@
-#include "framework/PathParts.h"
+#include "shelltext/PathParts.h"
 
 #include "settings/Cp932Text.h"
 

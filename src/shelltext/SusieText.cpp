@@ -1,8 +1,8 @@
-#include "picture/susie/SusieText.h"
+#include "shelltext/SusieText.h"
 
-#include "framework/PathParts.h"
-#include "gen/susie_texts.h"
+#include "gen/shelltext_texts.h"
 #include "settings/Cp932Text.h"
+#include "shelltext/PathParts.h"
 
 namespace {
 
