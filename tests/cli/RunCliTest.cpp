@@ -8,7 +8,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <iterator>
 #include <set>
@@ -16,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "ScratchFolder.h"
 #include "TestPng.h"
 #include "compose/Compose.h"
 #include "compose/PreviewImage.h"
@@ -37,15 +37,6 @@ struct RunResult {
     std::string out;
     std::string err;
 };
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteFile(const fs::path& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary) << content;
-}
 
 std::string ShellQuoted(const std::string& text) {
     std::string quoted = "'";
@@ -85,15 +76,7 @@ FileSet Without(FileSet set, const FileSet& removed) {
 
 class RunCli : public testing::Test {
   protected:
-    void SetUp() override {
-        const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = fs::temp_directory_path() /
-               ("tolvarin-cli-" + std::string(info->name()) + "-" + std::to_string(::getpid()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_ / "run");
-        work_ = dir_ / "run";
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    void SetUp() override { fs::create_directories(work_); }
 
     // Runs the program in the scratch folder; its output goes to files beside that folder.
     RunResult Run(const std::vector<std::string>& args) const {
@@ -113,8 +96,8 @@ class RunCli : public testing::Test {
         const int status = std::system(command.c_str());
         RunResult result;
         result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.out = ReadFile(dir_ / "stdout");
-        result.err = ReadFile(dir_ / "stderr");
+        result.out = ReadFileBytes(dir_ / "stdout");
+        result.err = ReadFileBytes(dir_ / "stderr");
         return result;
     }
 
@@ -124,8 +107,9 @@ class RunCli : public testing::Test {
         return name;
     }
 
-    fs::path dir_;
-    fs::path work_;
+    ScratchFolder scratch_{"cli"};
+    const fs::path dir_ = scratch_.Root();
+    const fs::path work_ = dir_ / "run";
 };
 
 TEST_F(RunCli, BadUsageExitsTwoWithAMessageAndTouchesNothing) {
@@ -168,11 +152,11 @@ TEST_F(RunCli, HelpAndVersionGoToStandardOutput) {
 }
 
 TEST_F(RunCli, UnreadableInputsFailNamingTheFileAndCreateNothing) {
-    WriteFile(work_ / "notes.bmp", "these are notes, not a picture\n");
-    WriteFile(work_ / "short.bmp", ReadFile(TOLVARIN_SAMPLE).substr(0, 60));
+    WriteFileBytes(work_ / "notes.bmp", "these are notes, not a picture\n");
+    WriteFileBytes(work_ / "short.bmp", ReadFileBytes(TOLVARIN_SAMPLE).substr(0, 60));
     fs::create_directory(work_ / "folder.bmp");
-    WriteFile(work_ / "taken", "a file where the skin folder would go");
-    WriteFile(work_ / "sample.bmp", ReadFile(TOLVARIN_SAMPLE));
+    WriteFileBytes(work_ / "taken", "a file where the skin folder would go");
+    WriteFileBytes(work_ / "sample.bmp", ReadFileBytes(TOLVARIN_SAMPLE));
     const FileSet before = NamesIn(work_);
 
     struct Row {
@@ -242,7 +226,7 @@ TEST_F(RunCli, SettingsWritesWhatTheProfileWriterWrites) {
         const fs::path expected = dir_ / "expected.ini";
         fs::remove(expected);
         ASSERT_TRUE(SaveSkinSettingsFile(expected.string(), row.expected()));
-        EXPECT_EQ(ReadFile(work_ / "out.ini"), ReadFile(expected));
+        EXPECT_EQ(ReadFileBytes(work_ / "out.ini"), ReadFileBytes(expected));
     }
 }
 
@@ -301,7 +285,7 @@ TEST_F(RunCli, MakeWritesTheFilesTheSaveCommandWrites) {
         ASSERT_EQ(FilesIn(expected), row.files);
         for (const std::string& name : row.files) {
             SCOPED_TRACE(name);
-            EXPECT_TRUE(ReadFile(work_ / folder / name) == ReadFile(expected / name));
+            EXPECT_TRUE(ReadFileBytes(work_ / folder / name) == ReadFileBytes(expected / name));
         }
     }
 }
@@ -348,7 +332,7 @@ TEST_F(RunCli, WszHoldsExactlyTheFolderFiles) {
         for (const auto& [name, content] : entries) {
             SCOPED_TRACE(name);
             names.insert(name);
-            EXPECT_TRUE(content == ReadFile(work_ / "skins" / "Sample" / name));
+            EXPECT_TRUE(content == ReadFileBytes(work_ / "skins" / "Sample" / name));
         }
         EXPECT_EQ(entries.size(), names.size());
         EXPECT_EQ(names, FilesIn(work_ / "skins" / "Sample"));
@@ -413,23 +397,23 @@ TEST_F(RunCli, PreviewIsThePanelPictureAsA24BitFile) {
         ASSERT_EQ(EncodeBitmap24(preview, expected), 1);
         ASSERT_EQ(expected.Width(), 550);
         ASSERT_EQ(expected.Height(), 232);
-        EXPECT_TRUE(ReadFile(work_ / "preview.bmp") ==
+        EXPECT_TRUE(ReadFileBytes(work_ / "preview.bmp") ==
                     std::string(reinterpret_cast<const char*>(expected.Data()), expected.Size()));
     }
 }
 
 TEST_F(RunCli, RefusedPicturesSayWhy) {
-    std::string compressed = ReadFile(TOLVARIN_SAMPLE);
+    std::string compressed = ReadFileBytes(TOLVARIN_SAMPLE);
     compressed[30] = 1;
     const std::vector<uint8_t> huge = MakePng(50000, 50000, 8, 2, {});
-    const std::string jpeg = ReadFile(TOLVARIN_IMAGE_SEEDS "/baseline.jpg");
+    const std::string jpeg = ReadFileBytes(TOLVARIN_IMAGE_SEEDS "/baseline.jpg");
     const struct {
         const char* file;
         std::string content;
         std::string why;
     } rows[] = {
         {"notes.png", "these are notes, not a picture\n", "not a picture this program reads"},
-        {"short.bmp", ReadFile(TOLVARIN_SAMPLE).substr(0, 60),
+        {"short.bmp", ReadFileBytes(TOLVARIN_SAMPLE).substr(0, 60),
          "a bitmap this program does not read: file shorter than its palette and rows"},
         {"rle.bmp", compressed, "a bitmap this program does not read: compressed pixel data"},
         {"photo.webp", std::string("RIFF\x10\0\0\0WEBPVP8 ", 16), "looks like a WebP picture"},
@@ -439,7 +423,7 @@ TEST_F(RunCli, RefusedPicturesSayWhy) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.file);
-        WriteFile(work_ / row.file, row.content);
+        WriteFileBytes(work_ / row.file, row.content);
         const RunResult result = Run({"make", row.file, "Skin"});
         EXPECT_EQ(result.exitCode, 1);
         std::string named = "\"";  // appended piece by piece, for gcc 12's -Wrestrict
@@ -460,13 +444,13 @@ TEST_F(RunCli, PngMakesTheSkinOfTheBitmapWithItsPixels) {
             rows.insert(rows.end(), {row[4 * x + 2], row[4 * x + 1], row[4 * x]});
     }
     const std::vector<uint8_t> png = MakePng(picture.Width(), picture.Height(), 8, 2, rows);
-    WriteFile(work_ / "sample.png", std::string(png.begin(), png.end()));
+    WriteFileBytes(work_ / "sample.png", std::string(png.begin(), png.end()));
     ASSERT_EQ(Run({"make", "sample.png", "FromPng"}).exitCode, 0);
     ASSERT_EQ(Run({"make", TOLVARIN_SAMPLE, "FromBmp"}).exitCode, 0);
     ASSERT_EQ(FilesIn(work_ / "FromPng"), kEveryFile);
     for (const std::string& name : kEveryFile) {
         SCOPED_TRACE(name);
-        EXPECT_TRUE(ReadFile(work_ / "FromPng" / name) == ReadFile(work_ / "FromBmp" / name));
+        EXPECT_TRUE(ReadFileBytes(work_ / "FromPng" / name) == ReadFileBytes(work_ / "FromBmp" / name));
     }
 }
 

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -16,6 +15,7 @@
 
 #include "BmpFile.h"
 #include "Font.h"
+#include "ScratchFolder.h"
 #include "Templates.h"
 #include "compose/TemplateStore.h"
 
@@ -70,10 +70,8 @@ bool NearButNotEqual(uint32_t a, uint32_t b) {
 }  // namespace
 
 TEST(Templates, CommittedFilesAreWhatTheArtProgramDraws) {
-    const auto folder =
-        std::filesystem::temp_directory_path() /
-        ("tolvarin-templates-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-    std::filesystem::create_directories(folder);
+    const ScratchFolder scratch("templates");
+    const std::filesystem::path& folder = scratch.Root();
     const std::string command = std::string("\"") + TOLVARIN_TEMPLATE_ART + "\" \"" + folder.string() + "\"";
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
     for (const Format& f : kFormats) {
@@ -83,7 +81,6 @@ TEST(Templates, CommittedFilesAreWhatTheArtProgramDraws) {
         ASSERT_FALSE(drawn.empty());
         EXPECT_TRUE(drawn == committed) << "resources/templates is out of date: build tolvarin_templates_redraw";
     }
-    std::filesystem::remove_all(folder);
 }
 
 TEST(Templates, FilesHaveTheirSizeDepthAndCompression) {

@@ -56,12 +56,12 @@ class SkinBitmapsTest : public testing::Test {
     }
 
     void Save() {
-        ASSERT_EQ(SaveSkinFolder(folder.Sub("skin"), settings, fit232, fit116, synthetic::PatternTemplate), 1);
+        ASSERT_EQ(SaveSkinFolder(folder.Path("skin"), settings, fit232, fit116, synthetic::PatternTemplate), 1);
         EXPECT_TRUE(folder.messages.empty());
     }
     BmpFile Load(const char* name) {
         BmpFile file;
-        EXPECT_TRUE(file.Load(folder.Sub("skin") + "/" + name)) << name;
+        EXPECT_TRUE(file.Load(folder.Path("skin") + "/" + name)) << name;
         return file;
     }
     // The template pixel at (x, y) of the id, markers replaced: what a recolour writes.
@@ -88,7 +88,7 @@ class SkinBitmapsTest : public testing::Test {
         }
     }
 
-    writertest::ScratchFolder folder;
+    writertest::MessageScratch folder;
     SkinSettings settings;
     DibBuffer fit232 = writertest::GradientPicture(275, 232);
     DibBuffer fit116 = writertest::GradientPicture(275, 116);
