@@ -26,7 +26,7 @@ int RunMake(const CommandLine& line) {
         ReportError("cannot create the skin folder " + Quoted(folder));
         return kExitFailure;
     }
-    if (!SaveSkinFolder(folder, settings, fit232, fit116)) {
+    if (!SaveSkinFolder(folder, settings, fit232, fit116, LoadTemplate, line.mode)) {
         ReportError("could not write the skin into " + Quoted(folder));
         return kExitFailure;
     }

@@ -8,14 +8,15 @@ int SaveSkinFolder(const std::string& folder,
                    const SkinSettings& settings,
                    const DibBuffer& fit232,
                    const DibBuffer& fit116,
-                   const TemplateSource& templates) {
+                   const TemplateSource& templates,
+                   SkinMode mode) {
     // Without the previous working directory it could not be put back afterwards.
     const std::string previous = platform::GetWorkingDirectory();
     if (previous.empty()) {
         platform::ShowMessage(kWorkingFolderUnknown);
         return 0;
     }
-    SkinWriter writer(settings, fit232, fit116, templates);
+    SkinWriter writer(settings, fit232, fit116, templates, mode);
     if (!writer.IsReady()) {
         platform::ShowMessage(kSaveOutOfMemory);
         return 0;

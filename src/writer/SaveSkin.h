@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 
+#include "compose/SkinMode.h"
 #include "compose/TemplateStore.h"
 #include "picture/DibBuffer.h"
 #include "settings/SkinSettings.h"
@@ -21,4 +22,5 @@ int SaveSkinFolder(const std::string& folder,
                    const SkinSettings& settings,
                    const DibBuffer& fit232,
                    const DibBuffer& fit116,
-                   const TemplateSource& templates = LoadTemplate);
+                   const TemplateSource& templates = LoadTemplate,
+                   SkinMode mode = SkinMode::Classic);

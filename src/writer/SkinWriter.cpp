@@ -21,11 +21,13 @@ void WriteTextFile(const char* name, const std::string& text) {
 SkinWriter::SkinWriter(const SkinSettings& settings,
                        const DibBuffer& fit232,
                        const DibBuffer& fit116,
-                       TemplateSource templates)
+                       TemplateSource templates,
+                       SkinMode mode)
     : settings_(settings),
       fit232_(fit232),
       fit116_(fit116),
       templates_(std::move(templates)),
+      mode_(mode),
       rows_(WindowRowsFor(settings)),
       m_pWork(new (std::nothrow) uint8_t[size_t(kWorkStride) * size_t(rows_.height)]()) {}
 
@@ -87,7 +89,7 @@ int SkinWriter::WriteSkinBitmap(const SkinBitmapRecipe& recipe) {
 
 int SkinWriter::WriteSkinFiles() {
     BuildWorkBuffer();
-    for (const SkinBitmapRecipe& recipe : SkinBitmapRecipes()) {
+    for (const SkinBitmapRecipe& recipe : SkinBitmapRecipes(mode_)) {
         if (ShouldWrite(recipe.when) && !WriteSkinBitmap(recipe))
             return 0;
     }
@@ -110,7 +112,7 @@ void SkinWriter::WriteVisColorTxt() const {
 }
 
 void SkinWriter::WriteSexyFontTxt() const {
-    WriteTextFile("SEXYFONT.TXT", SexyFontTxtText());
+    WriteTextFile("SEXYFONT.TXT", SexyFontTxtText(mode_));
 }
 
 void SkinWriter::WriteMaronTxt() const {

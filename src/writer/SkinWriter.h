@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "compose/SkinLayout.h"
+#include "compose/SkinMode.h"
 #include "compose/TemplateStore.h"
 #include "picture/DibBuffer.h"
 #include "settings/SkinSettings.h"
@@ -19,7 +20,8 @@ class SkinWriter {
     SkinWriter(const SkinSettings& settings,
                const DibBuffer& fit232,
                const DibBuffer& fit116,
-               TemplateSource templates);
+               TemplateSource templates,
+               SkinMode mode = SkinMode::Classic);
     SkinWriter(const SkinWriter&) = delete;
     SkinWriter& operator=(const SkinWriter&) = delete;
 
@@ -58,6 +60,7 @@ class SkinWriter {
     const DibBuffer& fit232_;
     const DibBuffer& fit116_;
     TemplateSource templates_;
+    SkinMode mode_;
     WindowRows rows_;  // fixed when the writer is created
     std::unique_ptr<uint8_t[]> m_pWork;
     int32_t m_nMainRow = 0;

@@ -42,6 +42,19 @@ TEST(CommandLine, AcceptsEveryCommandWithItsOptionsAnywhere) {
     }
 }
 
+TEST(CommandLine, CompleteSkinsOnlyWhenAsked) {
+    using Words = std::vector<std::string>;
+    for (const auto& [words, mode] :
+         {std::pair{Words{"make", "--complete", "a.bmp", "out", "--wsz"}, SkinMode::Complete},
+          {Words{"preview", "a.bmp", "p.bmp", "--complete"}, SkinMode::Complete},
+          {Words{"make", "a.bmp", "out"}, SkinMode::Classic}}) {
+        CommandLine line;
+        std::string offending;
+        ASSERT_EQ(ParseCommandLine(words, {true, "UTF-8"}, line, offending), UsageError::None) << offending;
+        EXPECT_EQ(line.mode, mode) << words[0];
+    }
+}
+
 struct RefusedRow {
     std::vector<std::string> words;
     bool wszAvailable;
@@ -63,6 +76,8 @@ TEST(CommandLine, RefusesBadUsageNamingTheWordAtFault) {
         {{"settings", "out.ini", "--wsz"}, true, UsageError::OptionNotAllowed, "--wsz"},
         {{"preview", "a.bmp", "p.bmp", "--wsz"}, true, UsageError::OptionNotAllowed, "--wsz"},
         {{"make", "a.bmp", "out", "--wsz"}, false, UsageError::WszUnavailable, "--wsz"},
+        {{"settings", "out.ini", "--complete"}, true, UsageError::CompleteNotAllowed, "--complete"},
+        {{"preview", "a", "p", "--complete", "--complete"}, true, UsageError::RepeatedOption, "--complete"},
         {{"make", "a.bmp"}, true, UsageError::TooFewArguments, "make"},
         {{"settings"}, true, UsageError::TooFewArguments, "settings"},
         {{"make", "a.bmp", "out", "extra"}, true, UsageError::TooManyArguments, "extra"},

@@ -160,6 +160,8 @@ make_expected() {
         "$cli" settings "$data/custom-expected.INI" --settings "$data/custom.INI" &&
         "$cli" preview "$data/sample.bmp" "$data/preview-sample-default.bmp" &&
         "$cli" preview "$data/sample.bmp" "$data/preview-sample-custom.bmp" --settings "$data/custom.INI" &&
+        "$cli" preview "$data/sample.bmp" "$data/preview-sample-custom-complete.bmp" --settings "$data/custom.INI" --complete &&
+        "$cli" make "$data/sample.bmp" "$data/skin-sample-custom-complete" --settings "$data/custom.INI" --complete &&
         "$cli" preview "$data/tall.bmp" "$data/preview-tall-default.bmp" &&
         "$cli" make "$data/sample.bmp" "$data/skin-sample-custom" --settings "$data/custom.INI" &&
         "$cli" make "$data/tall.bmp" "$data/skin-tall-default"
