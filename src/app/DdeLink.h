@@ -45,24 +45,10 @@ class CDdeLink {
     std::function<void(const char*)> m_onExecute;
 };
 
-HDDEDATA CALLBACK DdeNullCallback(UINT type,
-                                  UINT format,
-                                  HCONV conversation,
-                                  HSZ hsz1,
-                                  HSZ hsz2,
-                                  HDDEDATA data,
-                                  ULONG_PTR data1,
-                                  ULONG_PTR data2);
+FNCALLBACK DdeNullCallback;
 // The first instance's server: accepts conversations on "TOLVARIN"/"TOLVARIN" and hands the
 // command of an execute transaction to the server's handler.
-HDDEDATA CALLBACK DdeServerCallback(UINT type,
-                                    UINT format,
-                                    HCONV conversation,
-                                    HSZ hsz1,
-                                    HSZ hsz2,
-                                    HDDEDATA data,
-                                    ULONG_PTR data1,
-                                    ULONG_PTR data2);
+FNCALLBACK DdeServerCallback;
 
 // The service and topic name, also the name of the single-instance mutex.
 inline constexpr char kDdeName[] = "TOLVARIN";

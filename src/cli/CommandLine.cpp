@@ -101,6 +101,8 @@ const char* ToString(UsageError error) {
             return "option given more than once";
         case UsageError::OptionNotAllowed:
             return "option is only for the make command";
+        case UsageError::CompleteNotAllowed:
+            return "option is only for the make and preview commands";
         case UsageError::WszUnavailable:
             return "this build cannot write .wsz archives";
         case UsageError::TooFewArguments:
@@ -195,6 +197,13 @@ UsageError ParseCommandLine(const std::vector<std::string>& words,
             if (out.writeWsz)
                 return UsageError::RepeatedOption;
             out.writeWsz = true;
+        } else if (word == "--complete") {
+            offending = word;
+            if (shape->command == Command::Settings)
+                return UsageError::CompleteNotAllowed;
+            if (out.mode == SkinMode::Complete)
+                return UsageError::RepeatedOption;
+            out.mode = SkinMode::Complete;
         } else {
             offending = word;
             return UsageError::UnknownOption;

@@ -5,14 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "compose/SkinMode.h"
 #include "settings/SettingChange.h"
 
 enum class Command {
     Help,
     Version,
-    Make,      // make PICTURE SKIN_FOLDER [--settings PROFILE.INI] [--set KEY=VALUE]... [--wsz]
+    Make,      // make PICTURE SKIN_FOLDER [--settings PROFILE.INI] [--set KEY=VALUE]... [--wsz] [--complete]
     Settings,  // settings OUT.INI [--settings PROFILE.INI] [--set KEY=VALUE]...
-    Preview,   // preview PICTURE OUT.BMP [--settings PROFILE.INI] [--set KEY=VALUE]...
+    Preview,   // preview PICTURE OUT.BMP [--settings PROFILE.INI] [--set KEY=VALUE]... [--complete]
 };
 
 // Why a command line is refused; one value per reason.
@@ -26,8 +27,9 @@ enum class UsageError {
     UnknownSetting,      // --set with a key no profile has
     AmbiguousSetting,    // --set with a bare key name that more than one section has
     BadSettingValue,     // --set with a value the key's field does not take
-    RepeatedOption,      // --settings or --wsz given twice
+    RepeatedOption,      // --settings, --wsz or --complete given twice
     OptionNotAllowed,    // --wsz on a command other than make
+    CompleteNotAllowed,  // --complete on a command other than make or preview
     WszUnavailable,      // --wsz in a build without the archive writer
     TooFewArguments,     // fewer file names than the command takes
     TooManyArguments,    // more file names than the command takes
@@ -42,6 +44,7 @@ struct CommandLine {
     std::string settingsPath;                   // empty: the defaults
     std::vector<SettingChange> settingChanges;  // --set, in the order given: a later one wins
     bool writeWsz = false;
+    SkinMode mode = SkinMode::Classic;  // --complete
 };
 
 // What the words are parsed against.

@@ -51,7 +51,7 @@ int RunMake(const CommandLine& line) {
     // Every file is made in memory first and then put in place with the others, so that a failure
     // leaves the folder as it was instead of half of one skin and half of another.
     std::vector<SkinFile> files;
-    if (!SaveSkinFolder(folder, settings, fit232, fit116, LoadTemplate, GatherInto(files))) {
+    if (!SaveSkinFolder(folder, settings, fit232, fit116, LoadTemplate, line.mode, GatherInto(files))) {
         ReportError("could not make the skin for " + Quoted(folder));
         return kExitFailure;
     }

@@ -39,7 +39,7 @@ void PrintHelp(bool wszAvailable) {
         "Turns one picture into a complete Winamp 2.x skin.\n"
         "\n"
         "Commands:\n"
-        "  make PICTURE SKIN_FOLDER [--settings PROFILE.INI] [--set KEY=VALUE]... [--wsz]\n"
+        "  make PICTURE SKIN_FOLDER [--settings PROFILE.INI] [--set KEY=VALUE]... [--wsz] [--complete]\n"
         "      Fit PICTURE (PNG, JPEG, GIF, TGA, PSD, PNM or a Windows bitmap) into the player's\n"
         "      windows and write the skin's bitmaps and text files into SKIN_FOLDER, creating it\n"
         "      and its parents as needed.\n"
@@ -48,7 +48,7 @@ void PrintHelp(bool wszAvailable) {
         "  settings OUT.INI [--settings PROFILE.INI] [--set KEY=VALUE]...\n"
         "      Write the settings as a profile: the defaults, or PROFILE.INI as the program\n"
         "      reads it (missing keys take their defaults, values out of range are repaired).\n"
-        "  preview PICTURE OUT.BMP [--settings PROFILE.INI] [--set KEY=VALUE]...\n"
+        "  preview PICTURE OUT.BMP [--settings PROFILE.INI] [--set KEY=VALUE]... [--complete]\n"
         "      Write the 550 x 232 preview of the skin as a 24-bit bitmap file.\n"
         "  A file name \"-\" is standard input as PICTURE, standard output as OUT.BMP or OUT.INI.\n"
         "\n"
@@ -61,7 +61,11 @@ void PrintHelp(bool wszAvailable) {
         "                          does not matter. VALUE is a whole number in the field's range\n"
         "                          (flags 0-1, colours 0-255, SkinAlphaBrend 0-10, Opacity 0-100,\n"
         "                          AnalyzerMode and BlendMethod 0-2) or, for PlFont, a font name\n"
-        "                          (up to 255 bytes once in code page 932; empty for none)\n",
+        "                          (up to 255 bytes once in code page 932; empty for none)\n"
+        "  --complete              (make, preview) a complete skin: volume and balance bars with\n"
+        "                          all their levels and thumbs, a position thumb over a visible\n"
+        "                          track, and an equalizer with title bars, buttons, sliders and\n"
+        "                          graph, as today's players show them\n",
         kProgramName);
     if (wszAvailable)
         std::printf("  --wsz                   (make) also pack this skin's files into SKIN_FOLDER.wsz\n");

@@ -25,8 +25,8 @@ int RunPreview(const CommandLine& line) {
     BitmapImage file;
     bool composed = canvases.Allocate();
     if (composed) {
-        BuildTemplates(settings, canvases);
-        ComposeSkin(settings, fit232, fit116, canvases);
+        BuildTemplates(settings, canvases, LoadTemplate, line.mode);
+        ComposeSkin(settings, fit232, fit116, canvases, LoadTemplate, line.mode);
         composed = ComposePreviewImage(settings, canvases, true, preview) && EncodeBitmap24(preview, file);
     }
     if (!composed) {

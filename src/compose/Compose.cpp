@@ -1,6 +1,9 @@
 #include "compose/Compose.h"
 
+#include <array>
 #include <cstring>
+#include <iterator>
+#include <span>
 
 #include "compose/Background.h"
 #include "compose/ColorRules.h"
@@ -60,11 +63,53 @@ constexpr MaskRule kBrowserColors[] = {
     {0x00FF00, &SkinSettings::MBBG},
 };
 
-template <size_t N>
+// A complete skin's parts in the state the preview shows: volume at 75 %, balance centred, the
+// position thumb at the start, the equalizer on with every slider at 0 dB. The bars, buttons and
+// frames are blended like the other controls; the thumbs and the preamp line go over them at full
+// strength, as the skin files have them.
+constexpr TemplatePiece kCompleteMainPieces[] = {
+    {kTplVolume, 0, 300, 68, 13, 107, 57},  // frame 20
+    {kTplBalance, 9, 0, 38, 13, 177, 57},   // frame 0
+    {kTplPosBar, 0, 0, 248, 10, 16, 72},    // the track's groove
+};
+constexpr TemplatePiece kCompleteMainThumbs[] = {
+    {kTplVolume, 15, 422, 14, 11, 145, 58},
+    {kTplBalance, 15, 422, 14, 11, 189, 58},
+    {kTplPosBar, 248, 0, 29, 10, 16, 72},
+};
+constexpr int16_t kSliderX[] = {21, 78, 96, 114, 132, 150, 168, 186, 204, 222, 240};  // preamp, then the bands
+constexpr int16_t kFlatFrameX = 13, kFlatFrameY = 229;                                // frame 14
+constexpr int16_t kFlatThumbY = 38 + 24;
+
+constexpr auto kCompleteEqPieces = [] {
+    std::array<TemplatePiece, 6 + std::size(kSliderX)> pieces{{
+        {kTplCompleteEqMain, 0, 0, 275, 116, 0, 0},     // grooves and band names
+        {kTplCompleteEqMain, 0, 134, 275, 14, 0, 0},    // title bar, active
+        {kTplCompleteEqMain, 69, 119, 25, 12, 14, 18},  // ON, on
+        {kTplCompleteEqMain, 35, 119, 33, 12, 39, 18},  // AUTO, off
+        {kTplCompleteEqMain, 224, 164, 44, 12, 217, 18},
+        {kTplCompleteEqMain, 0, 294, 113, 19, 86, 17},  // graph
+    }};
+    for (size_t i = 0; i < std::size(kSliderX); ++i)
+        pieces[6 + i] = {kTplCompleteEqMain, kFlatFrameX, kFlatFrameY, 14, 63, kSliderX[i], 38};
+    return pieces;
+}();
+constexpr auto kCompleteEqThumbs = [] {
+    std::array<TemplatePiece, 1 + std::size(kSliderX)> pieces{{{kTplCompleteEqMain, 0, 314, 113, 1, 86, 26}}};
+    for (size_t i = 0; i < std::size(kSliderX); ++i)
+        pieces[1 + i] = {kTplCompleteEqMain, 0, 164, 11, 11, static_cast<int16_t>(kSliderX[i] + 1), kFlatThumbY};
+    return pieces;
+}();
+
+// Copies the pieces into the window whose first stored row in the canvas is windowRow. The
+// classic controls take the preview's three markers; a complete skin's parts take all six, as
+// their files do.
 void CopyPieces(const SkinSettings& settings,
-                const TemplatePiece (&pieces)[N],
+                std::span<const TemplatePiece> pieces,
                 DibBuffer& canvas,
-                const TemplateSource& templates) {
+                const TemplateSource& templates,
+                int32_t windowRow = 0,
+                size_t ruleCount = kPreviewMarkerCount) {
     TemplateBitmap source;
     int loaded = 0;
     for (const TemplatePiece& piece : pieces) {
@@ -75,7 +120,17 @@ void CopyPieces(const SkinSettings& settings,
         if (!HasExpectedSize(source, piece.id))
             continue;
         BlitTemplate(settings, source, piece.sourceX, StoredRowOf(source.Height(), piece.sourceY, piece.height), canvas,
-                     piece.x, StoredRowOf(canvas.Height(), piece.y, piece.height), piece.width, piece.height);
+                     piece.x, windowRow + StoredRowOf(kWindowHeight, piece.y, piece.height), piece.width, piece.height,
+                     ruleCount);
+    }
+}
+
+void FillWhite(DibBuffer& overlay) {
+    // White with a fourth byte 0: the key colour wherever no piece lands.
+    uint8_t* pixels = overlay.Pixels();
+    for (size_t i = 0; i < overlay.PixelBytes(); i += 4) {
+        pixels[i] = pixels[i + 1] = pixels[i + 2] = 255;
+        pixels[i + 3] = 0;
     }
 }
 
@@ -146,7 +201,8 @@ void BlitTemplate(const SkinSettings& settings,
                   int32_t destinationX,
                   int32_t destinationRow,
                   int32_t width,
-                  int32_t height) {
+                  int32_t height,
+                  size_t ruleCount) {
     if (width <= 0 || height <= 0 || source.IsEmpty() || destination.IsEmpty() ||
         destination.Header()->info.bitCount != 32)
         return;
@@ -162,21 +218,24 @@ void BlitTemplate(const SkinSettings& settings,
         uint8_t* d = destination.Pixels() + static_cast<size_t>(destinationRow + k) * destinationStride +
                      4 * static_cast<size_t>(destinationX);
         for (int32_t j = 0; j < width; ++j, s += 3, d += 4) {
-            PutRecoloredPixel(s, d, settings, kPreviewMarkerCount);
+            PutRecoloredPixel(s, d, settings, ruleCount);
         }
     }
 }
 
-void BuildTemplates(const SkinSettings& settings, SkinCanvases& canvases, const TemplateSource& templates) {
+void BuildTemplates(const SkinSettings& settings,
+                    SkinCanvases& canvases,
+                    const TemplateSource& templates,
+                    SkinMode mode) {
     if (!canvases.IsAllocated())
         return;
-    // White with a fourth byte 0: the key colour wherever no piece lands.
-    uint8_t* overlay = canvases.controlOverlay.Pixels();
-    for (size_t i = 0; i < canvases.controlOverlay.PixelBytes(); i += 4) {
-        overlay[i] = overlay[i + 1] = overlay[i + 2] = 255;
-        overlay[i + 3] = 0;
-    }
+    FillWhite(canvases.controlOverlay);
+    FillWhite(canvases.eqOverlay);
     CopyPieces(settings, kOverlayPieces, canvases.controlOverlay, templates);
+    if (mode == SkinMode::Complete) {
+        CopyPieces(settings, kCompleteMainPieces, canvases.controlOverlay, templates, 0, kAllMarkerCount);
+        CopyPieces(settings, kCompleteEqPieces, canvases.eqOverlay, templates, 0, kAllMarkerCount);
+    }
     CopyPieces(settings, kPlaylistPieces, canvases.playlistBase, templates);
 }
 
@@ -184,7 +243,8 @@ void ComposeSkin(const SkinSettings& settings,
                  const DibBuffer& fit232,
                  const DibBuffer& fit116,
                  SkinCanvases& canvases,
-                 const TemplateSource& templates) {
+                 const TemplateSource& templates,
+                 SkinMode mode) {
     if (!canvases.IsAllocated())
         return;
     const WindowRows rows = WindowRowsFor(settings);
@@ -192,6 +252,13 @@ void ComposeSkin(const SkinSettings& settings,
     const PixelView view{canvas.Pixels(), kSkinWidth, rows.height, canvas.RowBytes(), 4};
     DrawWindowBackground(view, settings, settings.FullSize != 0 ? fit232 : fit116, FrameStyle::RowsLast);
     BlendOverlay(settings, canvases.controlOverlay, canvas, rows.mainRow);
+    if (mode == SkinMode::Complete) {
+        CopyPieces(settings, kCompleteMainThumbs, canvas, templates, rows.mainRow, kAllMarkerCount);
+        if (rows.eqRow >= 0) {
+            BlendOverlay(settings, canvases.eqOverlay, canvas, rows.eqRow);
+            CopyPieces(settings, kCompleteEqThumbs, canvas, templates, rows.eqRow, kAllMarkerCount);
+        }
+    }
 
     std::memcpy(canvases.playlistCanvas.Pixels(), canvases.playlistBase.Pixels(), canvases.playlistBase.PixelBytes());
     const TemplateBitmap listMask = templates(kTplPlaylistMask);

@@ -12,7 +12,7 @@ bool IsCanvas(const DibBuffer& b, int32_t height) {
 }  // namespace
 
 int SkinCanvases::Allocate() {
-    DibBuffer* windows[] = {&main, &controlOverlay, &playlistBase, &playlistCanvas, &browserCanvas};
+    DibBuffer* windows[] = {&main, &controlOverlay, &eqOverlay, &playlistBase, &playlistCanvas, &browserCanvas};
     mainEq.Release();
     for (DibBuffer* window : windows)
         window->Release();
@@ -28,7 +28,7 @@ int SkinCanvases::Allocate() {
 }
 
 bool SkinCanvases::IsAllocated() const {
-    const DibBuffer* windows[] = {&main, &controlOverlay, &playlistBase, &playlistCanvas, &browserCanvas};
+    const DibBuffer* windows[] = {&main, &controlOverlay, &eqOverlay, &playlistBase, &playlistCanvas, &browserCanvas};
     if (!IsCanvas(mainEq, kStackedHeight))
         return false;
     for (const DibBuffer* window : windows) {

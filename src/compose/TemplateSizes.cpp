@@ -14,7 +14,8 @@ constexpr SizeRow kSizes[] = {
     {kTplEqMain, {275, 163}},         {kTplMb, {242, 119}},        {kTplMonoSter, {56, 24}},
     {kTplNumsEx, {108, 13}},          {kTplPlayPaus, {42, 9}},     {kTplPlEdit, {280, 186}},
     {kTplPosBar, {307, 10}},          {kTplShufRep, {92, 85}},     {kTplText, {155, 18}},
-    {kTplTitleBar, {344, 87}},
+    {kTplTitleBar, {344, 87}},        {kTplVolume, {68, 433}},     {kTplBalance, {68, 433}},
+    {kTplCompleteEqMain, {275, 315}},
 };
 
 }  // namespace

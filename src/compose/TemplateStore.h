@@ -28,6 +28,10 @@ enum TemplateId : int {
     kTplShufRep = 149,        // 92 x 85
     kTplText = 150,           // 155 x 18
     kTplTitleBar = 151,       // 344 x 87
+    // The moving parts that only complete skins carry.
+    kTplVolume = 152,          // 68 x 433
+    kTplBalance = 153,         // 68 x 433
+    kTplCompleteEqMain = 154,  // 275 x 315
 };
 
 // One loaded template. Cheap to move; the rows either point into the program's built-in data or

@@ -2,25 +2,12 @@
 // line, the overlay opacity, and the colours of the skin body, its texts and digits.
 #pragma once
 
-#include "dialogs/SettingsHooks.h"
-#include "framework/PropertyPage.h"
+#include "dialogs/SettingsPage.h"
 
-class CSkinCtrlPPage1 : public fw::PropertyPage {
+class CSkinCtrlPPage1 : public CSettingsPage {
   public:
     explicit CSkinCtrlPPage1(SettingsHooks& hooks);
 
-    // Record to controls; never runs a handler.
-    void Refresh();
-
   protected:
-    bool OnInitDialog() override;
-    bool OnSetActive() override;
-    bool OnCommand(UINT id, UINT code, HWND control) override;
-
-  private:
-    void OnFlagClicked(UINT id);
-    void OnReset();
-
-    SettingsHooks& m_hooks;
-    bool m_bRefreshing = false;
+    bool OnPageClick(UINT id) override;
 };

@@ -2,28 +2,35 @@
 
 #include "dialogs/DecorationPicture.h"
 #include "dialogs/DrawDib.h"
-#include "dialogs/PickColor.h"
 #include "dialogs/PickFontFace.h"
 #include "dialogs/PlaylistMbPageRes.h"
 #include "framework/Gdi.h"
 
 namespace {
 
-// The colour buttons; the playlist and mini-browser colours all rebuild the templates first.
-constexpr struct {
-    UINT id;
-    SkinColorValue SkinSettings::*color;
-} kColorButtons[] = {
-    {IDC_PLMB_CURRENT, &SkinSettings::Current}, {IDC_PLMB_SELECTED_BG, &SkinSettings::SelectedBG},
-    {IDC_PLMB_NORMAL, &SkinSettings::Normal},   {IDC_PLMB_NORMAL_BG, &SkinSettings::NormalBG},
-    {IDC_PLMB_MB_FG, &SkinSettings::MBFG},      {IDC_PLMB_MB_BG, &SkinSettings::MBBG},
+using After = CSettingsPage::After;
+
+// The check boxes switch a window off without greying its colours: they stay editable.
+constexpr CSettingsPage::CheckBox kCheckBoxes[] = {
+    {IDC_PLMB_PL_SAVE, &SkinSettings::PLSave, After::kRecompose},
+    {IDC_PLMB_MB_SAVE, &SkinSettings::MBSave, After::kRecompose},
 };
+
+// The playlist and mini-browser colours all rebuild the templates first.
+constexpr CSettingsPage::ColorButton kColorButtons[] = {
+    {IDC_PLMB_CURRENT, &SkinSettings::Current, true}, {IDC_PLMB_SELECTED_BG, &SkinSettings::SelectedBG, true},
+    {IDC_PLMB_NORMAL, &SkinSettings::Normal, true},   {IDC_PLMB_NORMAL_BG, &SkinSettings::NormalBG, true},
+    {IDC_PLMB_MB_FG, &SkinSettings::MBFG, true},      {IDC_PLMB_MB_BG, &SkinSettings::MBBG, true},
+};
+
+constexpr CSettingsPage::Bindings kBindings = {
+    CSettingsPage::kOnActivation, kCheckBoxes, kColorButtons, {}, IDC_PLMB_RESET, &SkinSettings::ResetPlaylistMb, true};
 
 }  // namespace
 
-CSkinCtrlPPage2::CSkinCtrlPPage2(SettingsHooks& hooks) : PropertyPage(IDD_PAGE_PLAYLIST_MB), m_hooks(hooks) {}
+CSkinCtrlPPage2::CSkinCtrlPPage2(SettingsHooks& hooks) : CSettingsPage(IDD_PAGE_PLAYLIST_MB, hooks, kBindings) {}
 
-bool CSkinCtrlPPage2::OnInitDialog() {
+void CSkinCtrlPPage2::InitPageControls() {
     if (LoadDecorationPicture(m_decoration)) {
         RECT box{};
         ::GetWindowRect(::GetDlgItem(m_hWnd, IDC_PLMB_DECORATION), &box);
@@ -32,61 +39,14 @@ bool CSkinCtrlPPage2::OnInitDialog() {
         m_decorationAt = {box.left + (kDecorationWidth - m_decoration.Width()) / 2,
                           box.top + (kDecorationHeight - m_decoration.Height()) / 2};
     }
-    return true;
 }
 
-bool CSkinCtrlPPage2::OnSetActive() {
-    Refresh();
-    return true;
-}
-
-void CSkinCtrlPPage2::Refresh() {
-    if (!m_hWnd)
-        return;
-    m_bRefreshing = true;
-    const SkinSettings& s = m_hooks.Settings();
-    SetChecked(IDC_PLMB_PL_SAVE, s.PLSave != 0);
-    SetChecked(IDC_PLMB_MB_SAVE, s.MBSave != 0);
-    m_bRefreshing = false;
-}
-
-bool CSkinCtrlPPage2::OnCommand(UINT id, UINT code, HWND) {
-    if (m_bRefreshing || code != BN_CLICKED)
+bool CSkinCtrlPPage2::OnPageClick(UINT id) {
+    if (id != IDC_PLMB_FONT)
         return false;
-    SkinSettings& s = m_hooks.Settings();
-    for (const auto& button : kColorButtons) {
-        if (button.id == id) {
-            PickSettingColor(m_hWnd, m_hooks, s.*button.color, true);
-            return true;
-        }
-    }
-    switch (id) {
-        // The check boxes switch a window off without greying its colours: they stay editable.
-        case IDC_PLMB_PL_SAVE:
-            s.PLSave = CheckState(id);
-            m_hooks.RecomposeAndRedraw();
-            return true;
-        case IDC_PLMB_MB_SAVE:
-            s.MBSave = CheckState(id);
-            m_hooks.RecomposeAndRedraw();
-            return true;
-        case IDC_PLMB_FONT:
-            // The face only reaches PLEDIT.TXT: nothing to recompose.
-            PickFontFace(m_hWnd, s.PlFont);
-            return true;
-        case IDC_PLMB_RESET:
-            OnReset();
-            return true;
-        default:
-            return false;
-    }
-}
-
-void CSkinCtrlPPage2::OnReset() {
-    m_hooks.Settings().ResetPlaylistMb();
-    Refresh();
-    m_hooks.RebuildTemplates();
-    m_hooks.RecomposeAndRedraw();
+    // The face only reaches PLEDIT.TXT: nothing to recompose.
+    PickFontFace(m_hWnd, m_hooks.Settings().PlFont);
+    return true;
 }
 
 void CSkinCtrlPPage2::OnPaint() {
@@ -100,5 +60,5 @@ bool CSkinCtrlPPage2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, 
         result = 0;
         return true;
     }
-    return PropertyPage::HandleMessage(message, wParam, lParam, result);
+    return CSettingsPage::HandleMessage(message, wParam, lParam, result);
 }

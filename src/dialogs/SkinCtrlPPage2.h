@@ -4,29 +4,21 @@
 
 #include <windows.h>
 
-#include "dialogs/SettingsHooks.h"
-#include "framework/PropertyPage.h"
+#include "dialogs/SettingsPage.h"
 #include "picture/DibBuffer.h"
 
-class CSkinCtrlPPage2 : public fw::PropertyPage {
+class CSkinCtrlPPage2 : public CSettingsPage {
   public:
     explicit CSkinCtrlPPage2(SettingsHooks& hooks);
 
-    // Record to controls; never runs a handler.
-    void Refresh();
-
   protected:
-    bool OnInitDialog() override;
-    bool OnSetActive() override;
-    bool OnCommand(UINT id, UINT code, HWND control) override;
+    void InitPageControls() override;
+    bool OnPageClick(UINT id) override;
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
   private:
-    void OnReset();
     void OnPaint();
 
-    SettingsHooks& m_hooks;
-    bool m_bRefreshing = false;
     // Read once per creation of the page window; empty when there is no picture to show.
     DibBuffer m_decoration;
     POINT m_decorationAt{};

@@ -2,21 +2,12 @@
 // plug-in, or leaves the plug-in to its own control panel.
 #pragma once
 
-#include "dialogs/SettingsHooks.h"
-#include "framework/PropertyPage.h"
+#include "dialogs/SettingsPage.h"
 
-class CSkinCtrlPPage5 : public fw::PropertyPage {
+class CSkinCtrlPPage5 : public CSettingsPage {
   public:
     explicit CSkinCtrlPPage5(SettingsHooks& hooks);
 
-    // Record to controls; never runs a handler.
-    void Refresh();
-
   protected:
-    bool OnInitDialog() override;
-    bool OnCommand(UINT id, UINT code, HWND control) override;
-
-  private:
-    SettingsHooks& m_hooks;
-    bool m_bRefreshing = false;
+    bool OnPageClick(UINT id) override;
 };

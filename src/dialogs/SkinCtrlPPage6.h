@@ -4,21 +4,16 @@
 
 #include <windows.h>
 
-#include "dialogs/SettingsHooks.h"
-#include "framework/PropertyPage.h"
+#include "dialogs/SettingsPage.h"
 
-class CSkinCtrlPPage6 : public fw::PropertyPage {
+class CSkinCtrlPPage6 : public CSettingsPage {
   public:
     explicit CSkinCtrlPPage6(SettingsHooks& hooks);
 
-    // Record to controls; never runs a handler. The opacity label follows when the trackbar next
-    // paints.
-    void Refresh();
-
   protected:
-    bool OnInitDialog() override;
-    bool OnSetActive() override;
-    bool OnCommand(UINT id, UINT code, HWND control) override;
+    void InitPageControls() override;
+    // The opacity label follows when the trackbar next paints.
+    void RefreshPageControls(const SkinSettings& s) override;
     bool OnNotify(NMHDR& header, LRESULT& result) override;
 
   private:
@@ -26,7 +21,5 @@ class CSkinCtrlPPage6 : public fw::PropertyPage {
     // the label take the position then.
     void OnOpacityDrawn();
 
-    SettingsHooks& m_hooks;
     HWND m_hOpacity = nullptr;
-    bool m_bRefreshing = false;
 };

@@ -14,12 +14,19 @@ constexpr int kGripperSpan = 8;  // along the bar: the gripper's place before th
 constexpr int kPadding = 2;      // across the bar: space on both sides of the buttons
 constexpr int kFeedbackWidth = 3;
 
+// The mouse position of a mouse message (client coordinates, signed), on the screen.
+POINT MouseOnScreen(HWND window, LPARAM lParam) {
+    POINT p{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    ::ClientToScreen(window, &p);
+    return p;
+}
+
 }  // namespace
 
 bool DockBar::Create(HWND frame, ToolBar& bar) {
     if (!RegisterWindowClass(kClassName, 0, nullptr, ::GetSysColorBrush(COLOR_BTNFACE)))
         return false;
-    if (!CreateWindowFor(0, kClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0, 0, frame, nullptr))
+    if (!CreateChildFor(kClassName, frame, nullptr))
         return false;
     m_pBar = &bar;
     HWND toolbar = bar.Handle();
@@ -192,19 +199,13 @@ bool DockBar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
             result = TRUE;
             return true;
         }
-        case WM_LBUTTONDOWN: {
-            POINT p{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-            ::ClientToScreen(m_hWnd, &p);
-            BeginDrag(p);
+        case WM_LBUTTONDOWN:
+            BeginDrag(MouseOnScreen(m_hWnd, lParam));
             result = 0;
             return true;
-        }
         case WM_MOUSEMOVE:
-            if (m_bDragging) {
-                POINT p{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-                ::ClientToScreen(m_hWnd, &p);
-                TrackDrag(p);
-            }
+            if (m_bDragging)
+                TrackDrag(MouseOnScreen(m_hWnd, lParam));
             result = 0;
             return true;
         case WM_LBUTTONUP:

@@ -35,7 +35,10 @@ bool FrameWnd::LoadFrame(int resourceId, Document* document, std::unique_ptr<Vie
     m_hAccelTable.Reset(::LoadAcceleratorsA(instance, MAKEINTRESOURCEA(resourceId)));
     char title[128] = {};
     ::LoadStringA(instance, kIdsAppTitle, title, sizeof title);
-    if (!CreateWindowFor(cs.dwExStyle, WindowClassName(), title, cs.style, cs.x, cs.y, cs.cx, cs.cy, nullptr, menu)) {
+    cs.lpszClass = WindowClassName();
+    cs.lpszName = title;
+    cs.hMenu = menu;
+    if (!CreateWindowFor(cs)) {
         if (menu && !::IsMenu(menu))
             menu = nullptr;
         if (menu)

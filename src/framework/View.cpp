@@ -15,8 +15,7 @@ bool View::Create(HWND frame, Document* document) {
     m_pDocument = document;
     if (!RegisterWindowClass(WindowClassName(), CS_DBLCLKS, nullptr, ::GetSysColorBrush(COLOR_BTNFACE)))
         return false;
-    if (!CreateWindowFor(0, WindowClassName(), "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0, 0, frame,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdwView))))
+    if (!CreateChildFor(WindowClassName(), frame, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdwView))))
         return false;
     document->SetView(this);
     return true;

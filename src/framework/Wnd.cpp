@@ -63,18 +63,19 @@ bool Wnd::RegisterWindowClass(const char* className, UINT classStyle, HICON icon
     return ::RegisterClassExA(&wc) != 0;
 }
 
-bool Wnd::CreateWindowFor(DWORD exStyle,
-                          const char* className,
-                          const char* title,
-                          DWORD style,
-                          int x,
-                          int y,
-                          int width,
-                          int height,
-                          HWND parent,
-                          HMENU menuOrId) {
-    return ::CreateWindowExA(exStyle, className, title, style, x, y, width, height, parent, menuOrId,
-                             ::GetModuleHandleA(nullptr), this) != nullptr;
+bool Wnd::CreateWindowFor(const CREATESTRUCTA& cs) {
+    return ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy, cs.hwndParent,
+                             cs.hMenu, ::GetModuleHandleA(nullptr), this) != nullptr;
+}
+
+bool Wnd::CreateChildFor(const char* className, HWND parent, HMENU id) {
+    CREATESTRUCTA cs{};
+    cs.lpszClass = className;
+    cs.lpszName = "";
+    cs.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
+    cs.hwndParent = parent;
+    cs.hMenu = id;
+    return CreateWindowFor(cs);
 }
 
 bool Wnd::HandleMessageSafely(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

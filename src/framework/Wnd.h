@@ -25,17 +25,11 @@ class Wnd {
     // windows, FALSE from the dialog procedure for dialogs). `result` is the message's answer.
     virtual bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
-    // Creates a window of a class registered with WindowProc below, bound to this object.
-    bool CreateWindowFor(DWORD exStyle,
-                         const char* className,
-                         const char* title,
-                         DWORD style,
-                         int x,
-                         int y,
-                         int width,
-                         int height,
-                         HWND parent,
-                         HMENU menuOrId);
+    // Creates a window of a class registered with WindowProc below, bound to this object: class,
+    // title, styles, place, parent and menu (or child id) from `cs`.
+    bool CreateWindowFor(const CREATESTRUCTA& cs);
+    // A visible child of `parent` that clips its own children, placed later.
+    bool CreateChildFor(const char* className, HWND parent, HMENU id);
     // Registers a window class whose procedure is WindowProc below (once per class name).
     static bool RegisterWindowClass(const char* className, UINT classStyle, HICON icon, HBRUSH background);
 

@@ -125,10 +125,20 @@ JpegStructure CheckJpegStructure(const uint8_t* file, size_t size) {
             sound = walk.Tables(body, body + bodyLength);
         } else if (marker == kStartOfScan) {
             sound = walk.Scan(body, bodyLength);
-            // Entropy-coded data: a 0xFF in it is followed by 0 (a stuffed byte) or a restart.
-            while (sound && at + 1 < size &&
-                   !(file[at] == 0xFF && file[at + 1] != 0 && !(file[at + 1] >= 0xD0 && file[at + 1] <= 0xD7)))
-                ++at;
+            // Entropy-coded data: a run of 0xFF in it (fill bytes) followed by 0 (a stuffed byte) or
+            // a restart stays in it, as the decoder reads it; any other byte after the run is the
+            // next marker, which the walk then reads from the run's first 0xFF.
+            while (sound && at < size) {
+                size_t next = at;
+                while (next < size && file[next] == 0xFF)
+                    ++next;
+                if (next == at)
+                    ++at;
+                else if (next < size && (file[next] == 0 || (file[next] >= 0xD0 && file[next] <= 0xD7)))
+                    at = next + 1;
+                else
+                    break;
+            }
         }
         if (!sound)
             return walk.found;

@@ -9,6 +9,7 @@ int SaveSkinFolder(const std::string& folder,
                    const DibBuffer& fit232,
                    const DibBuffer& fit116,
                    const TemplateSource& templates,
+                   SkinMode mode,
                    const SkinFileSink& sink) {
     // Without the previous working directory it could not be put back afterwards.
     const std::string previous = platform::GetWorkingDirectory();
@@ -16,7 +17,7 @@ int SaveSkinFolder(const std::string& folder,
         platform::ShowMessage(kWorkingFolderUnknown);
         return 0;
     }
-    SkinWriter writer(settings, fit232, fit116, templates, sink);
+    SkinWriter writer(settings, fit232, fit116, templates, mode, sink);
     if (!writer.IsReady()) {
         platform::ShowMessage(kSaveOutOfMemory);
         return 0;

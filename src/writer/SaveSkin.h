@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 
+#include "compose/SkinMode.h"
 #include "compose/TemplateStore.h"
 #include "picture/DibBuffer.h"
 #include "settings/SkinSettings.h"
@@ -24,4 +25,5 @@ int SaveSkinFolder(const std::string& folder,
                    const DibBuffer& fit232,
                    const DibBuffer& fit116,
                    const TemplateSource& templates = LoadTemplate,
+                   SkinMode mode = SkinMode::Classic,
                    const SkinFileSink& sink = {});

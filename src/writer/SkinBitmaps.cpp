@@ -1,6 +1,9 @@
 #include "writer/SkinBitmaps.h"
 
 #include <algorithm>
+#include <array>
+#include <iterator>
+#include <string_view>
 
 #include "compose/ColorRules.h"
 #include "compose/SkinLayout.h"
@@ -54,7 +57,7 @@ constexpr BackgroundCopy kVolumeCopies[] = {
 using enum WriteWhen;
 constexpr SkinRect kNoBlend{};
 
-const SkinBitmapRecipe kRecipes[] = {
+constexpr SkinBitmapRecipe kRecipes[] = {
     {"MAIN.BMP", 0, 275, 116, Always, false, kMainCopies, kNoBlend},
     {"EQMAIN.BMP", kTplEqMain, 275, 163, FullSize, true, kEqMainCopies, kNoBlend},
     {"EQ_EX.BMP", kTplEqEx, 275, 57, FullSize, true, {}, kNoBlend},
@@ -72,6 +75,52 @@ const SkinBitmapRecipe kRecipes[] = {
     {"MB.BMP", kTplMb, 242, 119, MBSave, true, {}, kNoBlend},
 };
 
+// Complete skins: every bar frame, button, slider and graph over a copy of the picture beneath it,
+// then the template blended over the whole file. What no copy reaches keeps the recoloured template
+// at full strength: the thumbs, the curve colours and the preamp line.
+constexpr BackgroundCopy kCompleteEqMainCopies[] = {
+    {Equalizer, {0, 0, 275, 116}, {{0, 0}}},
+    {Equalizer, {264, 3, 9, 9}, {{0, 116}, {0, 125}}},
+    {Equalizer, {14, 18, 58, 12}, {{10, 119}, {69, 119}, {128, 119}, {187, 119}}},
+    {Equalizer, {0, 0, 275, 14}, {{0, 134}, {0, 149}}},
+    // The ten bands and the preamp share the frames; they take the picture of the middle band.
+    {Equalizer, {150, 38, 14, 63}, {13, 164}, {15, 0}, 14},
+    {Equalizer, {150, 38, 14, 63}, {13, 229}, {15, 0}, 14},
+    {Equalizer, {217, 18, 44, 12}, {{224, 164}, {224, 176}}},
+    {Equalizer, {86, 17, 113, 19}, {{0, 294}}},
+};
+constexpr BackgroundCopy kCompleteEqExCopies[] = {
+    {Equalizer, {0, 0, 275, 14}, {{0, 0}, {0, 15}}},
+};
+constexpr BackgroundCopy kCompleteBalanceCopies[] = {
+    {Main, {177, 57, 38, 13}, {9, 0}, {0, 15}, 28},
+};
+constexpr BackgroundCopy kCompleteVolumeCopies[] = {
+    {Main, {107, 57, 68, 13}, {0, 0}, {0, 15}, 28},
+};
+
+constexpr SkinBitmapRecipe kCompleteRecipes[] = {
+    {"EQMAIN.BMP", kTplCompleteEqMain, 275, 315, FullSize, true, kCompleteEqMainCopies, {0, 0, 275, 315}},
+    {"EQ_EX.BMP", kTplEqEx, 275, 57, FullSize, true, kCompleteEqExCopies, {0, 0, 275, 57}},
+    {"BALANCE.BMP", kTplBalance, 68, 433, Always, true, kCompleteBalanceCopies, {0, 0, 68, 433}},
+    // The track's groove shows over the picture; the thumbs stay solid above it.
+    {"POSBAR.BMP", kTplPosBar, 307, 10, Always, true, kPosBarCopies, {0, 0, 248, 10}},
+    {"VOLUME.BMP", kTplVolume, 68, 433, Always, true, kCompleteVolumeCopies, {0, 0, 68, 433}},
+};
+
+// The classic table with the complete skin's files in their places.
+constexpr auto kCompleteTable = [] {
+    std::array<SkinBitmapRecipe, std::size(kRecipes)> table{};
+    for (size_t i = 0; i < table.size(); ++i) {
+        table[i] = kRecipes[i];
+        for (const SkinBitmapRecipe& replacement : kCompleteRecipes) {
+            if (std::string_view(replacement.name) == kRecipes[i].name)
+                table[i] = replacement;
+        }
+    }
+    return table;
+}();
+
 bool Fits(int32_t start, int32_t length, int32_t limit) {
     return start >= 0 && length >= 0 && start <= limit && length <= limit - start;
 }
@@ -83,7 +132,9 @@ void BlendPixel(const uint8_t* color, uint8_t* out, int32_t opacity) {
 
 }  // namespace
 
-std::span<const SkinBitmapRecipe> SkinBitmapRecipes() {
+std::span<const SkinBitmapRecipe> SkinBitmapRecipes(SkinMode mode) {
+    if (mode == SkinMode::Complete)
+        return kCompleteTable;
     return kRecipes;
 }
 

@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <span>
 
+#include "compose/SkinMode.h"
 #include "compose/TemplateStore.h"
 #include "settings/SkinSettings.h"
 #include "writer/BitmapFile.h"
@@ -26,7 +27,7 @@ struct SkinPoint {
 
 // One rectangle of a window copied to one or more places of the output.
 struct BackgroundCopy {
-    static constexpr int kMaxPlaces = 7;
+    static constexpr int kMaxPlaces = 28;  // the level frames of a complete skin's bars
     SkinWindow window;
     SkinRect source;
     SkinPoint to[kMaxPlaces] = {};
@@ -37,6 +38,12 @@ struct BackgroundCopy {
         int i = 0;
         for (SkinPoint p : places)
             to[i++] = p;  // more than kMaxPlaces fails to compile in the constant tables
+    }
+    // `n` places in a row: first, first + step, first + 2 step, ...
+    constexpr BackgroundCopy(SkinWindow w, SkinRect s, SkinPoint first, SkinPoint step, int n)
+        : window(w), source(s), count(n) {
+        for (int i = 0; i < n; ++i)
+            to[i] = {static_cast<int16_t>(first.x + i * step.x), static_cast<int16_t>(first.y + i * step.y)};
     }
 };
 
@@ -54,8 +61,9 @@ struct SkinBitmapRecipe {
     SkinRect blend;  // width 0: no blend
 };
 
-// The fifteen files in writing order.
-std::span<const SkinBitmapRecipe> SkinBitmapRecipes();
+// The fifteen files in writing order; a complete skin draws its volume, balance, position bar
+// and equalizer files from their own templates.
+std::span<const SkinBitmapRecipe> SkinBitmapRecipes(SkinMode mode = SkinMode::Classic);
 
 // Copies the rectangle `source` of a 275 x 116 window of the work buffer (windowRows points at the
 // window's first stored row; stride kWorkStride) to (x, y) of the image; blue, green and red

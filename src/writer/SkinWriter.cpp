@@ -31,11 +31,13 @@ SkinWriter::SkinWriter(const SkinSettings& settings,
                        const DibBuffer& fit232,
                        const DibBuffer& fit116,
                        TemplateSource templates,
+                       SkinMode mode,
                        SkinFileSink sink)
     : settings_(settings),
       fit232_(fit232),
       fit116_(fit116),
       templates_(std::move(templates)),
+      mode_(mode),
       sink_(std::move(sink)),
       rows_(WindowRowsFor(settings)),
       m_pWork(new (std::nothrow) uint8_t[size_t(kWorkStride) * size_t(rows_.height)]()) {}
@@ -102,7 +104,7 @@ bool SkinWriter::WriteTextFile(const char* name, const std::string& text) const 
 
 int SkinWriter::WriteSkinFiles() {
     BuildWorkBuffer();
-    for (const SkinBitmapRecipe& recipe : SkinBitmapRecipes()) {
+    for (const SkinBitmapRecipe& recipe : SkinBitmapRecipes(mode_)) {
         if (ShouldWrite(recipe.when) && !WriteSkinBitmap(recipe))
             return 0;
     }
@@ -130,7 +132,7 @@ bool SkinWriter::WriteVisColorTxt() const {
 }
 
 bool SkinWriter::WriteSexyFontTxt() const {
-    return WriteTextFile(kSexyFontTxt, SexyFontTxtText());
+    return WriteTextFile(kSexyFontTxt, SexyFontTxtText(mode_));
 }
 
 bool SkinWriter::WriteMaronTxt() const {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "compose/SkinLayout.h"
+#include "compose/SkinMode.h"
 #include "compose/TemplateStore.h"
 #include "picture/DibBuffer.h"
 #include "settings/SkinSettings.h"
@@ -26,6 +27,7 @@ class SkinWriter {
                const DibBuffer& fit232,
                const DibBuffer& fit116,
                TemplateSource templates,
+               SkinMode mode = SkinMode::Classic,
                SkinFileSink sink = {});
     SkinWriter(const SkinWriter&) = delete;
     SkinWriter& operator=(const SkinWriter&) = delete;
@@ -68,6 +70,7 @@ class SkinWriter {
     const DibBuffer& fit232_;
     const DibBuffer& fit116_;
     TemplateSource templates_;
+    SkinMode mode_;
     SkinFileSink sink_;
     WindowRows rows_;  // fixed when the writer is created
     std::unique_ptr<uint8_t[]> m_pWork;

@@ -89,8 +89,14 @@ std::string VisColorTxtText(const SkinSettings& settings) {
     return out;
 }
 
-std::string SexyFontTxtText() {
-    return kSexyFontText;
+std::string SexyFontTxtText(SkinMode mode) {
+    std::string text(kSexyFontText);
+    // MASKEQ=1 makes the equalizer's invisible controls unclickable; a complete skin draws them.
+    constexpr std::string_view kMaskOn = "\r\nMASKEQ=1\r\n";
+    const size_t at = text.find(kMaskOn);
+    if (mode == SkinMode::Complete && at != std::string::npos)
+        text[at + kMaskOn.size() - 3] = '0';
+    return text;
 }
 
 std::string MaronTxtText(const SkinSettings& settings) {

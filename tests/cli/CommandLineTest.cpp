@@ -42,6 +42,19 @@ TEST(CommandLine, AcceptsEveryCommandWithItsOptionsAnywhere) {
     }
 }
 
+TEST(CommandLine, CompleteSkinsOnlyWhenAsked) {
+    using Words = std::vector<std::string>;
+    for (const auto& [words, mode] :
+         {std::pair{Words{"make", "--complete", "a.bmp", "out", "--wsz"}, SkinMode::Complete},
+          {Words{"preview", "a.bmp", "p.bmp", "--complete"}, SkinMode::Complete},
+          {Words{"make", "a.bmp", "out"}, SkinMode::Classic}}) {
+        CommandLine line;
+        std::string offending;
+        ASSERT_EQ(ParseCommandLine(words, {true, "UTF-8"}, line, offending), UsageError::None) << offending;
+        EXPECT_EQ(line.mode, mode) << words[0];
+    }
+}
+
 struct RefusedRow {
     std::vector<std::string> words;
     bool wszAvailable;
@@ -63,6 +76,8 @@ TEST(CommandLine, RefusesBadUsageNamingTheWordAtFault) {
         {{"settings", "out.ini", "--wsz"}, true, UsageError::OptionNotAllowed, "--wsz"},
         {{"preview", "a.bmp", "p.bmp", "--wsz"}, true, UsageError::OptionNotAllowed, "--wsz"},
         {{"make", "a.bmp", "out", "--wsz"}, false, UsageError::WszUnavailable, "--wsz"},
+        {{"settings", "out.ini", "--complete"}, true, UsageError::CompleteNotAllowed, "--complete"},
+        {{"preview", "a", "p", "--complete", "--complete"}, true, UsageError::RepeatedOption, "--complete"},
         {{"make", "a.bmp"}, true, UsageError::TooFewArguments, "make"},
         {{"settings"}, true, UsageError::TooFewArguments, "settings"},
         {{"make", "a.bmp", "out", "extra"}, true, UsageError::TooManyArguments, "extra"},
@@ -151,6 +166,8 @@ TEST(CommandLine, SetChangesTheNamedKeysInOrder) {
     } rows[] = {
         {{"make", "a.bmp", "out", "--set", "Opacity=0", "--set=maron.USE=0", "--set", "SexyFont.Use=1"},
          {"MARON.Opacity=0", "MARON.Use=0", "SexyFont.Use=1"}},
+        // The longest font name a profile keeps.
+        {{"settings", "o.ini", "--set", "PlFont=" + std::string(255, 'x')}, {"PlFont.PlFont=" + std::string(255, 'x')}},
         {{"settings", "o.ini", "--set", "SkinAlphaBrend=10", "--set", "VisColorB23=255", "--set", "Normal_A=0"},
          {"SkinSetting.SkinAlphaBrend=10", "VisColor.VisColorB23=255", "PlTextColor.Normal_A=0"}},
         // "ＭＳ ゴシック" given in UTF-8, stored in code page 932; a later change of a key wins on reading.

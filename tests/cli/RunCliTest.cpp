@@ -12,7 +12,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <iterator>
 #include <map>
@@ -22,6 +21,7 @@
 #include <thread>
 #include <vector>
 
+#include "ScratchFolder.h"
 #include "TestPng.h"
 #include "compose/Compose.h"
 #include "compose/PreviewImage.h"
@@ -43,15 +43,6 @@ struct RunResult {
     std::string out;
     std::string err;
 };
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteFile(const fs::path& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary) << content;
-}
 
 std::string ShellQuoted(const std::string& text) {
     std::string quoted = "'";
@@ -91,15 +82,7 @@ FileSet Without(FileSet set, const FileSet& removed) {
 
 class RunCli : public testing::Test {
   protected:
-    void SetUp() override {
-        const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = fs::temp_directory_path() /
-               ("tolvarin-cli-" + std::string(info->name()) + "-" + std::to_string(::getpid()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_ / "run");
-        work_ = dir_ / "run";
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    void SetUp() override { fs::create_directories(work_); }
 
     // Runs the program in the scratch folder; its output goes to files beside that folder.
     RunResult Run(const std::vector<std::string>& args,
@@ -123,8 +106,8 @@ class RunCli : public testing::Test {
         const int status = std::system(command.c_str());
         RunResult result;
         result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.out = ReadFile(dir_ / "stdout");
-        result.err = ReadFile(dir_ / "stderr");
+        result.out = ReadFileBytes(dir_ / "stdout");
+        result.err = ReadFileBytes(dir_ / "stderr");
         return result;
     }
 
@@ -134,8 +117,9 @@ class RunCli : public testing::Test {
         return name;
     }
 
-    fs::path dir_;
-    fs::path work_;
+    ScratchFolder scratch_{"cli"};
+    const fs::path dir_ = scratch_.Root();
+    fs::path work_ = dir_ / "run";  // a test may run the program elsewhere
 };
 
 TEST_F(RunCli, BadUsageExitsTwoWithAMessageAndTouchesNothing) {
@@ -178,11 +162,11 @@ TEST_F(RunCli, HelpAndVersionGoToStandardOutput) {
 }
 
 TEST_F(RunCli, UnreadableInputsFailNamingTheFileAndCreateNothing) {
-    WriteFile(work_ / "notes.bmp", "these are notes, not a picture\n");
-    WriteFile(work_ / "short.bmp", ReadFile(TOLVARIN_SAMPLE).substr(0, 60));
+    WriteFileBytes(work_ / "notes.bmp", "these are notes, not a picture\n");
+    WriteFileBytes(work_ / "short.bmp", ReadFileBytes(TOLVARIN_SAMPLE).substr(0, 60));
     fs::create_directory(work_ / "folder.bmp");
-    WriteFile(work_ / "taken", "a file where the skin folder would go");
-    WriteFile(work_ / "sample.bmp", ReadFile(TOLVARIN_SAMPLE));
+    WriteFileBytes(work_ / "taken", "a file where the skin folder would go");
+    WriteFileBytes(work_ / "sample.bmp", ReadFileBytes(TOLVARIN_SAMPLE));
     const FileSet before = NamesIn(work_);
 
     struct Row {
@@ -252,7 +236,7 @@ TEST_F(RunCli, SettingsWritesWhatTheProfileWriterWrites) {
         const fs::path expected = dir_ / "expected.ini";
         fs::remove(expected);
         ASSERT_TRUE(SaveSkinSettingsFile(expected.string(), row.expected()));
-        EXPECT_EQ(ReadFile(work_ / "out.ini"), ReadFile(expected));
+        EXPECT_EQ(ReadFileBytes(work_ / "out.ini"), ReadFileBytes(expected));
     }
 }
 
@@ -311,7 +295,7 @@ TEST_F(RunCli, MakeWritesTheFilesTheSaveCommandWrites) {
         ASSERT_EQ(FilesIn(expected), row.files);
         for (const std::string& name : row.files) {
             SCOPED_TRACE(name);
-            EXPECT_TRUE(ReadFile(work_ / folder / name) == ReadFile(expected / name));
+            EXPECT_TRUE(ReadFileBytes(work_ / folder / name) == ReadFileBytes(expected / name));
         }
     }
 }
@@ -361,7 +345,7 @@ TEST_F(RunCli, WszHoldsExactlyTheFilesOfThisMake) {
     FileSet names;
     for (const auto& [name, content] : ReadArchive(work_.parent_path() / "Sample.wsz")) {
         EXPECT_TRUE(names.insert(name).second) << name;
-        EXPECT_TRUE(content == ReadFile(work_ / name)) << name;
+        EXPECT_TRUE(content == ReadFileBytes(work_ / name)) << name;
     }
     EXPECT_EQ(names, Without(kEveryFile, {"EQMAIN.BMP", "EQ_EX.BMP", "MARON.TXT"}));
 }
@@ -389,17 +373,17 @@ TEST_F(RunCli, MakeThatCannotReplaceAFileChangesNothing) {
         if (row.asFolder)
             fs::create_directory(blocked);
         else
-            WriteFile(blocked, "earlier");
+            WriteFileBytes(blocked, "earlier");
         fs::permissions(blocked, fs::perms::owner_read | fs::perms::owner_exec);
         std::map<std::string, std::string> before;
         for (const std::string& name : FilesIn(work_ / "skins" / "Sample"))
-            before[name] = ReadFile(work_ / "skins" / "Sample" / name);
+            before[name] = ReadFileBytes(work_ / "skins" / "Sample" / name);
         const RunResult result = Run({"make", TOLVARIN_SAMPLE, "skins/Sample", "--wsz"});
         EXPECT_EQ(result.exitCode, 1);
         EXPECT_NE(result.err.find(row.message), std::string::npos) << result.err;
         std::map<std::string, std::string> after;
         for (const std::string& name : FilesIn(work_ / "skins" / "Sample"))
-            after[name] = ReadFile(work_ / "skins" / "Sample" / name);
+            after[name] = ReadFileBytes(work_ / "skins" / "Sample" / name);
         EXPECT_TRUE(after == before);
         EXPECT_EQ(NamesIn(work_ / "skins"), (FileSet{"Sample", "Sample.wsz"}));
         fs::permissions(blocked, fs::perms::owner_all);
@@ -435,25 +419,26 @@ TEST_F(RunCli, PreviewIsThePanelPictureAsA24BitFile) {
         ASSERT_EQ(EncodeBitmap24(preview, expected), 1);
         ASSERT_EQ(expected.Width(), 550);
         ASSERT_EQ(expected.Height(), 232);
-        EXPECT_TRUE(ReadFile(work_ / "preview.bmp") ==
+        EXPECT_TRUE(ReadFileBytes(work_ / "preview.bmp") ==
                     std::string(reinterpret_cast<const char*>(expected.Data()), expected.Size()));
     }
 }
 
 TEST_F(RunCli, RefusedPicturesSayWhy) {
-    std::string compressed = ReadFile(TOLVARIN_SAMPLE);
+    std::string compressed = ReadFileBytes(TOLVARIN_SAMPLE);
     compressed[30] = 1;
     const std::vector<uint8_t> huge = MakePng(50000, 50000, 8, 2, {});
-    const std::string jpeg = ReadFile(TOLVARIN_IMAGE_SEEDS "/baseline.jpg");
+    const std::string jpeg = ReadFileBytes(TOLVARIN_IMAGE_SEEDS "/baseline.jpg");
     const struct {
         const char* file;
         std::string content;
         std::string why;
     } rows[] = {
         {"notes.png", "these are notes, not a picture\n", "not a picture this program reads"},
-        {"short.bmp", ReadFile(TOLVARIN_SAMPLE).substr(0, 60), "truncated bitmap: the file ends before its headers"},
+        {"short.bmp", ReadFileBytes(TOLVARIN_SAMPLE).substr(0, 60),
+         "truncated bitmap: the file ends before its headers"},
         {"rle.bmp", compressed, "a bitmap this program does not read: RLE8 takes 8 bits per pixel and bottom-up rows"},
-        {"deep.psd", ReadFile(TOLVARIN_IMAGE_SEEDS "/deep16-rle.psd"),
+        {"deep.psd", ReadFileBytes(TOLVARIN_IMAGE_SEEDS "/deep16-rle.psd"),
          "a PSD picture this program does not read: 16 bits a channel with RLE compression"},
         {"photo.webp", std::string("RIFF\x10\0\0\0WEBPVP8 ", 16), "looks like a WebP picture"},
         {"huge.png", std::string(huge.begin(), huge.end()),
@@ -462,7 +447,7 @@ TEST_F(RunCli, RefusedPicturesSayWhy) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.file);
-        WriteFile(work_ / row.file, row.content);
+        WriteFileBytes(work_ / row.file, row.content);
         const RunResult result = Run({"make", row.file, "Skin"});
         EXPECT_EQ(result.exitCode, 1);
         std::string named = "\"";  // appended piece by piece, for gcc 12's -Wrestrict
@@ -478,17 +463,17 @@ TEST_F(RunCli, RefusedPicturesSayWhy) {
 TEST_F(RunCli, OddInputsAreRefusedWithTheirReason) {
     ASSERT_EQ(::mkfifo((work_ / "fifo").c_str(), 0666), 0);
     fs::create_symlink("loop", work_ / "loop");
-    WriteFile(work_ / "file", "not a folder");
-    WriteFile(work_ / "huge.ppm", "P6\n99999999999999999999 10\n255\n");
+    WriteFileBytes(work_ / "file", "not a folder");
+    WriteFileBytes(work_ / "huge.ppm", "P6\n99999999999999999999 10\n255\n");
     ASSERT_EQ(Run({"make", TOLVARIN_SAMPLE, "ro"}).exitCode, 0);
     fs::permissions(work_ / "ro" / "MAIN.BMP", fs::perms::owner_read);
     // A sparse 8000 x 8000 bitmap, cut short 10 ms after the read starts.
     const uint32_t rowBytes = 24000, side = 8000;
-    std::string header = ReadFile(TOLVARIN_SAMPLE).substr(0, 54);
+    std::string header = ReadFileBytes(TOLVARIN_SAMPLE).substr(0, 54);
     for (const auto& [at, value] :
          {std::pair{2u, 54 + rowBytes * side}, {18u, side}, {22u, side}, {34u, rowBytes * side}})
         std::memcpy(&header[at], &value, 4);
-    WriteFile(work_ / "big.bmp", header);
+    WriteFileBytes(work_ / "big.bmp", header);
     fs::resize_file(work_ / "big.bmp", 54 + uint64_t(rowBytes) * side);
     const auto shrink = [&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
@@ -551,9 +536,9 @@ TEST_F(RunCli, OddBitmapsAndStandardStreamsGiveWhatTheirPlainFormGives) {
         const RunResult odd = Run(row.args, "", row.input);
         ASSERT_EQ(odd.exitCode, 0) << odd.err;
         ASSERT_EQ(Run(row.plainArgs).exitCode, 0);
-        const std::string output = row.output == "stdout" ? odd.out : ReadFile(work_ / row.output);
+        const std::string output = row.output == "stdout" ? odd.out : ReadFileBytes(work_ / row.output);
         EXPECT_FALSE(output.empty());
-        EXPECT_TRUE(output == ReadFile(work_ / row.plainOutput));
+        EXPECT_TRUE(output == ReadFileBytes(work_ / row.plainOutput));
         EXPECT_FALSE(fs::exists(work_ / "-"));
     }
 }
@@ -568,13 +553,13 @@ TEST_F(RunCli, PngMakesTheSkinOfTheBitmapWithItsPixels) {
             rows.insert(rows.end(), {row[4 * x + 2], row[4 * x + 1], row[4 * x]});
     }
     const std::vector<uint8_t> png = MakePng(picture.Width(), picture.Height(), 8, 2, rows);
-    WriteFile(work_ / "sample.png", std::string(png.begin(), png.end()));
+    WriteFileBytes(work_ / "sample.png", std::string(png.begin(), png.end()));
     ASSERT_EQ(Run({"make", "sample.png", "FromPng"}).exitCode, 0);
     ASSERT_EQ(Run({"make", TOLVARIN_SAMPLE, "FromBmp"}).exitCode, 0);
     ASSERT_EQ(FilesIn(work_ / "FromPng"), kEveryFile);
     for (const std::string& name : kEveryFile) {
         SCOPED_TRACE(name);
-        EXPECT_TRUE(ReadFile(work_ / "FromPng" / name) == ReadFile(work_ / "FromBmp" / name));
+        EXPECT_TRUE(ReadFileBytes(work_ / "FromPng" / name) == ReadFileBytes(work_ / "FromBmp" / name));
     }
 }
 

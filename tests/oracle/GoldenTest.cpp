@@ -20,12 +20,8 @@ namespace fs = std::filesystem;
 
 // "NAME SIZE SHA256" per file, sorted by name, as update.sh writes it.
 std::string ManifestOf(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
     std::string manifest;
-    for (const std::string& name : names) {
+    for (const std::string& name : ListFolder(folder)) {
         const std::string bytes = ReadFileBytes(fs::path(folder) / name);
         manifest += name + " " + std::to_string(bytes.size()) + " " + Sha256Hex(bytes) + "\n";
     }
@@ -71,7 +67,7 @@ TEST(Golden, SampleSkinsMatchTheirManifests) {
         const char* profile;  // nullptr: the defaults
     };
     const Row rows[] = {{"default.manifest", nullptr}, {"profile.manifest", "profile.ini"}};
-    Scratch scratch;
+    ScratchFolder scratch("oracle");
     for (const Row& row : rows) {
         SCOPED_TRACE(row.manifest);
         SkinSettings settings = SettingsDefaults;

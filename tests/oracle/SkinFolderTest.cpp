@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <set>
 
 #include "Cases.h"
@@ -13,25 +10,6 @@
 namespace oracle {
 
 namespace fs = std::filesystem;
-
-Scratch::Scratch() : root_(fs::temp_directory_path() / ("tolvarin-oracle-" + std::to_string(std::random_device()()))) {
-    fs::remove_all(root_);
-    fs::create_directories(root_);
-}
-
-Scratch::~Scratch() {
-    std::error_code ignored;
-    fs::remove_all(root_, ignored);
-}
-
-std::string Scratch::FreshFolder() {
-    return (root_ / ("skin" + std::to_string(next_++))).string();
-}
-
-std::string ReadFileBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
 
 void ExpectFolderMatches(const ExpectedFolder& expected, const std::string& folder) {
     std::set<std::string> present;
@@ -68,7 +46,7 @@ void ExpectFolderMatches(const ExpectedFolder& expected, const std::string& fold
 
 namespace {
 
-void SaveAndCompare(Scratch& scratch, const SkinSettings& s, const PictureCase& picture) {
+void SaveAndCompare(ScratchFolder& scratch, const SkinSettings& s, const PictureCase& picture) {
     const std::string folder = scratch.FreshFolder();
     ASSERT_EQ(SaveSkinFolder(folder, s, picture.fit232, picture.fit116), 1);
     ExpectFolderMatches(ExpectedSkinFolder(s, picture.fit232, picture.fit116), folder);
@@ -78,7 +56,7 @@ void SaveAndCompare(Scratch& scratch, const SkinSettings& s, const PictureCase& 
 // browser switches rotating so that all 32 flag combinations occur; the opacity and the colour
 // profile rotate with the case number so that each value meets several flag combinations.
 TEST(SkinFolderOracle, EveryFlagCombinationOverThePictures) {
-    Scratch scratch;
+    ScratchFolder scratch("oracle");
     int n = 0;
     for (size_t p = 0; p < Pictures().size(); ++p) {
         const PictureCase& picture = Pictures()[p];
@@ -100,7 +78,7 @@ TEST(SkinFolderOracle, EveryFlagCombinationOverThePictures) {
 
 // Every opacity with every colour profile, both stackings and the window alone.
 TEST(SkinFolderOracle, EveryOpacityWithEveryColourProfile) {
-    Scratch scratch;
+    ScratchFolder scratch("oracle");
     const PictureCase& picture = Pictures()[1];
     for (const OpacityCase& c : OpacityCases()) {
         SCOPED_TRACE(std::string(picture.name) + ", " + c.profileName + ", " + Describe(c.settings));
@@ -111,7 +89,7 @@ TEST(SkinFolderOracle, EveryOpacityWithEveryColourProfile) {
 // A loaded profile can hold any integer in a flag: the frame is drawn only for SkinLine 1, the
 // other flags count as set when non-zero.
 TEST(SkinFolderOracle, FlagValuesOtherThanZeroAndOne) {
-    Scratch scratch;
+    ScratchFolder scratch("oracle");
     const int32_t values[][7] = {{2, -1, 2, 5, -1, 3, -2}, {-7, 3, -1, -1, 9, 0, 0}, {0, 2, 1, 0, 0, -1, 4}};
     for (const auto& v : values) {
         SkinSettings s = SettingsDefaults;
@@ -131,7 +109,7 @@ TEST(SkinFolderOracle, FlagValuesOtherThanZeroAndOne) {
 // The structural check of SEXYFONT.TXT accepts the written file and rejects small damage to it, so
 // that its silence in the matrix means something.
 TEST(SkinFolderOracle, SexyFontCheckRejectsDamage) {
-    Scratch scratch;
+    ScratchFolder scratch("oracle");
     const std::string folder = scratch.FreshFolder();
     ASSERT_EQ(SaveSkinFolder(folder, SettingsDefaults, Pictures()[0].fit232, Pictures()[0].fit116), 1);
     const std::string text = ReadFileBytes(std::filesystem::path(folder) / "SEXYFONT.TXT");

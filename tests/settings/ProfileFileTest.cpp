@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "TempFolder.h"
+#include "ScratchFolder.h"
 #include "settings/Profile.h"
 #include "settings/ProfileTarget.h"
 
@@ -21,7 +21,7 @@ const std::string kAppState =
     "[SusiePlugin]\r\nFolder=C:\\spi\\\r\n";
 
 TEST(ProfileFileTest, EachWriteReachesTheFile) {
-    TempFolder folder;
+    ScratchFolder folder("settings");
     const ProfileTarget target(folder.Path("app.INI"));
     EXPECT_EQ(target.ReadInt("MainWnd", "Left", -1), -1);
     EXPECT_EQ(target.ReadString("Path", "LoadPath", "dflt"), "dflt");
@@ -29,15 +29,15 @@ TEST(ProfileFileTest, EachWriteReachesTheFile) {
     EXPECT_TRUE(target.WriteInt("MainWnd", "Left", -20));
     EXPECT_TRUE(target.WriteString("Path", "LoadPath", "C:\\\x95\x5C\\"));
     EXPECT_TRUE(target.WriteInt("mainwnd", "TOP", 5));
-    EXPECT_EQ(ReadFileText(target.Path()), "[MainWnd]\r\nLeft=-20\r\nTOP=5\r\n[Path]\r\nLoadPath=C:\\\x95\x5C\\\r\n");
+    EXPECT_EQ(ReadFileBytes(target.Path()), "[MainWnd]\r\nLeft=-20\r\nTOP=5\r\n[Path]\r\nLoadPath=C:\\\x95\x5C\\\r\n");
     EXPECT_EQ(target.ReadInt("MAINWND", "left", 0), -20);
     EXPECT_EQ(target.ReadString("path", "loadpath", ""), "C:\\\x95\x5C\\");
 }
 
 TEST(ProfileFileTest, BatchSavesOnceAndOnlyWhenChanged) {
-    TempFolder folder;
+    ScratchFolder folder("settings");
     const std::string path = folder.Path("app.INI");
-    WriteFileText(path, kAppState);
+    WriteFileBytes(path, kAppState);
     ProfileBatch batch{ProfileTarget(path)};
     ASSERT_EQ(batch.LoadResult(), ProfileLoad::kRead);
     batch.Profile().WriteInt("MainWnd", "Left", 10);  // unchanged
@@ -46,21 +46,21 @@ TEST(ProfileFileTest, BatchSavesOnceAndOnlyWhenChanged) {
     EXPECT_FALSE(std::filesystem::exists(path)) << "nothing changed, nothing saved";
 
     batch.Profile().WriteInt("MainWnd", "Left", 11);
-    EXPECT_EQ(ReadFileText(path), "");
+    EXPECT_EQ(ReadFileBytes(path), "");
     EXPECT_TRUE(batch.Commit());
     std::string expected = kAppState;
     expected.replace(expected.find("Left=10"), 7, "Left=11");
-    EXPECT_EQ(ReadFileText(path), expected);
+    EXPECT_EQ(ReadFileBytes(path), expected);
 }
 
 TEST(ProfileFileTest, SavingSettingsKeepsTheApplicationState) {
-    TempFolder folder;
+    ScratchFolder folder("settings");
     const std::string path = folder.Path("app.INI");
-    WriteFileText(path, kAppState + "[MARON]\r\nOpacity=7\r\nExtra=x\r\n");
+    WriteFileBytes(path, kAppState + "[MARON]\r\nOpacity=7\r\nExtra=x\r\n");
     SkinSettings s;
     s.Opacity = 60;
     ASSERT_TRUE(SaveSkinSettingsFile(path, s));
-    const std::string saved = ReadFileText(path);
+    const std::string saved = ReadFileBytes(path);
     EXPECT_EQ(saved.substr(0, kAppState.size()), kAppState);
     EXPECT_NE(saved.find("[MARON]\r\nOpacity=60\r\nExtra=x\r\nUse=1\r\n"), std::string::npos) << saved;
     SkinSettings loaded;
@@ -69,7 +69,7 @@ TEST(ProfileFileTest, SavingSettingsKeepsTheApplicationState) {
 }
 
 TEST(ProfileFileTest, MissingFileLoadsDefaults) {
-    TempFolder folder;
+    ScratchFolder folder("settings");
     SkinSettings s;
     s.FullSize = 0;
     EXPECT_TRUE(LoadSkinSettingsFile(folder.Path("none.INI"), s));
@@ -78,7 +78,7 @@ TEST(ProfileFileTest, MissingFileLoadsDefaults) {
 }
 
 TEST(ProfileFileTest, UnreadableProfileIsReportedAndKept) {
-    TempFolder folder;
+    ScratchFolder folder("settings");
     const std::string path = folder.Path("dir.INI");  // a folder stands in for a file that cannot be read
     std::filesystem::create_directory(path);
     SkinSettings s;
@@ -91,7 +91,7 @@ TEST(ProfileFileTest, UnreadableProfileIsReportedAndKept) {
 }
 
 TEST(ProfileFileTest, SaveIntoAMissingFolderFails) {
-    TempFolder folder;
+    ScratchFolder folder("settings");
     const std::string missingFolder = folder.Path("missing/app.INI");
     EXPECT_FALSE(SaveSkinSettingsFile(missingFolder, SettingsDefaults));
     EXPECT_FALSE(ProfileTarget(missingFolder).WriteString("Path", "LoadPath", "x"));
@@ -100,13 +100,13 @@ TEST(ProfileFileTest, SaveIntoAMissingFolderFails) {
 
 TEST(ProfileFileTest, FailedSaveLeavesTheOldFile) {
     // A read-only profile is refused whoever runs the test (root too), as Windows refuses it.
-    TempFolder folder;
+    ScratchFolder folder("settings");
     const std::string path = folder.Path("app.INI");
-    WriteFileText(path, kAppState);
+    WriteFileBytes(path, kAppState);
     ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
     EXPECT_FALSE(SaveSkinSettingsFile(path, SettingsDefaults));
     EXPECT_FALSE(ProfileTarget(path).WriteInt("MainWnd", "Left", 99));
-    EXPECT_EQ(ReadFileText(path), kAppState);
+    EXPECT_EQ(ReadFileBytes(path), kAppState);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path("")), {}), 1);
 }
 

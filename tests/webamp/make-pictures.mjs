@@ -3,6 +3,8 @@
 //   light.bmp  pale, nearly white pastel wash
 //   busy.bmp   saturated noise over hard stripes and checks
 //   tall.bmp   a narrow portrait picture, so the fitted picture leaves side margins
+//   drawing.bmp  flat colours inside black outlines, as a cartoon is drawn
+//   wide.bmp   a 20:1 strip, fitted into a few rows with margins above and below
 import { mkdirSync } from "node:fs";
 import { join } from "node:path";
 import { RgbImage, writeBmp } from "./lib/bmp.mjs";
@@ -52,6 +54,17 @@ const pictures = {
     });
   },
   tall: () => paint(90, 300, (x, y) => [60 + y / 2, 120 + x, 180 - y / 3]),
+  drawing: () => paint(400, 340, (x, y) => {
+    const sun = Math.hypot(x - 300, y - 80) - 45;
+    const hill = y - (230 - 60 * Math.sin(x / 70));
+    const house = Math.max(Math.abs(x - 120) - 50, Math.abs(y - 220) - 40);
+    const edge = [sun, hill, house].some((d) => Math.abs(d) < 2.5);
+    if (edge) return [10, 10, 10];
+    if (house < 0) return [220, 70, 60];
+    if (sun < 0) return [255, 210, 40];
+    return hill > 0 ? [70, 170, 70] : [120, 190, 240];
+  }),
+  wide: () => paint(1200, 60, (x, y) => [40 + (x % 200), 90 + y, 200 - (x % 150)]),
 };
 
 const folder = process.argv[2];

@@ -1,19 +1,24 @@
 // Renders tolvarin skins in Webamp (Debian's Chromium) and compares the screenshot with the
 // skin's own bitmaps. Usage:
 //   node render-check.mjs --artifacts DIR --skin NAME FOLDER WSZ [--skin NAME FOLDER WSZ ...]
-//                         [--wrong NAME WSZ RIGHT_FOLDER] [--failure TEXT] [--skip TEXT]
-// --failure and --skip carry results of earlier steps (making the skins) into the one count.
+//                         [--complete-skin NAME FOLDER WSZ ...]
+//                         [--wrong NAME WSZ RIGHT_FOLDER] [--failure TEXT]
+// A complete skin (made with --complete) is also put through the table of sprite states.
+// --failure carries the failures of earlier steps (making the skins) into the one count.
 // --wrong names a skin made to be wrong: its texts are missing or in other colours than those of
 // RIGHT_FOLDER's skin. The text checks, expecting RIGHT_FOLDER's colours, must fail on it.
-// Prints one line per check and "N passed, N failed[, N skipped]"; exits 1 when anything failed.
-import { mkdirSync, writeFileSync } from "node:fs";
+// Prints one line per check and "N passed, N failed"; exits 1 when anything failed.
+import { mkdirSync, mkdtempSync, rmSync, writeFileSync } from "node:fs";
+import { tmpdir } from "node:os";
 import { join } from "node:path";
+import { launchAudacious } from "./lib/audacious.mjs";
 import { RgbImage } from "./lib/bmp.mjs";
 import { launchBrowser, openSkin } from "./lib/browser.mjs";
-import { buildChecks, pausedChecks, pressedControls, runCheck, shadedChecks } from "./lib/checks.mjs";
+import { buildChecks, differingPixels, pausedChecks, pressedControls, region, runCheck, shadedChecks, sprite, spriteStates } from "./lib/checks.mjs";
 import { decodePng, encodePng } from "./lib/png.mjs";
 import { startServer } from "./lib/server.mjs";
 import { loadSkinFolder } from "./lib/skin.mjs";
+import { silentWav } from "./lib/wav.mjs";
 
 const skinFiles = [
   "MAIN.BMP", "EQMAIN.BMP", "EQ_EX.BMP", "BALANCE.BMP", "CBUTTONS.BMP", "MONOSTER.BMP", "POSBAR.BMP", "SHUFREP.BMP",
@@ -42,24 +47,23 @@ const shadedLayout = {
 };
 
 function parseArguments(argv) {
-  const options = { artifacts: null, skins: [], wrong: [], files: skinFiles, failures: [], skips: [] };
+  const options = { artifacts: null, skins: [], wrong: [], files: skinFiles, failures: [] };
   for (let i = 0; i < argv.length; ++i) {
     if (argv[i] === "--artifacts" && i + 1 < argv.length) options.artifacts = argv[++i];
-    else if (argv[i] === "--skin" && i + 3 < argv.length) {
-      options.skins.push({ name: argv[i + 1], folder: argv[i + 2], wsz: argv[i + 3] });
+    else if ((argv[i] === "--skin" || argv[i] === "--complete-skin") && i + 3 < argv.length) {
+      options.skins.push({ name: argv[i + 1], folder: argv[i + 2], wsz: argv[i + 3], complete: argv[i] === "--complete-skin" });
       i += 3;
     } else if (argv[i] === "--wrong" && i + 3 < argv.length) {
       options.wrong.push({ name: argv[i + 1], wsz: argv[i + 2], right: argv[i + 3] });
       i += 3;
     } else if (argv[i] === "--failure" && i + 1 < argv.length) options.failures.push(argv[++i]);
-    else if (argv[i] === "--skip" && i + 1 < argv.length) options.skips.push(argv[++i]);
     else throw new Error(`unexpected argument "${argv[i]}"`);
   }
   if (!options.artifacts || options.skins.length + options.failures.length === 0) throw new Error("usage: render-check.mjs --artifacts DIR --skin NAME FOLDER WSZ ...");
   return options;
 }
 
-let passed = 0, failed = 0, skipped = 0;
+let passed = 0, failed = 0;
 function report(skinName, name, problem) {
   if (problem) {
     ++failed;
@@ -116,6 +120,75 @@ async function checkSession(entry, skin, session, artifacts) {
   report(entry.name, "Webamp runs the skin without errors", session.complaints.length ? session.complaints.join(" | ") : null);
 }
 
+// A complete skin's moving parts in every state of the table; the crops of each sprite's states go
+// side by side into one row of NAME-states.png, and NAME-moved.png shows the windows in the last.
+async function checkSpriteStates(entry, skin, session, windows, artifacts, player = "") {
+  const name = entry.name + player;
+  const rows = [];
+  for (const row of spriteStates) {
+    const origin = windows[row.window];
+    const under = skin.bitmaps[row.under];
+    if (!origin || !under) {
+      report(name, `${row.sprite} states`, `no ${origin ? row.under : row.window + " window"}`);
+      continue;
+    }
+    const [x, y, w, h] = row.rect;
+    const cut = (image, left, top) => Array.from({ length: w * h }, (_, i) => image.pixel(left + x + (i % w), top + y + Math.floor(i / w)));
+    const background = cut(under, 0, 0);
+    const shown = [];
+    for (const [label, state] of row.states) {
+      let shot;
+      try {
+        shot = decodePng(await session.setState(state));
+      } catch (error) {
+        report(name, `${row.sprite} ${label} set`, error.message.split("\n")[0]);
+        continue;
+      }
+      const pixels = cut(shot, origin.left, origin.top);
+      const apart = differingPixels(pixels, background);
+      report(name, `${row.sprite} ${label} stands out from ${row.under}`, apart >= row.least ? null : `only ${apart} pixels differ`);
+      for (const earlier of shown) {
+        const changed = differingPixels(pixels, earlier.pixels);
+        report(name, `${row.sprite} ${earlier.label} -> ${label} changes on screen`, changed >= row.least ? null : `only ${changed} pixels change`);
+      }
+      shown.push({ label, pixels });
+    }
+    rows.push({ w, h, shown });
+  }
+  const width = Math.max(1, ...rows.map((r) => (r.w + 4) * r.shown.length));
+  const sheet = new RgbImage(width, rows.reduce((sum, r) => sum + r.h + 4, 0));
+  let top = 0;
+  for (const r of rows) {
+    r.shown.forEach(({ pixels }, k) => pixels.forEach((p, i) => sheet.setPixel(k * (r.w + 4) + (i % r.w), top + Math.floor(i / r.w), p)));
+    top += r.h + 4;
+  }
+  writeFileSync(join(artifacts, `${name}-states.png`), encodePng(sheet));
+  await session.screenshot(join(artifacts, `${name}-moved.png`));
+}
+
+// The same skin in Audacious: its title bars show that it took the skin, then the state table.
+async function checkAudacious(entry, skin, audacious, track, artifacts) {
+  const name = `${entry.name}-audacious`;
+  let session;
+  try {
+    session = await audacious.open(entry.folder, track);
+  } catch (error) {
+    report(name, "Audacious shows the skin", error.message);
+    return;
+  }
+  try {
+    const screen = decodePng(await session.screenshot(join(artifacts, `${name}.png`)));
+    runChecksOn({ name }, skin, [
+      // Audacious draws the title bar's buttons from their own sprites.
+      { window: "main", origin: session.windows.main, ...region("title bar = TITLEBAR (27,0)", [0, 0, 275, 14], sprite("TITLEBAR.BMP", 27, 0), [[6, 3, 9, 9], [244, 3, 29, 9]]) },
+      { window: "equalizer", origin: session.windows.equalizer, ...region("title bar = EQMAIN (0,134)", [0, 0, 275, 14], sprite("EQMAIN.BMP", 0, 134)) },
+    ], screen);
+    await checkSpriteStates(entry, skin, session, session.windows, artifacts, "-audacious");
+  } finally {
+    await session.close();
+  }
+}
+
 async function checkShaded(entry, skin, browser, server, artifacts) {
   let session;
   try {
@@ -157,14 +230,15 @@ async function checkWrong(entry, browser, server, artifacts) {
 async function main() {
   const options = parseArguments(process.argv.slice(2));
   for (const failure of options.failures) report("setup", failure, "failed");
-  for (const skip of options.skips) {
-    ++skipped;
-    console.log(`skip ${skip}`);
-  }
   if (options.skins.length === 0) return;
   mkdirSync(options.artifacts, { recursive: true });
   const server = await startServer(new Map([...options.skins, ...options.wrong].map((s) => [s.name, s.wsz])));
   const browser = await launchBrowser();
+  const work = mkdtempSync(join(tmpdir(), "tolvarin-audacious-"));
+  const track = join(work, "silence.wav");
+  writeFileSync(track, silentWav(60));
+  const audacious = await launchAudacious(work);
+  if (audacious.problem) report("setup", "Audacious can run", audacious.problem);
   try {
     for (const entry of options.skins) {
       let skin;
@@ -187,16 +261,20 @@ async function main() {
       }
       try {
         await checkSession(entry, skin, session, options.artifacts);
+        if (entry.complete) await checkSpriteStates(entry, skin, session, (await session.layout()).windows, options.artifacts);
       } finally {
         await session.close();
       }
       await checkShaded(entry, skin, browser, server, options.artifacts);
+      if (entry.complete && !audacious.problem) await checkAudacious(entry, skin, audacious, track, options.artifacts);
       console.log(`     ${entry.name}: screenshots ${join(options.artifacts, entry.name)}{,-pressed,-paused,-shaded}.png`);
     }
     for (const entry of options.wrong) await checkWrong(entry, browser, server, options.artifacts);
   } finally {
     await browser.close();
     await server.close();
+    if (!audacious.problem) await audacious.close();
+    rmSync(work, { recursive: true, force: true });
   }
 }
 
@@ -206,5 +284,5 @@ try {
   console.log(`FAIL render-check: ${error.message}`);
   ++failed;
 }
-console.log(`${passed} passed, ${failed} failed` + (skipped ? `, ${skipped} skipped` : ""));
+console.log(`${passed} passed, ${failed} failed`);
 process.exit(failed ? 1 : 0);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
+#include <algorithm>
 
 #include "SyntheticTemplates.h"
 #include "WriterTestUtil.h"
@@ -9,29 +9,19 @@
 namespace {
 
 namespace fs = std::filesystem;
-using writertest::ScratchFolder;
+using writertest::MessageScratch;
 
 const std::vector<std::string> kAlwaysWritten = {
     "BALANCE.BMP", "CBUTTONS.BMP", "MAIN.BMP", "MONOSTER.BMP", "NUMS_EX.BMP",  "PLAYPAUS.BMP",
     "POSBAR.BMP",  "SHUFREP.BMP",  "TEXT.BMP", "TITLEBAR.BMP", "VISCOLOR.TXT", "VOLUME.BMP",
 };
 
-void WriteFile(const fs::path& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary) << content;
-}
-
-std::string ReadFile(const fs::path& path) {
-    std::string content;
-    platform::ReadWholeFile(path.string(), content);
-    return content;
-}
-
 class SaveSkinTest : public testing::Test {
   protected:
     int Save(const std::string& skin, const TemplateSource& templates = synthetic::PatternTemplate) {
         return SaveSkinFolder(skin, settings, fit232, fit116, templates);
     }
-    ScratchFolder folder;
+    MessageScratch folder;
     SkinSettings settings;
     DibBuffer fit232 = writertest::GradientPicture(200, 232);
     DibBuffer fit116 = writertest::GradientPicture(275, 100);
@@ -59,13 +49,13 @@ TEST_F(SaveSkinTest, WritesTheFilesItsSettingsAskFor) {
         settings.MBSave = row.mbSave;
         settings.SexyFontUse = row.sexyFont;
         settings.MaronUse = row.maron;
-        const std::string skin = folder.Sub("skin" + std::to_string(n++));
+        const std::string skin = folder.Path("skin" + std::to_string(n++));
         ASSERT_EQ(Save(skin), 1);
         std::vector<std::string> expected = kAlwaysWritten;
         expected.insert(expected.end(), row.extra.begin(), row.extra.end());
         std::sort(expected.begin(), expected.end());
-        EXPECT_EQ(ScratchFolder::List(skin), expected);
-        for (const std::string& name : ScratchFolder::List(skin))
+        EXPECT_EQ(ListFolder(skin), expected);
+        for (const std::string& name : ListFolder(skin))
             EXPECT_LE(name.size(), kLongestSkinFileName) << name;
         EXPECT_EQ(platform::GetWorkingDirectory(), startDirectory);
     }
@@ -73,31 +63,31 @@ TEST_F(SaveSkinTest, WritesTheFilesItsSettingsAskFor) {
 }
 
 TEST_F(SaveSkinTest, FilesASaveDoesNotWriteStayAndTheOthersAreReplaced) {
-    const fs::path skin = folder.Path() / "My Skin";
+    const fs::path skin = folder.Root() / "My Skin";
     fs::create_directory(skin);
     for (const char* name : {"EQMAIN.BMP", "MB.BMP", "PLEDIT.TXT", "SEXYFONT.TXT", "MAIN.BMP", "README.TXT"})
-        WriteFile(skin / name, "earlier");
+        WriteFileBytes(skin / name, "earlier");
     settings.FullSize = 0;
     settings.PLSave = 0;
     settings.MBSave = 0;
     settings.SexyFontUse = 0;
     ASSERT_EQ(Save(skin.string()), 1);
     for (const char* name : {"EQMAIN.BMP", "MB.BMP", "PLEDIT.TXT", "SEXYFONT.TXT", "README.TXT"})
-        EXPECT_EQ(ReadFile(skin / name), "earlier") << name;
+        EXPECT_EQ(ReadFileBytes(skin / name), "earlier") << name;
     EXPECT_EQ(fs::file_size(skin / "MAIN.BMP"), 96102u);
 }
 
 TEST_F(SaveSkinTest, AnUnusableFolderIsReportedAndNothingIsWritten) {
-    WriteFile(folder.Path() / "taken", "a file, not a folder");
-    const std::string cases[] = {folder.Sub("taken"), folder.Sub("missing/skin"), ""};
+    WriteFileBytes(folder.Root() / "taken", "a file, not a folder");
+    const std::string cases[] = {folder.Path("taken"), folder.Path("missing/skin"), ""};
     for (const std::string& skin : cases) {
         SCOPED_TRACE(skin);
         folder.messages.clear();
-        const auto before = ScratchFolder::List(folder.Path());
+        const auto before = ListFolder(folder.Root());
         EXPECT_EQ(Save(skin), 0);
         ASSERT_EQ(folder.messages.size(), 1u);
         EXPECT_NE(folder.messages[0].find(skin), std::string::npos) << "the message names the folder";
-        EXPECT_EQ(ScratchFolder::List(folder.Path()), before);
+        EXPECT_EQ(ListFolder(folder.Root()), before);
         EXPECT_EQ(platform::GetWorkingDirectory(), startDirectory);
         EXPECT_FALSE(fs::exists(fs::path(startDirectory) / "MAIN.BMP"));
     }
@@ -125,20 +115,20 @@ TEST_F(SaveSkinTest, ABitmapThatCannotBeWrittenStopsTheSave) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         folder.messages.clear();
-        const fs::path skin = folder.Path() / ("skin" + std::to_string(n++));
+        const fs::path skin = folder.Root() / ("skin" + std::to_string(n++));
         fs::create_directory(skin);
         if (row.asFolder) {
             fs::create_directory(skin / row.blocked);
         } else {
-            WriteFile(skin / row.blocked, "earlier");
+            WriteFileBytes(skin / row.blocked, "earlier");
             fs::permissions(skin / row.blocked, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
         }
         EXPECT_EQ(Save(skin.string()), 0);
         ASSERT_EQ(folder.messages.size(), 1u);
         EXPECT_NE(folder.messages[0].find(row.blocked), std::string::npos) << "the message names the file";
-        EXPECT_EQ(ScratchFolder::List(skin), row.left);
+        EXPECT_EQ(ListFolder(skin), row.left);
         if (!row.asFolder) {
-            EXPECT_EQ(ReadFile(skin / row.blocked), "earlier");
+            EXPECT_EQ(ReadFileBytes(skin / row.blocked), "earlier");
         }
         EXPECT_EQ(platform::GetWorkingDirectory(), startDirectory);
     }
@@ -148,7 +138,7 @@ TEST_F(SaveSkinTest, AMissingTemplateStopsTheSaveAtItsFile) {
     const TemplateSource withoutText = [](int id) {
         return id == kTplText ? TemplateBitmap{} : synthetic::PatternTemplate(id);
     };
-    const std::string skin = folder.Sub("skin");
+    const std::string skin = folder.Path("skin");
     EXPECT_EQ(Save(skin, withoutText), 0);
     ASSERT_EQ(folder.messages.size(), 1u);
     EXPECT_NE(folder.messages[0].find("TEXT.BMP"), std::string::npos);
@@ -160,7 +150,7 @@ TEST_F(SaveSkinTest, AMissingTemplateStopsTheSaveAtItsFile) {
 
 // The save goes on past a text file that cannot be written, and names it once it has ended.
 TEST_F(SaveSkinTest, ATextFileThatCannotBeWrittenIsNamedAfterTheSave) {
-    const fs::path skin = folder.Path() / "skin";
+    const fs::path skin = folder.Root() / "skin";
     fs::create_directories(skin / "PLEDIT.TXT");
     EXPECT_EQ(Save(skin.string()), 0);
     ASSERT_EQ(folder.messages.size(), 1u);
@@ -171,16 +161,16 @@ TEST_F(SaveSkinTest, ATextFileThatCannotBeWrittenIsNamedAfterTheSave) {
 }
 
 TEST_F(SaveSkinTest, SexyFontTxtIsTheSameWhateverTheSettings) {
-    ASSERT_EQ(Save(folder.Sub("a")), 1);
+    ASSERT_EQ(Save(folder.Path("a")), 1);
     settings.Color = Rgb(1, 2, 3);
     settings.Opacity = 7;
     settings.AnalyzerMode = 2;
     settings.FullSize = 0;
     fit116 = writertest::GradientPicture(20, 30);
-    ASSERT_EQ(Save(folder.Sub("b")), 1);
-    const std::string a = ReadFile(folder.Path() / "a" / "SEXYFONT.TXT");
-    EXPECT_EQ(a.size(), ReadFile(folder.Path() / "b" / "SEXYFONT.TXT").size());
-    EXPECT_EQ(a, ReadFile(folder.Path() / "b" / "SEXYFONT.TXT"));
+    ASSERT_EQ(Save(folder.Path("b")), 1);
+    const std::string a = ReadFileBytes(folder.Root() / "a" / "SEXYFONT.TXT");
+    EXPECT_EQ(a.size(), ReadFileBytes(folder.Root() / "b" / "SEXYFONT.TXT").size());
+    EXPECT_EQ(a, ReadFileBytes(folder.Root() / "b" / "SEXYFONT.TXT"));
     EXPECT_FALSE(a.empty());
 }
 

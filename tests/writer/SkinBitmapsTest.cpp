@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 #include "SyntheticTemplates.h"
 #include "WriterTestUtil.h"
@@ -16,7 +17,10 @@ using writertest::GradientAt;
 using Bgr = std::array<uint8_t, 3>;
 
 TEST(SkinBitmapRecipes, EveryCopyAndBlendFitsItsWindowAndImage) {
-    for (const SkinBitmapRecipe& recipe : SkinBitmapRecipes()) {
+    std::vector<SkinBitmapRecipe> recipes;
+    for (SkinMode mode : {SkinMode::Classic, SkinMode::Complete})
+        recipes.insert(recipes.end(), SkinBitmapRecipes(mode).begin(), SkinBitmapRecipes(mode).end());
+    for (const SkinBitmapRecipe& recipe : recipes) {
         SCOPED_TRACE(recipe.name);
         if (recipe.templateId != 0) {
             const TemplateSize size = ExpectedTemplateSize(recipe.templateId);
@@ -55,13 +59,13 @@ class SkinBitmapsTest : public testing::Test {
         settings.NumNORMALBG = Rgb(16, 17, 18);
     }
 
-    void Save() {
-        ASSERT_EQ(SaveSkinFolder(folder.Sub("skin"), settings, fit232, fit116, synthetic::PatternTemplate), 1);
+    void Save(SkinMode mode = SkinMode::Classic, const std::string& skin = "skin") {
+        ASSERT_EQ(SaveSkinFolder(folder.Path(skin), settings, fit232, fit116, synthetic::PatternTemplate, mode), 1);
         EXPECT_TRUE(folder.messages.empty());
     }
-    BmpFile Load(const char* name) {
+    BmpFile Load(const char* name, const std::string& skin = "skin") {
         BmpFile file;
-        EXPECT_TRUE(file.Load(folder.Sub("skin") + "/" + name)) << name;
+        EXPECT_TRUE(file.Load(folder.Path(skin) + "/" + name)) << name;
         return file;
     }
     // The template pixel at (x, y) of the id, markers replaced: what a recolour writes.
@@ -88,7 +92,7 @@ class SkinBitmapsTest : public testing::Test {
         }
     }
 
-    writertest::ScratchFolder folder;
+    writertest::MessageScratch folder;
     SkinSettings settings;
     DibBuffer fit232 = writertest::GradientPicture(275, 232);
     DibBuffer fit116 = writertest::GradientPicture(275, 116);
@@ -190,6 +194,31 @@ TEST_F(SkinBitmapsTest, HalfOpacityTruncatesTowardZero) {
         }
     }
     EXPECT_GT(checked, 0);
+}
+
+TEST_F(SkinBitmapsTest, CompleteSkinBlendsItsFramesOverThePictureAndKeepsItsThumbsSolid) {
+    settings.SkinAlphaBrend = 10;
+    Save(SkinMode::Complete, "complete");
+    Save(SkinMode::Classic, "classic");
+    // Each of the 28 frames over its own copy of the bar's picture; the thumbs at full strength.
+    auto bar = [&](int id, int32_t left, int32_t width, int32_t mainX) {
+        return [=, this](int32_t x, int32_t y) {
+            if (y < 420 && y % 15 < 13 && x >= left && x < left + width)
+                return BlendedAtFull(id, x, y, GradientAt(mainX + x - left, 57 + y % 15));
+            return Recolored(id, x, y);
+        };
+    };
+    ExpectImage(Load("VOLUME.BMP", "complete"), bar(kTplVolume, 0, 68, 107));
+    ExpectImage(Load("BALANCE.BMP", "complete"), bar(kTplBalance, 9, 38, 177));
+    const BmpFile eq = Load("EQMAIN.BMP", "complete");
+    ASSERT_EQ(eq.height, 315);
+    EXPECT_EQ(eq.At(100, 50), BlendedAtFull(kTplCompleteEqMain, 100, 50, GradientAt(100, 116 + 50)));
+    EXPECT_EQ(eq.At(13 + 45 + 2, 229 + 5), BlendedAtFull(kTplCompleteEqMain, 60, 234, GradientAt(152, 116 + 43)));
+    EXPECT_EQ(eq.At(3, 266), BlendedAtFull(kTplCompleteEqMain, 3, 266, kBlack));  // left of the frames: no copy
+    for (auto [x, y] : {std::pair{5, 170}, {5, 180}, {115, 300}, {7, 314}})
+        EXPECT_EQ(eq.At(x, y), Recolored(kTplCompleteEqMain, x, y)) << x << "," << y;
+    for (const char* same : {"MAIN.BMP", "CBUTTONS.BMP", "TITLEBAR.BMP", "TEXT.BMP", "PLEDIT.BMP"})
+        EXPECT_EQ(Load(same, "complete").bytes, Load(same, "classic").bytes) << same;
 }
 
 TEST_F(SkinBitmapsTest, SkinReverseTakesTheMainWindowFromTheLowerHalf) {

@@ -98,6 +98,14 @@ TEST(VisColorTxt, TwentyFourLinesOfPaddedDecimals) {
     EXPECT_EQ(lines[7].substr(12), Lines(kExpectedVisColorDefaults)[7].substr(12));
 }
 
+TEST(SexyFontTxt, CompleteSkinsLetTheMouseReachTheEqualizer) {
+    std::string expected = SexyFontTxtText();
+    const size_t at = expected.find("\r\nMASKEQ=1\r\n");
+    ASSERT_NE(at, std::string::npos);
+    expected[at + 9] = '0';
+    EXPECT_EQ(SexyFontTxtText(SkinMode::Complete), expected);
+}
+
 TEST(SexyFontTxt, FixedLayoutOf152Lines) {
     const std::string text = SexyFontTxtText();
     const std::vector<std::string> lines = Lines(text);

@@ -1,4 +1,4 @@
-// Helpers of the writer tests: a scratch folder, captured messages, and reading the written bitmaps.
+// Helpers of the writer tests: a scratch folder with the captured messages, and reading the written bitmaps.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "ScratchFolder.h"
 #include "picture/DibBuffer.h"
 #include "platform/Platform.h"
 
@@ -16,43 +17,15 @@ namespace writertest {
 
 namespace fs = std::filesystem;
 
-// A fresh empty folder, removed with its content at the end of the test; collects the messages
-// shown meanwhile.
-class ScratchFolder {
+// The scratch folder of one writer test; collects the messages shown meanwhile.
+class MessageScratch : public ScratchFolder {
   public:
-    ScratchFolder() {
-        const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-        path_ = fs::temp_directory_path() /
-                (std::string("tolvarin-writer-") + info->test_suite_name() + "-" + info->name() + "-" +
-                 std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-        fs::remove_all(path_);
-        fs::create_directories(path_);
+    MessageScratch() : ScratchFolder("writer") {
         platform::SetMessageSink([this](std::string_view text) { messages.emplace_back(text); });
     }
-    ~ScratchFolder() {
-        platform::SetMessageSink({});
-        std::error_code ignored;
-        for (const auto& entry : fs::recursive_directory_iterator(path_, ignored))
-            fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
-        fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
-        fs::remove_all(path_, ignored);
-    }
-    const fs::path& Path() const { return path_; }
-    std::string Sub(const std::string& name) const { return (path_ / name).string(); }
-
-    // Names of the entries of a folder, sorted.
-    static std::vector<std::string> List(const fs::path& folder) {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    ~MessageScratch() { platform::SetMessageSink({}); }
 
     std::vector<std::string> messages;
-
-  private:
-    fs::path path_;
 };
 
 // A written 24-bit bitmap file.

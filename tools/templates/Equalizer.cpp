@@ -26,8 +26,7 @@ void DrawEqShadeBar(Canvas& canvas, int y, bool active) {
 
 }  // namespace
 
-Canvas DrawEqualizerMain() {
-    Canvas canvas(275, 163);
+void DrawEqualizerButtonsAndBars(Canvas& canvas) {
     DrawWindowButton(canvas, 0, 116, Icon::Close, Look::Normal);
     DrawWindowButton(canvas, 0, 125, Icon::Close, Look::Pressed);
     // ON and AUTO in the four states (off, on, off pressed, on pressed), with a neutral
@@ -42,6 +41,11 @@ Canvas DrawEqualizerMain() {
     }
     DrawEqTitle(canvas, 134, true);
     DrawEqTitle(canvas, 149, false);
+}
+
+Canvas DrawEqualizerMain() {
+    Canvas canvas(275, 163);
+    DrawEqualizerButtonsAndBars(canvas);
     return canvas;
 }
 

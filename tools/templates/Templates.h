@@ -18,6 +18,13 @@ Canvas DrawTextFont();    // 150, TEXT
 // Equalizer (Equalizer.cpp).
 Canvas DrawEqualizerShade();  // 141, EQ_EX
 Canvas DrawEqualizerMain();   // 142, EQMAIN
+// Rows 116-162 of both equalizer templates: the close button, ON and AUTO, the title bars.
+void DrawEqualizerButtonsAndBars(Canvas& canvas);
+
+// The moving parts of a complete skin (Complete.cpp).
+Canvas DrawVolumeBar();          // 152, VOLUME
+Canvas DrawBalanceBar();         // 153, BALANCE
+Canvas DrawCompleteEqualizer();  // 154, EQMAIN 275 x 315
 
 // Playlist (Playlist.cpp).
 Canvas DrawPlaylistEditor();  // 147, PLEDIT
@@ -41,4 +48,4 @@ struct TemplateArt {
     bool runLength;
 };
 
-extern const TemplateArt kTemplateArt[19];
+extern const TemplateArt kTemplateArt[22];

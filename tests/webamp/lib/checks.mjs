@@ -22,12 +22,12 @@ const inside = (x, y, [rx, ry, rw, rh]) => x >= rx && x < rx + rw && y >= ry && 
 
 // The sprite at (sx, sy) of a bitmap, tiled across the rectangle when the rectangle is larger
 // (as Webamp's CSS repeats playlist tiles); `tile` gives the sprite's size.
-function sprite(file, sx, sy, tile) {
+export function sprite(file, sx, sy, tile) {
   return { file, sx, sy, tile };
 }
 
 // One check: the pixels of `rect` must match `expect`, except those inside any of `skip`.
-function region(name, rect, expect, skip = []) {
+export function region(name, rect, expect, skip = []) {
   return { name, rect, expect, skip };
 }
 
@@ -39,7 +39,6 @@ function mainWindowChecks(skin, state) {
     region("status filler shows MAIN (24,28)", [24, 28, 2, 9], sprite("MAIN.BMP", 24, 28)),
     region("mono, dark = MONOSTER (29,12)", [212, 41, 27, 12], sprite("MONOSTER.BMP", 29, 12)),
     region("stereo, dark = MONOSTER (0,12)", [239, 41, 29, 12], sprite("MONOSTER.BMP", 0, 12)),
-    region("balance centred = BALANCE (9,0)", [177, 57, 38, 13], sprite("BALANCE.BMP", 9, 0)),
     region("EQ toggle on = SHUFREP (0,73)", [219, 58, 23, 12], sprite("SHUFREP.BMP", 0, 73)),
     region("PL toggle on = SHUFREP (23,73)", [242, 58, 23, 12], sprite("SHUFREP.BMP", 23, 73)),
     region("position track = POSBAR (0,0)", [16, 72, 248, 10], sprite("POSBAR.BMP", 0, 0)),
@@ -63,6 +62,9 @@ function mainWindowChecks(skin, state) {
   checks.push(volume && volume.height >= 313
     ? region("volume 75% = VOLUME (0,300)", [107, 57, 68, 13], sprite("VOLUME.BMP", 0, 300), [[107, 58, 65, 11]])
     : region("volume bar (short VOLUME.BMP) shows MAIN (107,57)", [107, 57, 68, 13], sprite("MAIN.BMP", 107, 57)));
+  // A BALANCE.BMP with the thumb row has Webamp draw the thumb at the centre, 12 pixels in.
+  const balance = skin.bitmaps["BALANCE.BMP"];
+  checks.push(region("balance centred = BALANCE (9,0)", [177, 57, 38, 13], sprite("BALANCE.BMP", 9, 0), balance && balance.height >= 433 ? [[189, 58, 14, 11]] : []));
   checks.push({ name: "song title drawn with TEXT.BMP colours", rect: [111, 27, 154, 6], palette: ["TEXT.BMP", 0, 0, 155, 18], blank: textBlank, under: "MAIN.BMP", drawn: drawnText(20) });
   return checks;
 }
@@ -207,6 +209,32 @@ export function shadedChecks(skin, windows, state) {
   for (const name of Object.keys(windows))
     checks.push({ window: name, origin: windows[name], name: "no page colour shows through the shaded window", rect: [0, 0, windows[name].width, windows[name].height], absent: pageColor });
   return checks;
+}
+
+// The moving parts of a complete skin, each put through its states in turn: where the sprite lies,
+// every state must differ from every other one and from the picture under it (the window's
+// background bitmap). `least` is how many pixels must differ. A state says what a user would set
+// (volume and balance in per cent, the 60 Hz band in dB, the equalizer on or off, a per cent of
+// the playing track); each player's driver sets it its own way.
+export const spriteStates = [
+  { sprite: "volume", window: "main", rect: [107, 57, 68, 13], under: "MAIN.BMP", least: 40,
+    states: [["0 %", { volume: 0 }], ["50 %", { volume: 50 }], ["100 %", { volume: 100 }]] },
+  { sprite: "balance", window: "main", rect: [177, 57, 38, 13], under: "MAIN.BMP", least: 40,
+    states: [["left", { balance: -100 }], ["centre", { balance: 0 }], ["right", { balance: 100 }]] },
+  { sprite: "60 Hz slider", window: "equalizer", rect: [78, 38, 14, 63], under: "EQMAIN.BMP", least: 40,
+    states: [["-12 dB", { band60: -12 }], ["0 dB", { band60: 0 }], ["+12 dB", { band60: 12 }]] },
+  // Only the button's light changes: its 2 x 3 inside.
+  { sprite: "ON button", window: "equalizer", rect: [14, 18, 25, 12], under: "EQMAIN.BMP", least: 6,
+    states: [["off", { eqOn: false }], ["on", { eqOn: true }]] },
+  { sprite: "position thumb", window: "main", rect: [16, 72, 248, 10], under: "MAIN.BMP", least: 100,
+    states: [["playing at 10 %", { playAt: 10 }], ["playing at 60 %", { playAt: 60 }]] },
+];
+
+// Pixels of two equally long lists that differ by more than the tolerance in any channel.
+export function differingPixels(a, b) {
+  let count = 0;
+  for (let i = 0; i < a.length; ++i) if (!near(a[i], b[i])) ++count;
+  return count;
 }
 
 export function buildChecks(skin, windows, state, trackCount) {

@@ -24,8 +24,13 @@ export async function startServer(skins) {
       route = { path: skins.get(decodeURIComponent(skin[1])), type: "application/zip" };
     try {
       if (url.pathname === "/silence.wav") {
-        response.writeHead(200, { "content-type": "audio/wav", "content-length": wav.length });
-        response.end(wav);
+        // Byte ranges, without which the audio element cannot seek.
+        const range = /^bytes=(\d+)-(\d*)$/.exec(request.headers.range ?? "");
+        const start = range ? Number(range[1]) : 0;
+        const end = range?.[2] ? Math.min(Number(range[2]), wav.length - 1) : wav.length - 1;
+        const part = range ? { "content-range": `bytes ${start}-${end}/${wav.length}` } : {};
+        response.writeHead(range ? 206 : 200, { "content-type": "audio/wav", "accept-ranges": "bytes", "content-length": end - start + 1, ...part });
+        response.end(wav.subarray(start, end + 1));
         return;
       }
       if (!route) throw Object.assign(new Error("no such route"), { code: "ENOENT" });
