@@ -208,7 +208,8 @@ for driver in "${drivers[@]}"; do
     fi
     mkdir -p "$work/$driver"
     t0=$(date +%s)
-    timeout -k 5 120 "$WINELOADER" "$exe" \
+    # A hang still ends the driver; the bound leaves room for the long drivers on a busy machine.
+    timeout -k 5 300 "$WINELOADER" "$exe" \
         "--app=$(winpath "$app")" "--work=$(winpath "$work/$driver")" "--data=$(winpath "$data")" \
         "--artifacts=$(winpath "$artifacts")" "--probe=$(winpath "$driver_dir/menuprobe.dll")" \
         "--cli=$(winpath "$(realpath "$cli")")" \
