@@ -7,12 +7,15 @@
 // own and `vipsthumbnail -s 275x232` three times, and prints the median times, their ratio and the
 // peak resident size of each. The child keeps the generation of the file out of the peak size.
 // Goals: at most 1/100 of vipsthumbnail's time, and at most 32 MB resident.
+// Last, it cuts the file to 100,000 bytes 10 ms into a read (as a download still being written
+// does) and prints how the read ended: refused as truncated, never ended by a signal.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "ChildRun.h"
@@ -77,11 +80,30 @@ int Measure(const std::string& path, int runs) {
     return 0;
 }
 
+// The shrinking child: the command line's read of the file while another thread cuts it short.
+int MeasureShrinking(const std::string& path) {
+    std::thread cutter([&path] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (::truncate(path.c_str(), 100000) != 0)
+            std::perror("truncate");
+    });
+    DibBuffer fit232, fit116;
+    std::string why;
+    const auto start = std::chrono::steady_clock::now();
+    const int result = OpenAndFitAnyPicture(path, fit232, fit116, why);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    cutter.join();
+    std::printf("%s after %.1f ms: %s\n", result ? "read" : "refused", seconds * 1e3, result ? "" : why.c_str());
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc == 4 && std::strcmp(argv[1], "--measure") == 0)
         return Measure(argv[2], std::atoi(argv[3]));
+    if (argc == 3 && std::strcmp(argv[1], "--shrink") == 0)
+        return MeasureShrinking(argv[2]);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
 
     const std::string folder = MakeScratchFolder();
@@ -130,6 +152,10 @@ int main(int argc, char** argv) {
             std::printf("peak resident: %.1f MB (goal at most %.0f MB): %s\n", ours.peakMb, kResidentGoalMb,
                         ours.peakMb <= kResidentGoalMb ? "met" : "MISSED");
         }
+        const ChildRun shrinking = RunChild({SelfPath(argv[0]), "--shrink", picture});
+        std::printf("file cut short while read: %s", shrinking.ok ? shrinking.output.c_str() : "ENDED BY A SIGNAL\n");
+        if (!shrinking.ok)
+            exitCode = 1;
     } else {
         std::printf("could not write %s\n", picture.c_str());
     }

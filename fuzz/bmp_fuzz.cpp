@@ -1,11 +1,14 @@
-// libFuzzer target for the built-in bitmap reader and the fitting straight from a file image.
-// Every input must be refused or read without touching memory outside it; an accepted one must
-// fit straight from the file exactly as its 32-bit copy fits.
+// libFuzzer target for the built-in bitmap reader and the fitting straight from a file image, and
+// for the command line's decoder of the bitmaps the reader refuses (RLE, V4/V5, OS/2, bit fields,
+// top-down). Every input must be refused or read without touching memory outside it; an accepted
+// one must fit straight from the file exactly as its 32-bit copy fits, a decoded one must fit.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
+#include "picture/BitmapDecoder.h"
 #include "picture/BmpReader.h"
 #include "picture/FitPicture.h"
 #include "picture/OpenPicture.h"
@@ -25,7 +28,17 @@ bool Same(const DibBuffer& a, const DibBuffer& b) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     PixelSource source;
     const BmpError error = ParseBmp(data, size, source);
-    if (error != BmpError::None || uint64_t(source.width) * uint64_t(source.height) > kMaxPixels)
+    if (error != BmpError::None) {
+        DecodedBitmap decoded;
+        std::string why;
+        DibBuffer fit232, fit116;
+        if (size >= 2 && data[0] == 'B' && data[1] == 'M' && DecodeOtherBitmap(data, size, decoded, why, kMaxPixels) &&
+            (FitAnyPictureMemory(data, size, fit232, fit116, why) != 1 || fit232.Width() > 275 ||
+             fit116.Height() > 116))
+            std::abort();
+        return 0;
+    }
+    if (uint64_t(source.width) * uint64_t(source.height) > kMaxPixels)
         return 0;
 
     DibBuffer picture, expected232, expected116, fit232, fit116;

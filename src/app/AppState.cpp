@@ -6,6 +6,7 @@ SkinSettings g_skinSettings;
 DibBuffer g_fit232;
 DibBuffer g_fit116;
 SkinCanvases g_canvases;
+SkinMode g_skinMode = SkinMode::Classic;
 
 int32_t g_pictureLoaded = 0;
 char g_szPicturePath[kPathChars] = {};

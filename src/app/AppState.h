@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "compose/SkinCanvases.h"
+#include "compose/SkinMode.h"
 #include "picture/DibBuffer.h"
 #include "settings/SkinSettings.h"
 
@@ -14,6 +15,9 @@ extern SkinSettings g_skinSettings;
 extern DibBuffer g_fit232;  // the picture fitted into 275 x 232
 extern DibBuffer g_fit116;  // the picture fitted into 275 x 116
 extern SkinCanvases g_canvases;
+// Classic or complete skins, for the preview and the save; kept in the application's INI file,
+// never in a settings profile.
+extern SkinMode g_skinMode;
 
 // 1 after a picture was opened, 0 at start and after the close command.
 extern int32_t g_pictureLoaded;

@@ -8,6 +8,7 @@
 #include "app/ProfileCommands.h"
 #include "app/ResolveLongPath.h"
 #include "app/TolvarinApp.h"
+#include "app/TolvarinView.h"
 #include "dialogs/PluginDlg.h"
 #include "framework/FileDialog.h"
 #include "resources/resource.h"
@@ -24,6 +25,8 @@ constexpr int kPreviewHeight = 450;  // client height below the toolbar
 constexpr char kMainWnd[] = "MainWnd";
 constexpr char kPath[] = "Path";
 constexpr char kSusiePlugin[] = "SusiePlugin";
+constexpr char kSkinMode[] = "SkinMode";
+constexpr char kCompleteSkin[] = "CompleteSkin";
 
 }  // namespace
 
@@ -72,6 +75,8 @@ int CMainFrame::OnCreate(CREATESTRUCTA& cs) {
     PlaceWindow(screenWidth, screenHeight);
     LoadRememberedFolders();
     LoadSkinSettings(theApp.Profile());
+    g_skinMode = theApp.GetProfileInt(kSkinMode, kCompleteSkin, 0) != 0 ? SkinMode::Complete : SkinMode::Classic;
+    ShowSkinMode();
     ::DragAcceptFiles(m_hWnd, TRUE);
     SetTitleFromVersion();
     return 0;
@@ -162,6 +167,9 @@ void CMainFrame::OnDestroy() {
     profile.WriteString(kPath, "SavePath", g_szSavePath);
     profile.WriteString(kPath, "ProFilePath", g_szProfilePath);
     profile.WriteString(kSusiePlugin, "PluginPath", theApp.m_strPluginFolder);
+    // An INI whose user never made a complete skin stays as it always was.
+    if (g_skinMode == SkinMode::Complete || profile.Find(kSkinMode, kCompleteSkin))
+        profile.WriteInt(kSkinMode, kCompleteSkin, g_skinMode == SkinMode::Complete ? 1 : 0);
     WriteSkinSettings(profile, g_skinSettings);
     batch.Commit();
     theApp.m_susieHost.Unload();
@@ -173,6 +181,7 @@ bool CMainFrame::KnowsCommand(UINT id) const {
         case IDM_PROFILE_LOAD:
         case IDM_PROFILE_SAVE:
         case IDM_PLUGIN_SETTINGS:
+        case IDM_COMPLETE_SKIN:
             return true;
         default:
             return FrameWnd::KnowsCommand(id);
@@ -193,12 +202,41 @@ bool CMainFrame::OnCommand(UINT id) {
         case IDM_PLUGIN_SETTINGS:
             OnPluginSettings();
             return true;
+        case IDM_COMPLETE_SKIN:
+            OnCompleteSkin();
+            return true;
         default:
             return FrameWnd::OnCommand(id);
     }
 }
 
+bool CMainFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    // A close that reaches the frame behind a loading message (posted, or from the task list) is
+    // dropped: the load in progress still walks the lists that closing would free.
+    if (message == WM_CLOSE && theApp.m_susieHost.IsLoading()) {
+        result = 0;
+        return true;
+    }
+    return FrameWnd::HandleMessage(message, wParam, lParam, result);
+}
+
+void CMainFrame::ShowSkinMode() {
+    const UINT state = g_skinMode == SkinMode::Complete ? MF_CHECKED : MF_UNCHECKED;
+    ::CheckMenuItem(::GetMenu(m_hWnd), IDM_COMPLETE_SKIN, MF_BYCOMMAND | state);
+}
+
+void CMainFrame::OnCompleteSkin() {
+    g_skinMode = g_skinMode == SkinMode::Complete ? SkinMode::Classic : SkinMode::Complete;
+    ShowSkinMode();
+    if (CTolvarinView* view = theApp.m_pPreviewView) {
+        view->RebuildTemplates();
+        view->RecomposeAndRedraw();
+    }
+}
+
 void CMainFrame::OnPluginSettings() {
+    if (theApp.m_susieHost.IsLoading())
+        return;  // asked for from inside a loading message's loop
     std::string folderText = theApp.m_strPluginFolder;
     if (!EditPluginFolder(m_hWnd, folderText))
         return;

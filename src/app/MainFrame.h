@@ -29,6 +29,7 @@ class CMainFrame : public fw::FrameWnd {
     void OnDestroy() override;
     bool OnCommand(UINT id) override;
     bool KnowsCommand(UINT id) const override;
+    bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
   private:
     void PlaceWindow(int screenWidth, int screenHeight);
@@ -37,6 +38,9 @@ class CMainFrame : public fw::FrameWnd {
     void OnFileOpen();
     // The plug-in settings dialog; its OK reloads the plug-ins and the open dialog's filter.
     void OnPluginSettings();
+    // The complete-skin item of the settings menu: checked while skins are made complete.
+    void OnCompleteSkin();
+    void ShowSkinMode();
 
     fw::ToolBar m_wndToolBar;
     // The server a second instance talks to; its execute commands come to OpenFromDde.

@@ -35,8 +35,8 @@ bool CTolvarinDoc::OnOpenDocument(const std::string& path) {
     StorePath(g_szLoadPath, FolderOf(path).c_str());
     g_pictureLoaded = 1;
     // The composition reads the overlay and the playlist base: build them first.
-    BuildTemplates(g_skinSettings, g_canvases);
-    ComposeSkin(g_skinSettings, g_fit232, g_fit116, g_canvases);
+    BuildTemplates(g_skinSettings, g_canvases, LoadTemplate, g_skinMode);
+    ComposeSkin(g_skinSettings, g_fit232, g_fit116, g_canvases, LoadTemplate, g_skinMode);
     return true;
 }
 
@@ -85,7 +85,7 @@ void CTolvarinDoc::OnSaveSkin() {
         platform::ShowMessage("スキンのフォルダ名が長すぎます。\n" + skinFolder);
         return;
     }
-    SaveSkinFolder(skinFolder, g_skinSettings, g_fit232, g_fit116);
+    SaveSkinFolder(skinFolder, g_skinSettings, g_fit232, g_fit116, LoadTemplate, g_skinMode);
 }
 
 void CTolvarinDoc::OnFileClose() {

@@ -39,12 +39,12 @@ SkinSettings& CTolvarinView::Settings() {
 
 void CTolvarinView::RebuildTemplates() {
     if (g_pictureLoaded)
-        BuildTemplates(g_skinSettings, g_canvases);
+        BuildTemplates(g_skinSettings, g_canvases, LoadTemplate, g_skinMode);
 }
 
 void CTolvarinView::RecomposeAndRedraw() {
     if (!g_pictureLoaded)
         return;
-    ComposeSkin(g_skinSettings, g_fit232, g_fit116, g_canvases);
+    ComposeSkin(g_skinSettings, g_fit232, g_fit116, g_canvases, LoadTemplate, g_skinMode);
     m_previewPanel.InvalidatePreview();
 }

@@ -2,9 +2,11 @@
 // failure so that the commands read as their steps.
 #include "cli/Commands.h"
 #include "cli/Output.h"
+#include "cli/StandardStreams.h"
 #include "picture/OpenPicture.h"
 #include "platform/Platform.h"
 #include "settings/Profile.h"
+#include "settings/ProfileTarget.h"
 #include "settings/SettingChange.h"
 
 bool LoadRequestedSettings(const CommandLine& line, SkinSettings& settings) {
@@ -12,13 +14,15 @@ bool LoadRequestedSettings(const CommandLine& line, SkinSettings& settings) {
     // own lines would be.
     IniFile profile;
     if (!line.settingsPath.empty()) {
-        if (!platform::PathExists(line.settingsPath)) {
+        std::string why;
+        const platform::FileCheck check = platform::CheckRegularFile(line.settingsPath, kLargestProfileBytes, why);
+        if (check == platform::FileCheck::kMissing) {
             ReportError("no such settings profile " + Quoted(line.settingsPath));
             return false;
         }
-        if (platform::FolderExists(line.settingsPath) ||
-            LoadProfile(line.settingsPath, profile) != ProfileLoad::kRead) {
-            ReportError("cannot read the settings profile " + Quoted(line.settingsPath));
+        if (check != platform::FileCheck::kRegular || LoadProfile(line.settingsPath, profile) != ProfileLoad::kRead) {
+            ReportError("cannot read the settings profile " + Quoted(line.settingsPath) +
+                        (why.empty() ? "" : ": " + why));
             return false;
         }
     }
@@ -30,11 +34,23 @@ bool LoadRequestedSettings(const CommandLine& line, SkinSettings& settings) {
 
 bool OpenRequestedPicture(const std::string& path, DibBuffer& fit232, DibBuffer& fit116) {
     std::string why;
-    if (OpenAndFitAnyPicture(path, fit232, fit116, why))
-        return true;
-    if (!platform::PathExists(path))
+    if (path == kStandardStream) {
+        // Every bitmap the reader takes fits in this, with room for its headers and palette.
+        constexpr uint64_t kLargestPicture = (uint64_t(1) << 32) + (uint64_t(1) << 20);
+        std::string bytes;
+        if (ReadStandardInput(bytes, kLargestPicture, why) &&
+            FitAnyPictureMemory(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), fit232, fit116, why))
+            return true;
+        ReportError("cannot read the picture from standard input: " + why);
+        return false;
+    }
+    const platform::FileCheck check = platform::CheckRegularFile(path, UINT64_MAX, why);
+    if (check == platform::FileCheck::kMissing) {
         ReportError("no such picture " + Quoted(path));
-    else
-        ReportError("cannot read the picture " + Quoted(path) + ": " + why);
+        return false;
+    }
+    if (check == platform::FileCheck::kRegular && OpenAndFitAnyPicture(path, fit232, fit116, why))
+        return true;
+    ReportError("cannot read the picture " + Quoted(path) + ": " + why);
     return false;
 }

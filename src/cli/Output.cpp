@@ -7,12 +7,16 @@
 
 std::string ConvertFromCp932(std::string_view text, const char* toCharset) {
     std::string out;
-    return ConvertText(text, "CP932", toCharset, out) ? out : std::string(text);
+    return ConvertText(text, "CP932", toCharset, out) ? out : std::string();
 }
 
 void InstallMessageSink() {
+    // A terminal whose charset has no Japanese gets none of it: the English line that follows
+    // every failure says what happened.
     platform::SetMessageSink([charset = std::string(TerminalCharset())](std::string_view text) {
         const std::string shown = ConvertFromCp932(text, charset.c_str());
+        if (shown.empty())
+            return;
         std::fprintf(stderr, "%s: %.*s\n", kProgramName, static_cast<int>(shown.size()), shown.data());
     });
 }
@@ -39,12 +43,14 @@ void PrintHelp(bool wszAvailable) {
         "      Fit PICTURE (PNG, JPEG, GIF, TGA, PSD, PNM or a Windows bitmap) into the player's\n"
         "      windows and write the skin's bitmaps and text files into SKIN_FOLDER, creating it\n"
         "      and its parents as needed.\n"
-        "      Files of the same names in SKIN_FOLDER are replaced.\n"
+        "      Files of the same names in SKIN_FOLDER are replaced, all of them or, when one\n"
+        "      cannot be, none.\n"
         "  settings OUT.INI [--settings PROFILE.INI] [--set KEY=VALUE]...\n"
         "      Write the settings as a profile: the defaults, or PROFILE.INI as the program\n"
         "      reads it (missing keys take their defaults, values out of range are repaired).\n"
         "  preview PICTURE OUT.BMP [--settings PROFILE.INI] [--set KEY=VALUE]... [--complete]\n"
         "      Write the 550 x 232 preview of the skin as a 24-bit bitmap file.\n"
+        "  A file name \"-\" is standard input as PICTURE, standard output as OUT.BMP or OUT.INI.\n"
         "\n"
         "Options:\n"
         "  --settings PROFILE.INI  take the settings from a profile instead of the defaults\n"
@@ -62,7 +68,7 @@ void PrintHelp(bool wszAvailable) {
         "                          graph, as today's players show them\n",
         kProgramName);
     if (wszAvailable)
-        std::printf("  --wsz                   (make) also pack the skin folder's files into SKIN_FOLDER.wsz\n");
+        std::printf("  --wsz                   (make) also pack this skin's files into SKIN_FOLDER.wsz\n");
     else
         std::printf("  --wsz                   not available in this build (no archive writer)\n");
     std::printf(

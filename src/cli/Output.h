@@ -8,11 +8,12 @@
 inline constexpr char kProgramName[] = "tolvarin";
 
 // Routes the core's messages to standard error, prefixed with the program name. On POSIX systems
-// they are converted from code page 932 to the locale's character set first.
+// they are converted from code page 932 to the locale's character set first; one the charset
+// cannot show (Japanese under LC_ALL=C) is left out, since the command's English line follows.
 void InstallMessageSink();
 
-// Converts code page 932 text to `toCharset`; the text unchanged when the conversion is not
-// available or the text does not convert.
+// Converts code page 932 text to `toCharset`; empty when the conversion is not available or the
+// text does not convert (raw code page 932 bytes would show as garbage).
 std::string ConvertFromCp932(std::string_view text, const char* toCharset);
 
 // "tolvarin: <text>" on standard error.

@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 #include "cli/Output.h"
+#include "cli/StandardStreams.h"
 #include "compose/Compose.h"
 #include "compose/PreviewImage.h"
 #include "compose/SkinCanvases.h"
@@ -32,8 +33,10 @@ int RunPreview(const CommandLine& line) {
         ReportError("cannot compose the preview of " + Quoted(picture) + " (out of memory)");
         return kExitFailure;
     }
-    if (!platform::WriteFileAtomically(target, file.Data(), file.Size())) {
-        ReportError("cannot write the preview " + Quoted(target));
+    std::string why;
+    if (target == kStandardStream ? !WriteStandardOutput(file.Data(), file.Size(), why)
+                                  : !platform::WriteFileAtomically(target, file.Data(), file.Size(), &why)) {
+        ReportError("cannot write the preview " + Quoted(target) + ": " + why);
         return kExitFailure;
     }
     return kExitDone;

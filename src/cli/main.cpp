@@ -1,5 +1,7 @@
 // tolvarin: the command line of the skin maker. Parses the words, installs the message sink for
 // the core's texts and runs one command.
+#include <exception>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -16,21 +18,7 @@ constexpr bool kWszAvailable = true;
 constexpr bool kWszAvailable = false;
 #endif
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    InstallMessageSink();
-    const std::vector<std::string> words(argv + 1, argv + argc);
-    CommandLine line;
-    std::string offending;
-    const UsageError error = ParseCommandLine(words, {kWszAvailable, TerminalCharset()}, line, offending);
-    if (error != UsageError::None) {
-        std::string text = ToString(error);
-        if (!offending.empty())
-            text += ": " + offending;
-        ReportUsageError(text);
-        return kExitUsage;
-    }
+int RunCommand(const CommandLine& line) {
     switch (line.command) {
         case Command::Help:
             PrintHelp(kWszAvailable);
@@ -46,4 +34,35 @@ int main(int argc, char** argv) {
             return RunPreview(line);
     }
     return kExitUsage;
+}
+
+int Run(int argc, char** argv) {
+    InstallMessageSink();
+    const std::vector<std::string> words(argv + 1, argv + argc);
+    CommandLine line;
+    std::string offending;
+    const UsageError error = ParseCommandLine(words, {kWszAvailable, TerminalCharset()}, line, offending);
+    if (error != UsageError::None) {
+        std::string text = ToString(error);
+        if (!offending.empty())
+            text += ": " + offending;
+        ReportUsageError(text);
+        return kExitUsage;
+    }
+    return RunCommand(line);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // The core reports its failures as results; what reaches here is memory refused inside the
+    // standard library (or a fault of ours): a message and exit 1, never an abort.
+    try {
+        return Run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        ReportError("out of memory");
+    } catch (const std::exception& error) {
+        ReportError(std::string("internal error: ") + error.what());
+    }
+    return kExitFailure;
 }

@@ -46,6 +46,14 @@ void Dialog::StopKeyboardRoute() {
 bool Dialog::PreTranslateKeys(MSG& msg) {
     if (!m_hWnd || (msg.hwnd != m_hWnd && !::IsChild(m_hWnd, msg.hwnd)))
         return false;
+    // Enter presses the push button it reaches, as in any dialog. IsDialogMessage would send the
+    // button's command to this dialog, not to the dialog nested inside it that owns the button (a
+    // settings page in the preview panel), or press this dialog's default button instead.
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN &&
+        (::SendMessageA(msg.hwnd, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))) {
+        ::SendMessageA(msg.hwnd, BM_CLICK, 0, 0);
+        return true;
+    }
     return ::IsDialogMessageA(m_hWnd, &msg) != FALSE;
 }
 

@@ -147,5 +147,11 @@ int ReadBmpFile(const std::string& path, DibBuffer& target) {
     const platform::MappedFile file(path);
     if (!file.IsOpen())
         return 0;
-    return ReadBmpMemory(file.Data(), file.Size(), target);
+    if (!ReadBmpMemory(file.Data(), file.Size(), target))
+        return 0;
+    if (file.Shrank()) {  // what was read of it is zeros, not the picture
+        target.Release();
+        return 0;
+    }
+    return 1;
 }

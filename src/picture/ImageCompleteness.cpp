@@ -1,5 +1,6 @@
 #include "picture/ImageCompleteness.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace {
@@ -16,12 +17,30 @@ uint32_t ReadU32Big(const uint8_t* p) {
     return ReadU16Big(p) << 16 | ReadU16Big(p + 2);
 }
 
-// "P5" or "P6", then width, height and the largest value as decimal numbers between white space
-// and "#" comments, then one white space character and the rows.
-bool PnmComplete(const uint8_t* file, size_t size) {
+}  // namespace
+
+PsdLayout ReadPsdLayout(const uint8_t* file, size_t size) {
+    PsdLayout layout;
+    if (size < 26)
+        return layout;
+    layout.depth = ReadU16Big(file + 22);
+    uint64_t at = 26;
+    for (int section = 0; section < 3; ++section) {  // colour mode data, image resources, layers
+        if (size < at + 4)
+            return layout;
+        at += 4 + uint64_t(ReadU32Big(file + at));
+    }
+    if (size < at + 2)
+        return layout;
+    layout.compression = static_cast<int32_t>(ReadU16Big(file + at));
+    layout.dataAt = at + 2;
+    return layout;
+}
+
+PnmHeader ReadPnmHeader(const uint8_t* file, size_t size) {
+    PnmHeader header;
     size_t at = 2;
-    uint64_t numbers[3] = {};
-    for (uint64_t& number : numbers) {
+    for (std::string& number : header.numbers) {
         while (at < size && (std::isspace(file[at]) || file[at] == '#')) {
             if (file[at] == '#') {
                 while (at < size && file[at] != '\n' && file[at] != '\r')
@@ -30,13 +49,32 @@ bool PnmComplete(const uint8_t* file, size_t size) {
                 ++at;
             }
         }
-        while (at < size && std::isdigit(file[at]) && number < (uint64_t(1) << 32))
-            number = number * 10 + (file[at++] - '0');
+        for (; at < size && std::isdigit(file[at]); ++at) {
+            if (number.size() < PnmHeader::kLongestNumber)
+                number += static_cast<char>(file[at]);
+        }
     }
+    header.end = at;
+    return header;
+}
+
+namespace {
+
+// A header number's value, held at 2^32 (far beyond any picture read) for longer ones.
+uint64_t HeldValue(const std::string& digits) {
+    uint64_t value = 0;
+    for (char digit : digits)
+        value = std::min<uint64_t>(value * 10 + uint64_t(digit - '0'), uint64_t(1) << 32);
+    return value;
+}
+
+// Then one white space character and the rows.
+bool PnmComplete(const uint8_t* file, size_t size) {
+    const PnmHeader header = ReadPnmHeader(file, size);
     const uint64_t channels = file[1] == '6' ? 3 : 1;
-    const uint64_t sampleBytes = numbers[2] > 255 ? 2 : 1;
-    const uint64_t needed = numbers[0] * numbers[1] * channels * sampleBytes;
-    return at + 1 <= size && size - at - 1 >= needed;
+    const uint64_t sampleBytes = HeldValue(header.numbers[2]) > 255 ? 2 : 1;
+    const uint64_t needed = HeldValue(header.numbers[0]) * HeldValue(header.numbers[1]) * channels * sampleBytes;
+    return header.end + 1 <= size && size - header.end - 1 >= needed;
 }
 
 // The 18-byte header, the identification field, the colour map, then the pixels; only the
@@ -92,24 +130,15 @@ bool GifComplete(const uint8_t* file, size_t size) {
 // The header, three sections each led by its length, the compression, then the merged picture:
 // raw channel planes, or run-length rows led by a table of their lengths.
 bool PsdComplete(const uint8_t* file, size_t size) {
-    if (size < 26)
+    const PsdLayout layout = ReadPsdLayout(file, size);
+    if (layout.compression < 0)
         return false;
     const uint64_t channels = ReadU16Big(file + 12);
     const uint64_t height = ReadU32Big(file + 14), width = ReadU32Big(file + 18);
-    const uint64_t depth = ReadU16Big(file + 22);
-    uint64_t at = 26;
-    for (int section = 0; section < 3; ++section) {
-        if (size < at + 4)
-            return false;
-        at += 4 + uint64_t(ReadU32Big(file + at));
-    }
-    if (size < at + 2)
-        return false;
-    const uint32_t compression = ReadU16Big(file + at);
-    at += 2;
-    if (compression == 0)
-        return size - at >= channels * height * width * ((depth + 7) / 8);
-    if (compression != 1)
+    const uint64_t at = layout.dataAt;
+    if (layout.compression == 0)
+        return size - at >= channels * height * width * ((layout.depth + 7) / 8);
+    if (layout.compression != 1)
         return true;
     const uint64_t rows = channels * height;
     if ((size - at) / 2 < rows)

@@ -41,6 +41,18 @@ struct FileReader : ForwardReader {
 
 constexpr stbi_io_callbacks kCallbacks = {&FileReader::Read, &FileReader::Skip, &FileReader::AtEnd};
 
+// A PNM header's width and height as written, when one is too large to hold (the decoder would
+// wrap it); else empty.
+std::string OversizedPnmDimensions(const uint8_t* file, size_t size) {
+    const PnmHeader header = ReadPnmHeader(file, size);
+    for (const std::string& number : {header.numbers[0], header.numbers[1]}) {
+        const size_t start = std::min(number.find_first_not_of('0'), number.size());
+        if (number.size() - start > 10 || (number.size() - start == 10 && number.substr(start) > "2147483647"))
+            return header.numbers[0] + " x " + header.numbers[1];
+    }
+    return std::string();
+}
+
 bool IsOutOfMemory(const char* reason) {
     return reason && std::strcmp(reason, "Out of memory") == 0;
 }
@@ -168,7 +180,10 @@ PixelSource DecodedImage::Source() const {
 
 std::string Describe(const ImageProblem& problem) {
     const std::string name = FormatName(problem.format);
-    const std::string size = std::to_string(problem.width) + " x " + std::to_string(problem.height) + " pixels";
+    const std::string size =
+        (problem.sizeText.empty() ? std::to_string(problem.width) + " x " + std::to_string(problem.height)
+                                  : problem.sizeText) +
+        " pixels";
     switch (problem.error) {
         case ImageError::None:
             return "read";
@@ -182,7 +197,7 @@ std::string Describe(const ImageProblem& problem) {
         case ImageError::Damaged:
             return "looks like a " + name + " picture, but it is damaged (" + problem.detail + ")";
         case ImageError::Unsupported:
-            return "a kind of " + name + " picture this program does not read (" + problem.detail + ")";
+            return "a " + name + " picture this program does not read: " + problem.detail;
         case ImageError::OutOfMemory:
             return name + " picture of " + size + ": not enough memory to decode it";
     }
@@ -198,6 +213,22 @@ ImageProblem ProbeImage(const uint8_t* file, size_t size, uint64_t maxPixels) {
     }
     if (const RowReader read = RowReaderFor(problem.format))
         return read(file, size, maxPixels, nullptr, {});
+    // stb_image unpacks a 16-bit PSD's RLE rows as 8-bit ones, which gives coloured noise.
+    if (problem.format == ImageFormat::Psd) {
+        const PsdLayout layout = ReadPsdLayout(file, size);
+        if (layout.depth == 16 && layout.compression == 1) {
+            problem.error = ImageError::Unsupported;
+            problem.detail = "16 bits a channel with RLE compression (save it with 8 bits, or uncompressed)";
+            return problem;
+        }
+    }
+    if (problem.format == ImageFormat::Pnm) {
+        problem.sizeText = OversizedPnmDimensions(file, size);
+        if (!problem.sizeText.empty()) {
+            problem.error = ImageError::TooLarge;
+            return problem;
+        }
+    }
     FileReader reader{{file, size, nullptr}};
     int width = 0, height = 0, components = 0;
     if (!stbi_info_from_callbacks(&kCallbacks, &reader, &width, &height, &components)) {

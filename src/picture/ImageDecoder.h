@@ -41,7 +41,8 @@ struct ImageProblem {
     ImageFormat format = ImageFormat::None;
     int32_t width = 0;
     int32_t height = 0;
-    std::string detail;  // the decoder's own words, for Damaged and Unsupported
+    std::string sizeText;  // "W x H" as the file writes them, where they are too large to hold
+    std::string detail;    // the decoder's own words, for Damaged and Unsupported
 };
 
 // Why a picture was refused, in words for the command line's message.

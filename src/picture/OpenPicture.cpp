@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "picture/BitmapDecoder.h"
 #include "picture/BmpReader.h"
 #include "picture/FitKernel.h"
 #include "picture/FitPicture.h"
@@ -76,12 +77,10 @@ int FitFromPlugin(const std::string& path,
            FitPicture(picture, fit116, kFitBoxWidth, kFitBoxHeightMain);
 }
 
-std::string DescribeBitmapRefusal(const uint8_t* file, size_t size, BmpError error) {
+std::string DescribeRefusal(const uint8_t* file, size_t size) {
     if (const char* name = UnreadFormatName(file, size))
         return "looks like a " + std::string(name) + " picture, a format this program does not read";
-    if (size < 2 || file[0] != 'B' || file[1] != 'M')
-        return "not a picture this program reads (PNG, JPEG, GIF, TGA, PSD, PNM or BMP)";
-    return std::string("a bitmap this program does not read: ") + ToString(error);
+    return "not a picture this program reads (PNG, JPEG, GIF, TGA, PSD, PNM or BMP)";
 }
 
 }  // namespace
@@ -158,34 +157,65 @@ int OpenAndFitPicture(const std::string& path, DibBuffer& fit232, DibBuffer& fit
     const platform::MappedFile file(path);
     if (!file.IsOpen())
         return 0;
-    return FitBmpMemory(file.Data(), file.Size(), fit232, fit116,
-                        [&file](size_t offset, size_t length) { file.Discard(offset, length); });
+    DibBuffer new232, new116;
+    if (!FitBmpMemory(file.Data(), file.Size(), new232, new116,
+                      [&file](size_t offset, size_t length) { file.Discard(offset, length); }) ||
+        file.Shrank())
+        return 0;
+    fit232 = std::move(new232);
+    fit116 = std::move(new116);
+    return 1;
+}
+
+int FitAnyPictureMemory(const uint8_t* file,
+                        size_t size,
+                        DibBuffer& fit232,
+                        DibBuffer& fit116,
+                        std::string& why,
+                        const DiscardRange& discard) {
+    if (IdentifyImage(file, size) != ImageFormat::None) {
+        ImageProblem problem;
+        if (FitImageMemory(file, size, fit232, fit116, problem, discard))
+            return 1;
+        why = Describe(problem);
+        return 0;
+    }
+    if (size < 2 || file[0] != 'B' || file[1] != 'M') {
+        why = DescribeRefusal(file, size);
+        return 0;
+    }
+    // The bitmaps the built-in reader takes are fitted straight from the file; the other kinds
+    // common tools write are decoded first.
+    PixelSource source;
+    DecodedBitmap decoded;
+    const bool plain = ParseBmp(file, size, source) == BmpError::None;
+    if (!plain && !DecodeOtherBitmap(file, size, decoded, why))
+        return 0;
+    if (!(plain ? FitBmpSource(file, source, fit232, fit116, discard)
+                : FitSource(decoded.source, fit232, fit116, {}))) {
+        why = "not enough memory for its fitted copies";
+        return 0;
+    }
+    return 1;
 }
 
 int OpenAndFitAnyPicture(const std::string& path, DibBuffer& fit232, DibBuffer& fit116, std::string& why) {
     const platform::WaitCursor wait;
     const platform::MappedFile file(path);
     if (!file.IsOpen()) {
-        why = "it cannot be opened, or it is empty";
+        why = file.Failure();
         return 0;
     }
-    const DiscardRange discard = [&file](size_t offset, size_t length) { file.Discard(offset, length); };
-    if (IdentifyImage(file.Data(), file.Size()) != ImageFormat::None) {
-        ImageProblem problem;
-        if (FitImageMemory(file.Data(), file.Size(), fit232, fit116, problem, discard))
-            return 1;
-        why = Describe(problem);
+    DibBuffer new232, new116;
+    const int fitted = FitAnyPictureMemory(file.Data(), file.Size(), new232, new116, why,
+                                           [&file](size_t offset, size_t length) { file.Discard(offset, length); });
+    if (file.Shrank()) {
+        why = "truncated picture: the file became shorter while it was read";
         return 0;
     }
-    PixelSource source;
-    const BmpError error = ParseBmp(file.Data(), file.Size(), source);
-    if (error != BmpError::None) {
-        why = DescribeBitmapRefusal(file.Data(), file.Size(), error);
+    if (!fitted)
         return 0;
-    }
-    if (!FitBmpSource(file.Data(), source, fit232, fit116, discard)) {
-        why = "not enough memory for its fitted copies";
-        return 0;
-    }
+    fit232 = std::move(new232);
+    fit116 = std::move(new116);
     return 1;
 }

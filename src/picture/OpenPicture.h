@@ -45,7 +45,16 @@ int FitImageMemory(const uint8_t* file,
                    ImageProblem& problem,
                    const DiscardRange& discard = {});
 
+// The command line's reading of a file image in memory: the image decoder for the formats it reads,
+// the bitmap reader for every other file. Returns 1; on 0 `why` says why it was refused.
+int FitAnyPictureMemory(const uint8_t* file,
+                        size_t size,
+                        DibBuffer& fit232,
+                        DibBuffer& fit116,
+                        std::string& why,
+                        const DiscardRange& discard = {});
+
 // The command line's open: the image decoder for the formats it reads, the bitmap reader for every
 // other file. Returns 1; on 0 the outputs are unchanged and `why` says, in words for a message, why
-// the picture was refused.
+// the picture was refused (a file that shrinks while it is read is refused as truncated).
 int OpenAndFitAnyPicture(const std::string& path, DibBuffer& fit232, DibBuffer& fit116, std::string& why);

@@ -8,6 +8,7 @@
 #define STBI_ONLY_TGA
 #define STBI_ONLY_PSD
 #define STBI_ONLY_PNM
+#define STBI_ONLY_BMP
 #define STBI_NO_STDIO
 #define STBI_NO_LINEAR
 #define STBI_NO_HDR

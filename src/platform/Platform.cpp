@@ -3,6 +3,8 @@
 #include "platform/Platform.h"
 
 #include <cstdio>
+#include <random>
+#include <string>
 #include <utility>
 
 namespace platform {
@@ -37,7 +39,8 @@ MappedFile::~MappedFile() {
 MappedFile::MappedFile(MappedFile&& other) noexcept
     : data_(std::exchange(other.data_, nullptr)),
       size_(std::exchange(other.size_, 0)),
-      handle_(std::exchange(other.handle_, 0)) {}
+      handle_(std::exchange(other.handle_, 0)),
+      failure_(std::move(other.failure_)) {}
 
 MappedFile& MappedFile::operator=(MappedFile&& other) noexcept {
     if (this != &other) {
@@ -45,8 +48,39 @@ MappedFile& MappedFile::operator=(MappedFile&& other) noexcept {
         data_ = std::exchange(other.data_, nullptr);
         size_ = std::exchange(other.size_, 0);
         handle_ = std::exchange(other.handle_, 0);
+        failure_ = std::move(other.failure_);
     }
     return *this;
+}
+
+bool WriteFileAtomically(const std::string& path, const void* data, size_t size, std::string* why) {
+    std::string reason;
+    if (CheckReplaceable(path, reason)) {
+        const std::string temp = WriteTemporaryBeside(path, data, size, reason);
+        if (!temp.empty()) {
+            if (ReplaceWithTemporary(temp, path, reason))
+                return true;
+            RemoveFile(temp);
+        }
+    }
+    if (why)
+        *why = reason;
+    return false;
+}
+
+std::string TemporaryNameBeside(const std::string& path) {
+    static std::random_device device;
+    constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::string name = path + ".tmp~";
+    uint64_t bits = uint64_t(device()) << 32 | device();
+    for (int i = 0; i < 12; ++i, bits /= 36)
+        name += kLetters[bits % 36];
+    return name;
+}
+
+std::string TooLargeText(uint64_t size, uint64_t maxBytes) {
+    return "it holds " + std::to_string(size) + " bytes, more than the " + std::to_string(maxBytes) +
+           " this program reads";
 }
 
 void SetMessageSink(MessageSink sink) {

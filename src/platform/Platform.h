@@ -12,8 +12,13 @@
 
 namespace platform {
 
-// A read-only view of a whole file. Empty when the file cannot be opened or mapped (an empty file
-// also gives an empty view).
+// A read-only view of a whole regular file. Empty when the file cannot be opened or mapped, is not a
+// regular file (a FIFO, a device, a folder), or is empty; Failure() then says why.
+//
+// A file that shrinks while it is mapped (a download still being written, a network share) must
+// not kill the process: where the system would raise a signal for the pages that no longer exist,
+// they read as zeros instead and Shrank() becomes true. A reader checks it after its last read and
+// refuses what it read.
 class MappedFile {
   public:
     MappedFile() = default;
@@ -28,6 +33,9 @@ class MappedFile {
     const uint8_t* Data() const { return data_; }
     size_t Size() const { return size_; }
 
+    const std::string& Failure() const { return failure_; }
+    bool Shrank() const;
+
     // Tells the system that [offset, offset + length) will not be read again, so that its pages can
     // leave the resident set. Reading the range afterwards is still valid; it just maps in again.
     void Discard(size_t offset, size_t length) const;
@@ -37,15 +45,44 @@ class MappedFile {
 
     const uint8_t* data_ = nullptr;
     size_t size_ = 0;
-    intptr_t handle_ = 0;  // mapping handle where the system has one
+    intptr_t handle_ = 0;  // mapping handle where the system has one; elsewhere its guard's number
+    std::string failure_;
 };
 
-// Reads a whole file into out; false when it cannot be opened or read.
-bool ReadWholeFile(const std::string& path, std::string& out);
+// Reads a whole regular file into out; false when it cannot be opened or read, is not a regular
+// file, or holds more than maxBytes (it is never read further than that).
+bool ReadWholeFile(const std::string& path, std::string& out, uint64_t maxBytes = UINT64_MAX);
+
+enum class FileCheck { kRegular, kMissing, kRefused };
+// Whether path (links followed) names a regular file of at most maxBytes; otherwise `why` says,
+// in words for a message, what it is instead or the system's reason ("Permission denied", "Too
+// many levels of symbolic links").
+FileCheck CheckRegularFile(const std::string& path, uint64_t maxBytes, std::string& why);
+
+// path + ".tmp~" + random letters (used by WriteTemporaryBeside); "it holds N bytes, more than..."
+std::string TemporaryNameBeside(const std::string& path);
+std::string TooLargeText(uint64_t size, uint64_t maxBytes);
+
+// The system's reason for the last failed call of this seam, in words for a message; read it
+// right after the failure.
+std::string LastErrorText();
 
 // Writes size bytes as the whole content of path: first into a temporary file beside it, then
-// renamed over path, so that path holds either its old content or the new one, never a part.
-bool WriteFileAtomically(const std::string& path, const void* data, size_t size);
+// renamed over path, so that path holds either its old content or the new one, never a part. A
+// folder, a device or a read-only file of that name is kept (and refused). On false, `why` (when
+// given) has the reason.
+bool WriteFileAtomically(const std::string& path, const void* data, size_t size, std::string* why = nullptr);
+
+// The steps of WriteFileAtomically, for callers that replace several files together.
+// True when path may be replaced: nothing has that name, or a writable regular file (a link is
+// judged by what it points to, and replaced itself); false with `why` otherwise.
+bool CheckReplaceable(const std::string& path, std::string& why);
+// Writes the data into a new file beside path, created exclusively under an unpredictable name
+// (never through a link or a file planted there). Its name, or empty with `why`.
+std::string WriteTemporaryBeside(const std::string& path, const void* data, size_t size, std::string& why);
+// Renames the temporary file over path in one step.
+bool ReplaceWithTemporary(const std::string& temporary, const std::string& path, std::string& why);
+void RemoveFile(const std::string& path);
 
 // True when anything (a file or a folder) has that name; tells a missing file from an unreadable one.
 bool PathExists(const std::string& path);

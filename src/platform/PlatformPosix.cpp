@@ -1,39 +1,175 @@
 // POSIX implementation of the file, folder and working-directory parts of the seam.
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <utility>
 
 #include "platform/Platform.h"
 
 namespace platform {
+namespace {
+
+// The mappings alive at once, each with the flag its shrinking sets. The signal handler reads the
+// table; an entry is filled before its mapping is used and cleared before it is unmapped.
+struct BusGuard {
+    std::atomic<uintptr_t> begin{0};
+    std::atomic<uintptr_t> end{0};
+    std::atomic<bool> shrank{false};
+};
+constexpr size_t kGuards = 16;
+BusGuard g_guards[kGuards];
+struct sigaction g_previousBusAction;
+uintptr_t g_pageSize = 4096;
+
+// A page of a mapped file beyond its current end raises SIGBUS. Covering the rest of the mapping
+// with zero pages lets the read go on to its end, where the reader sees Shrank() and refuses it.
+void OnBusError(int signal, siginfo_t* info, void* context) {
+    const uintptr_t address = reinterpret_cast<uintptr_t>(info->si_addr);
+    for (BusGuard& guard : g_guards) {
+        const uintptr_t begin = guard.begin.load(), end = guard.end.load();
+        if (begin != 0 && address >= begin && address < end) {
+            const uintptr_t page = address / g_pageSize * g_pageSize;
+            const int saved = errno;
+            const void* zeros = ::mmap(reinterpret_cast<void*>(page), end - page, PROT_READ,
+                                       MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED, -1, 0);
+            errno = saved;
+            if (zeros != MAP_FAILED) {
+                guard.shrank = true;
+                return;
+            }
+        }
+    }
+    // Not one of ours: what would have happened without this handler.
+    if (g_previousBusAction.sa_flags & SA_SIGINFO) {
+        g_previousBusAction.sa_sigaction(signal, info, context);
+    } else if (g_previousBusAction.sa_handler != SIG_IGN && g_previousBusAction.sa_handler != SIG_DFL) {
+        g_previousBusAction.sa_handler(signal);
+    } else {
+        ::signal(SIGBUS, SIG_DFL);  // the faulting access runs again and ends the process
+    }
+}
+
+void InstallBusHandler() {
+    static const bool installed = [] {
+        g_pageSize = static_cast<uintptr_t>(::sysconf(_SC_PAGESIZE));
+        struct sigaction action {};
+        action.sa_sigaction = OnBusError;
+        action.sa_flags = SA_SIGINFO | SA_NODEFER;
+        sigemptyset(&action.sa_mask);
+        return ::sigaction(SIGBUS, &action, &g_previousBusAction) == 0;
+    }();
+    (void)installed;
+}
+
+// The guard's number plus one, or 0 when every guard is taken (the mapping is then unguarded).
+intptr_t TakeBusGuard(const uint8_t* data, size_t size) {
+    InstallBusHandler();
+    for (size_t i = 0; i < kGuards; ++i) {
+        uintptr_t expected = 0;
+        if (g_guards[i].end.compare_exchange_strong(expected, reinterpret_cast<uintptr_t>(data) + size)) {
+            g_guards[i].shrank = false;
+            g_guards[i].begin = reinterpret_cast<uintptr_t>(data);
+            return static_cast<intptr_t>(i + 1);
+        }
+    }
+    return 0;
+}
+
+std::string Describe(const struct stat& st) {
+    if (S_ISDIR(st.st_mode))
+        return "it is a folder, not a file";
+    if (S_ISFIFO(st.st_mode))
+        return "it is a pipe (FIFO), not a regular file";
+    if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode))
+        return "it is a device, not a regular file";
+    if (S_ISSOCK(st.st_mode))
+        return "it is a socket, not a regular file";
+    return "not a regular file";
+}
+
+// Opens for reading without waiting for a FIFO's writer; -1 with `why` set when it cannot be
+// opened or is not a regular file.
+int OpenRegularFile(const std::string& path, struct stat& st, std::string& why) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) {
+        why = std::strerror(errno);
+        return -1;
+    }
+    if (::fstat(fd, &st) != 0) {
+        why = std::strerror(errno);
+    } else if (!S_ISREG(st.st_mode)) {
+        why = Describe(st);
+    } else {
+        return fd;
+    }
+    ::close(fd);
+    return -1;
+}
+
+bool WriteAll(int fd, const void* data, size_t size) {
+    const char* p = static_cast<const char*>(data);
+    while (size > 0) {
+        const ssize_t n = ::write(fd, p, size);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        p += n;
+        size -= static_cast<size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
 
 MappedFile::MappedFile(const std::string& path) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat st {};
+    const int fd = OpenRegularFile(path, st, failure_);
     if (fd < 0)
         return;
-    struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0) {
+    if (st.st_size == 0) {
+        failure_ = "the file is empty";
+    } else if (uint64_t(st.st_size) > SIZE_MAX) {
+        failure_ = "the file is too large to map";
+    } else {
         void* view = ::mmap(nullptr, static_cast<size_t>(st.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
         if (view != MAP_FAILED) {
             data_ = static_cast<const uint8_t*>(view);
             size_ = static_cast<size_t>(st.st_size);
+            handle_ = TakeBusGuard(data_, size_);
+        } else {
+            failure_ = std::strerror(errno);
         }
     }
     ::close(fd);  // the mapping keeps the file alive
 }
 
+bool MappedFile::Shrank() const {
+    return handle_ > 0 && g_guards[handle_ - 1].shrank;
+}
+
 void MappedFile::Close() {
+    if (handle_ > 0) {
+        g_guards[handle_ - 1].begin = 0;
+        g_guards[handle_ - 1].end = 0;
+    }
     if (data_)
         ::munmap(const_cast<uint8_t*>(data_), size_);
     data_ = nullptr;
     size_ = 0;
+    handle_ = 0;
 }
 
 void MappedFile::Discard(size_t offset, size_t length) const {
@@ -50,50 +186,107 @@ void MappedFile::Discard(size_t offset, size_t length) const {
         ::madvise(reinterpret_cast<void*>(first), last - first, MADV_DONTNEED);
 }
 
-bool ReadWholeFile(const std::string& path, std::string& out) {
-    FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f)
+bool ReadWholeFile(const std::string& path, std::string& out, uint64_t maxBytes) {
+    struct stat st {};
+    std::string why;
+    const int fd = OpenRegularFile(path, st, why);
+    if (fd < 0)
         return false;
     out.clear();
     char buffer[65536];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
-        out.append(buffer, n);
-    const bool ok = !std::ferror(f);
-    std::fclose(f);
-    return ok;
-}
-
-bool WriteFileAtomically(const std::string& path, const void* data, size_t size) {
-    // A rename would replace a read-only file; refuse it as Windows does, even for root.
-    struct stat existing {};
-    if (::stat(path.c_str(), &existing) == 0 && (!S_ISREG(existing.st_mode) || (existing.st_mode & 0222) == 0))
-        return false;
-    const std::string temp = path + ".tmp~" + std::to_string(::getpid());
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return false;
-    const char* p = static_cast<const char*>(data);
-    size_t left = size;
     bool ok = true;
-    while (left > 0) {
-        ssize_t n = ::write(fd, p, left);
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        if (uint64_t(out.size()) + uint64_t(n) > maxBytes) {
             ok = false;
             break;
         }
-        p += n;
-        left -= static_cast<size_t>(n);
+        out.append(buffer, static_cast<size_t>(n));
     }
-    // No fsync: the rename already guarantees that a crash of the program or a full disk leaves
-    // the old file or the new one, and a flush per file would triple the time of a skin save.
-    ok = ::close(fd) == 0 && ok;
-    if (ok && ::rename(temp.c_str(), path.c_str()) == 0)
+    ::close(fd);
+    return ok;
+}
+
+FileCheck CheckRegularFile(const std::string& path, uint64_t maxBytes, std::string& why) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        why = std::strerror(errno);
+        return errno == ENOENT ? FileCheck::kMissing : FileCheck::kRefused;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        why = Describe(st);
+        return FileCheck::kRefused;
+    }
+    if (uint64_t(st.st_size) > maxBytes) {
+        why = TooLargeText(uint64_t(st.st_size), maxBytes);
+        return FileCheck::kRefused;
+    }
+    return FileCheck::kRegular;
+}
+
+bool CheckReplaceable(const std::string& path, std::string& why) {
+    // A rename would replace a read-only file; refuse it as Windows does, even for root.
+    struct stat existing {};
+    if (::lstat(path.c_str(), &existing) != 0)
         return true;
-    ::unlink(temp.c_str());
+    if (S_ISLNK(existing.st_mode) && ::stat(path.c_str(), &existing) != 0)
+        return true;  // a dangling link is replaced, never followed
+    // errno too, for callers that only see a false further up.
+    if (!S_ISREG(existing.st_mode)) {
+        why = Describe(existing);
+        errno = S_ISDIR(existing.st_mode) ? EISDIR : EINVAL;
+        return false;
+    }
+    if ((existing.st_mode & 0222) == 0) {
+        why = "the file is read-only";
+        errno = EACCES;
+        return false;
+    }
+    return true;
+}
+
+std::string WriteTemporaryBeside(const std::string& path, const void* data, size_t size, std::string& why) {
+    // Created exclusively and never through a link: a name planted beside the file is never used.
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        const std::string temp = TemporaryNameBeside(path);
+        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            if (errno == EEXIST)
+                continue;
+            why = std::strerror(errno);
+            return std::string();
+        }
+        // No fsync: the rename already guarantees that a crash of the program or a full disk leaves
+        // the old file or the new one, and a flush per file would triple the time of a skin save.
+        const bool written = WriteAll(fd, data, size);
+        if (!written)
+            why = std::strerror(errno);
+        if (::close(fd) != 0 && written)
+            why = std::strerror(errno);
+        if (why.empty())
+            return temp;
+        ::unlink(temp.c_str());
+        return std::string();
+    }
+    why = "no free temporary name";
+    return std::string();
+}
+
+bool ReplaceWithTemporary(const std::string& temporary, const std::string& path, std::string& why) {
+    if (::rename(temporary.c_str(), path.c_str()) == 0)
+        return true;
+    why = std::strerror(errno);
     return false;
+}
+
+void RemoveFile(const std::string& path) {
+    ::unlink(path.c_str());
 }
 
 bool PathExists(const std::string& path) {
@@ -107,7 +300,13 @@ bool FolderExists(const std::string& path) {
 }
 
 bool CreateFolder(const std::string& path) {
-    return ::mkdir(path.c_str(), 0777) == 0 || FolderExists(path);
+    if (::mkdir(path.c_str(), 0777) == 0)
+        return true;
+    const int reason = errno;
+    if (FolderExists(path))
+        return true;
+    errno = reason;
+    return false;
 }
 
 bool CreateFolders(const std::string& path) {
@@ -127,6 +326,10 @@ std::string GetWorkingDirectory() {
 
 bool SetWorkingDirectory(const std::string& path) {
     return ::chdir(path.c_str()) == 0;
+}
+
+std::string LastErrorText() {
+    return std::strerror(errno);
 }
 
 }  // namespace platform

@@ -72,15 +72,15 @@ void IniFile::Line::SetValue(std::string_view value) {
 IniFile::IniFile(std::string_view text) {
     size_t start = 0;
     while (start < text.size()) {
-        const size_t lf = text.find('\n', start);
-        if (lf == kNone) {
+        const size_t textEnd = text.find_first_of("\r\n", start);
+        if (textEnd == kNone) {
             m_lines.emplace_back(std::string(text.substr(start)), LineEnd::kNone);
             break;
         }
-        const bool crlf = lf > start && text[lf - 1] == '\r';
-        const size_t textEnd = crlf ? lf - 1 : lf;
-        m_lines.emplace_back(std::string(text.substr(start, textEnd - start)), crlf ? LineEnd::kCrLf : LineEnd::kLf);
-        start = lf + 1;
+        const bool crlf = text.compare(textEnd, 2, "\r\n") == 0;
+        const LineEnd end = crlf ? LineEnd::kCrLf : text[textEnd] == '\n' ? LineEnd::kLf : LineEnd::kCr;
+        m_lines.emplace_back(std::string(text.substr(start, textEnd - start)), end);
+        start = textEnd + (crlf ? 2 : 1);
     }
 }
 
@@ -94,8 +94,8 @@ std::string IniFile::Text() const {
         text += line.text;
         if (line.end == LineEnd::kCrLf)
             text += "\r\n";
-        else if (line.end == LineEnd::kLf)
-            text += '\n';
+        else if (line.end != LineEnd::kNone)
+            text += line.end == LineEnd::kLf ? '\n' : '\r';
     }
     return text;
 }
@@ -134,14 +134,18 @@ std::optional<std::string_view> IniFile::Find(std::string_view section, std::str
 }
 
 std::string IniFile::ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const {
-    return std::string(Find(section, key).value_or(defaultValue));
+    const std::optional<std::string_view> value = Find(section, key);
+    return std::string(value ? UnquoteProfileValue(*value) : defaultValue);
 }
 
 int32_t IniFile::ReadInt(std::string_view section, std::string_view key, int32_t defaultValue) const {
+    // The system reads the value as text into 30 characters first: quotes dropped, the rest cut.
+    constexpr size_t kIntChars = 29;
     const std::optional<std::string_view> value = Find(section, key);
-    if (!value || value->empty())
+    const std::string_view text = value ? UnquoteProfileValue(*value) : std::string_view();
+    if (text.empty())
         return defaultValue;
-    return ParseProfileInt(*value);
+    return ParseProfileInt(text.substr(0, kIntChars));
 }
 
 IniFile::LineEnd IniFile::NewLineEnd() const {
@@ -209,16 +213,38 @@ bool IniFile::WriteInt(std::string_view section, std::string_view key, int32_t v
 
 int32_t ParseProfileInt(std::string_view value) {
     size_t i = 0;
-    while (i < value.size() && IsBlank(value[i]))
+    while (i < value.size() && static_cast<unsigned char>(value[i]) <= ' ')
         ++i;
     bool negative = false;
     if (i < value.size() && (value[i] == '-' || value[i] == '+')) {
         negative = value[i] == '-';
         ++i;
     }
+    // The prefixes of the system's string-to-integer conversion, lower case only.
+    uint32_t base = 10;
+    if (i + 1 < value.size() && value[i] == '0') {
+        const char prefix = value[i + 1];
+        base = prefix == 'x' ? 16 : prefix == 'o' ? 8 : prefix == 'b' ? 2 : 10;
+        if (base != 10)
+            i += 2;
+    }
     uint32_t magnitude = 0;
-    for (; i < value.size() && value[i] >= '0' && value[i] <= '9'; ++i)
-        magnitude = magnitude * 10u + static_cast<uint32_t>(value[i] - '0');
+    for (; i < value.size(); ++i) {
+        const char c = value[i];
+        const uint32_t digit = c >= '0' && c <= '9'   ? uint32_t(c - '0')
+                               : c >= 'a' && c <= 'z' ? uint32_t(c - 'a' + 10)
+                               : c >= 'A' && c <= 'Z' ? uint32_t(c - 'A' + 10)
+                                                      : 36;
+        if (digit >= base)
+            break;
+        magnitude = magnitude * base + digit;
+    }
     // Unsigned arithmetic gives the wrap-around; the conversion back is modular in C++20.
     return static_cast<int32_t>(negative ? 0u - magnitude : magnitude);
+}
+
+std::string_view UnquoteProfileValue(std::string_view value) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        return value.substr(1, value.size() - 2);
+    return value;
 }

@@ -9,11 +9,12 @@
 //   trail byte, blanks inside the brackets are dropped, anything after ']' is ignored.
 // - A key line has a '=' and does not start with ';' (a comment) or '['; the key is the text before
 //   the first '=' and the value the text after it, both without surrounding blanks (space, tab,
-//   CR, VT, FF). Values are returned as stored otherwise: no quotes are removed.
+//   CR, VT, FF). Find gives that value as stored; ReadString and ReadInt, like the system's
+//   functions, drop one pair of matching quotes ("..." or '...') around the whole of it.
 // - Only the first section of a name and, within it, the first key of a name count. Lines before
 //   the first section belong to no section.
-// - Lines end at LF; a CR right before it belongs to the line end. A last line without an end is a
-//   line too.
+// - Lines end at CR LF, LF or a CR alone (the system's functions read all three). A last line
+//   without an end is a line too.
 //
 // Writing
 // - An existing key keeps its line: the text after the '=' is replaced, so the name's spelling and
@@ -29,9 +30,12 @@
 //   key with a '=' or starting with ';' or '['. A value's surrounding blanks are written but, as
 //   with the system's functions, not read back.
 //
-// Integers (ReadInt): like GetPrivateProfileInt, an optional sign then decimal digits, the rest of
-// the value ignored. A missing key or an empty value gives the default; a value that does not start
-// with a number reads as 0; values beyond 32 bits wrap around (modulo 2^32), as the system's do.
+// Integers (ReadInt): like GetPrivateProfileInt, which reads at most 29 characters of the unquoted
+// value: control characters and blanks, an optional sign, then digits, in hexadecimal after "0x",
+// octal after "0o", binary after "0b" and decimal otherwise, the rest of the value ignored. A
+// missing key or an empty value gives the default; a value that does not start with a number reads
+// as 0; values beyond 32 bits wrap around (modulo 2^32), as the system's do. Written integers are
+// always decimal.
 #pragma once
 
 #include <cstdint>
@@ -63,7 +67,7 @@ class IniFile {
     void MarkSaved() { m_modified = false; }
 
   private:
-    enum class LineEnd : uint8_t { kNone, kLf, kCrLf };
+    enum class LineEnd : uint8_t { kNone, kLf, kCrLf, kCr };
     enum class LineKind : uint8_t { kOther, kSection, kKey };
     // A line with its parse kept beside it: lookups compare names without parsing lines again.
     struct Line {
@@ -95,5 +99,8 @@ class IniFile {
     bool m_modified = false;
 };
 
-// The integer a profile value stands for (see ReadInt above); the value is taken as found.
+// The integer a profile value stands for (see ReadInt above); the value is taken as found, quotes
+// and all.
 int32_t ParseProfileInt(std::string_view value);
+// A value as ReadString gives it: one pair of matching quotes around the whole of it dropped.
+std::string_view UnquoteProfileValue(std::string_view value);

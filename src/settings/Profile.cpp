@@ -37,7 +37,7 @@ void ReadSkinSettings(const IniFile& profile, SkinSettings& settings) {
                 settings.*entry.integer = profile.ReadInt(section, key, SettingsDefaults.*entry.integer);
                 break;
             case ProfileStep::kText:
-                StoreFontName(profile.Find(section, key).value_or(FontName(SettingsDefaults)), settings);
+                StoreFontName(profile.ReadString(section, key, FontName(SettingsDefaults)), settings);
                 break;
             case ProfileStep::kColorComponent: {
                 const uint8_t fallback = ColorOf(SettingsDefaults, entry).*entry.component;

@@ -26,7 +26,7 @@ bool ChangeProfile(const std::string& path, Change change) {
 
 ProfileLoad LoadProfile(const std::string& path, IniFile& profile) {
     std::string text;
-    if (platform::ReadWholeFile(path, text)) {
+    if (platform::ReadWholeFile(path, text, kLargestProfileBytes)) {
         profile = IniFile(text);
         return ProfileLoad::kRead;
     }

@@ -24,6 +24,10 @@ enum class ProfileLoad : uint8_t {
 // Loads the profile at path into `profile` (empty unless kRead).
 ProfileLoad LoadProfile(const std::string& path, IniFile& profile);
 
+// A real profile holds a few kilobytes; a file larger than this is not one and is not read (as
+// one that cannot be read), so that a device or a runaway file cannot fill the memory.
+inline constexpr uint64_t kLargestProfileBytes = uint64_t(16) << 20;
+
 class ProfileTarget {
   public:
     ProfileTarget() = default;

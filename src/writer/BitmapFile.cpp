@@ -62,8 +62,14 @@ void ShowBitmapWriteFailed(const std::string& name) {
     platform::ShowMessage(message);
 }
 
-int WriteBitmapFile(const std::string& name, const uint8_t* image, size_t length) {
-    if (platform::WriteFileAtomically(name, image, length))
+bool WriteSkinFile(const std::string& name, const void* data, size_t size, const SkinFileSink& sink) {
+    std::string why;
+    return sink ? sink(name, static_cast<const uint8_t*>(data), size, why)
+                : platform::WriteFileAtomically(name, data, size, &why);
+}
+
+int WriteBitmapFile(const std::string& name, const uint8_t* image, size_t length, const SkinFileSink& sink) {
+    if (WriteSkinFile(name, image, length, sink))
         return 1;
     ShowBitmapWriteFailed(name);
     return 0;

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -46,10 +47,19 @@ class BitmapImage {
     int32_t height_ = 0;
 };
 
-// Writes a file image as the whole file `name` (replaced in one step, never left in part; a
-// read-only file or a folder of that name is kept).
-// Returns 1; 0 when it cannot be written, after showing a message that names the file.
-int WriteBitmapFile(const std::string& name, const uint8_t* image, size_t length);
+// Where a save puts each file it makes, under its bare name. Empty: straight into the working
+// directory, each file replaced in one step (the program). The command line gathers them instead,
+// to replace them all together. False when the file could not be taken, `why` saying why.
+using SkinFileSink = std::function<bool(const std::string& name, const uint8_t* data, size_t size, std::string& why)>;
+
+// Writes one file of a skin to the sink, or replaces it in the working directory in one step when
+// there is none (never left in part; a read-only file or a folder of that name is kept). False
+// when it could not be written.
+bool WriteSkinFile(const std::string& name, const void* data, size_t size, const SkinFileSink& sink);
+
+// Writes a bitmap's file image with WriteSkinFile. Returns 1; 0 when it cannot be written, after
+// showing a message that names the file.
+int WriteBitmapFile(const std::string& name, const uint8_t* image, size_t length, const SkinFileSink& sink = {});
 
 // The message of a bitmap file that could not be made or written, naming it; the save stops.
 void ShowBitmapWriteFailed(const std::string& name);

@@ -9,14 +9,15 @@ int SaveSkinFolder(const std::string& folder,
                    const DibBuffer& fit232,
                    const DibBuffer& fit116,
                    const TemplateSource& templates,
-                   SkinMode mode) {
+                   SkinMode mode,
+                   const SkinFileSink& sink) {
     // Without the previous working directory it could not be put back afterwards.
     const std::string previous = platform::GetWorkingDirectory();
     if (previous.empty()) {
         platform::ShowMessage(kWorkingFolderUnknown);
         return 0;
     }
-    SkinWriter writer(settings, fit232, fit116, templates, mode);
+    SkinWriter writer(settings, fit232, fit116, templates, mode, sink);
     if (!writer.IsReady()) {
         platform::ShowMessage(kSaveOutOfMemory);
         return 0;

@@ -1,6 +1,7 @@
 #include "writer/SkinWriter.h"
 
 #include <new>
+#include <string>
 #include <utility>
 
 #include "compose/Background.h"
@@ -11,23 +12,33 @@
 
 namespace {
 
-void WriteTextFile(const char* name, const std::string& text) {
-    // A text file that cannot be written is left out; the save goes on.
-    (void)platform::WriteFileAtomically(name, text.data(), text.size());
-}
+constexpr char kPleditTxt[] = "PLEDIT.TXT";
+constexpr char kVisColorTxt[] = "VISCOLOR.TXT";
+constexpr char kSexyFontTxt[] = "SEXYFONT.TXT";
+constexpr char kMaronTxt[] = "MARON.TXT";
 
 }  // namespace
+
+std::vector<std::string> SkinFileNames() {
+    std::vector<std::string> names;
+    for (const SkinBitmapRecipe& recipe : SkinBitmapRecipes())
+        names.emplace_back(recipe.name);
+    names.insert(names.end(), {kPleditTxt, kVisColorTxt, kSexyFontTxt, kMaronTxt});
+    return names;
+}
 
 SkinWriter::SkinWriter(const SkinSettings& settings,
                        const DibBuffer& fit232,
                        const DibBuffer& fit116,
                        TemplateSource templates,
-                       SkinMode mode)
+                       SkinMode mode,
+                       SkinFileSink sink)
     : settings_(settings),
       fit232_(fit232),
       fit116_(fit116),
       templates_(std::move(templates)),
       mode_(mode),
+      sink_(std::move(sink)),
       rows_(WindowRowsFor(settings)),
       m_pWork(new (std::nothrow) uint8_t[size_t(kWorkStride) * size_t(rows_.height)]()) {}
 
@@ -84,7 +95,11 @@ int SkinWriter::WriteSkinBitmap(const SkinBitmapRecipe& recipe) {
     }
     if (recipe.blend.width > 0)
         BlendTemplate(bitmap, recipe.blend, image, settings_);
-    return WriteBitmapFile(recipe.name, image.Data(), image.Size());
+    return WriteBitmapFile(recipe.name, image.Data(), image.Size(), sink_);
+}
+
+bool SkinWriter::WriteTextFile(const char* name, const std::string& text) const {
+    return WriteSkinFile(name, text.data(), text.size(), sink_);
 }
 
 int SkinWriter::WriteSkinFiles() {
@@ -93,28 +108,33 @@ int SkinWriter::WriteSkinFiles() {
         if (ShouldWrite(recipe.when) && !WriteSkinBitmap(recipe))
             return 0;
     }
-    if (settings_.PLSave != 0 || settings_.MBSave != 0)
-        WritePleditTxt();
-    WriteVisColorTxt();
-    if (settings_.SexyFontUse != 0)
-        WriteSexyFontTxt();
-    if (settings_.MaronUse != 0)
-        WriteMaronTxt();
-    return 1;
+    // A text file that cannot be written does not stop the save; it is named once the save ends.
+    std::vector<const char*> failed;
+    if ((settings_.PLSave != 0 || settings_.MBSave != 0) && !WritePleditTxt())
+        failed.push_back(kPleditTxt);
+    if (!WriteVisColorTxt())
+        failed.push_back(kVisColorTxt);
+    if (settings_.SexyFontUse != 0 && !WriteSexyFontTxt())
+        failed.push_back(kSexyFontTxt);
+    if (settings_.MaronUse != 0 && !WriteMaronTxt())
+        failed.push_back(kMaronTxt);
+    for (const char* name : failed)
+        platform::ShowMessage(kTextWriteFailedBefore + std::string(name) + kTextWriteFailedAfter);
+    return failed.empty() ? 1 : 0;
 }
 
-void SkinWriter::WritePleditTxt() const {
-    WriteTextFile("PLEDIT.TXT", PleditTxtText(settings_));
+bool SkinWriter::WritePleditTxt() const {
+    return WriteTextFile(kPleditTxt, PleditTxtText(settings_));
 }
 
-void SkinWriter::WriteVisColorTxt() const {
-    WriteTextFile("VISCOLOR.TXT", VisColorTxtText(settings_));
+bool SkinWriter::WriteVisColorTxt() const {
+    return WriteTextFile(kVisColorTxt, VisColorTxtText(settings_));
 }
 
-void SkinWriter::WriteSexyFontTxt() const {
-    WriteTextFile("SEXYFONT.TXT", SexyFontTxtText(mode_));
+bool SkinWriter::WriteSexyFontTxt() const {
+    return WriteTextFile(kSexyFontTxt, SexyFontTxtText(mode_));
 }
 
-void SkinWriter::WriteMaronTxt() const {
-    WriteTextFile("MARON.TXT", MaronTxtText(settings_));
+bool SkinWriter::WriteMaronTxt() const {
+    return WriteTextFile(kMaronTxt, MaronTxtText(settings_));
 }

@@ -4,7 +4,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "compose/SkinLayout.h"
 #include "compose/SkinMode.h"
@@ -12,6 +15,9 @@
 #include "picture/DibBuffer.h"
 #include "settings/SkinSettings.h"
 #include "writer/SkinBitmaps.h"
+
+// The names of every file a save can write, the fifteen bitmaps then the four text files.
+std::vector<std::string> SkinFileNames();
 
 class SkinWriter {
   public:
@@ -21,7 +27,8 @@ class SkinWriter {
                const DibBuffer& fit232,
                const DibBuffer& fit116,
                TemplateSource templates,
-               SkinMode mode = SkinMode::Classic);
+               SkinMode mode = SkinMode::Classic,
+               SkinFileSink sink = {});
     SkinWriter(const SkinWriter&) = delete;
     SkinWriter& operator=(const SkinWriter&) = delete;
 
@@ -32,8 +39,9 @@ class SkinWriter {
     // FullSize is set, the playlist and browser only while PLSave / MBSave are), then PLEDIT.TXT
     // (PLSave or MBSave), VISCOLOR.TXT, SEXYFONT.TXT (SexyFontUse) and MARON.TXT (MaronUse).
     // Returns 1; 0 as soon as a bitmap cannot be made or written (its message has been shown; the
-    // files before it stay, the later writers do not run). Text files that cannot be written are
-    // left out silently. Files a save does not write are never deleted.
+    // files before it stay, the later writers do not run). A text file that cannot be written does
+    // not stop the save: once every writer has run, a message names it and the result is 0. Files
+    // a save does not write are never deleted.
     int WriteSkinFiles();
 
     // Margin colour, centred picture and, with SkinLine 1, the frame around all R rows; also fixes
@@ -43,10 +51,11 @@ class SkinWriter {
     // One row of the bitmap table: 1 when written; 0 after a message naming the file.
     int WriteSkinBitmap(const SkinBitmapRecipe& recipe);
 
-    void WritePleditTxt() const;
-    void WriteVisColorTxt() const;
-    void WriteSexyFontTxt() const;
-    void WriteMaronTxt() const;
+    // Each false when its file could not be written.
+    bool WritePleditTxt() const;
+    bool WriteVisColorTxt() const;
+    bool WriteSexyFontTxt() const;
+    bool WriteMaronTxt() const;
 
     int32_t WorkRows() const { return rows_.height; }
     const uint8_t* WorkRow(int32_t storedRow) const { return m_pWork.get() + size_t(storedRow) * kWorkStride; }
@@ -55,12 +64,14 @@ class SkinWriter {
 
   private:
     bool ShouldWrite(WriteWhen when) const;
+    bool WriteTextFile(const char* name, const std::string& text) const;
 
     const SkinSettings& settings_;
     const DibBuffer& fit232_;
     const DibBuffer& fit116_;
     TemplateSource templates_;
     SkinMode mode_;
+    SkinFileSink sink_;
     WindowRows rows_;  // fixed when the writer is created
     std::unique_ptr<uint8_t[]> m_pWork;
     int32_t m_nMainRow = 0;

@@ -166,6 +166,8 @@ TEST(CommandLine, SetChangesTheNamedKeysInOrder) {
     } rows[] = {
         {{"make", "a.bmp", "out", "--set", "Opacity=0", "--set=maron.USE=0", "--set", "SexyFont.Use=1"},
          {"MARON.Opacity=0", "MARON.Use=0", "SexyFont.Use=1"}},
+        // The longest font name a profile keeps.
+        {{"settings", "o.ini", "--set", "PlFont=" + std::string(255, 'x')}, {"PlFont.PlFont=" + std::string(255, 'x')}},
         {{"settings", "o.ini", "--set", "SkinAlphaBrend=10", "--set", "VisColorB23=255", "--set", "Normal_A=0"},
          {"SkinSetting.SkinAlphaBrend=10", "VisColor.VisColorB23=255", "PlTextColor.Normal_A=0"}},
         // "ＭＳ ゴシック" given in UTF-8, stored in code page 932; a later change of a key wins on reading.

@@ -18,7 +18,7 @@ struct ConversionRow {
     std::string expected;
 };
 
-TEST(ConvertFromCp932, ConvertsOrFallsBackToTheBytes) {
+TEST(ConvertFromCp932, ConvertsOrGivesNothing) {
     std::string longInput, longExpected;
     for (int i = 0; i < 300; ++i) {  // well past the converter's output buffer
         longInput += kTestCp932;
@@ -30,9 +30,9 @@ TEST(ConvertFromCp932, ConvertsOrFallsBackToTheBytes) {
         {"yen sign byte stays a backslash", "C:\\x", "UTF-8", "C:\\x"},
         {"long", longInput, "UTF-8", longExpected},
         {"empty", "", "UTF-8", ""},
-        {"lone lead byte", "ab\x83", "UTF-8", "ab\x83"},
-        {"not representable", kTestCp932, "ASCII", kTestCp932},
-        {"unknown charset", kTestCp932, "NO-SUCH-CHARSET", kTestCp932},
+        {"lone lead byte", "ab\x83", "UTF-8", ""},
+        {"not representable", kTestCp932, "ASCII", ""},
+        {"unknown charset", kTestCp932, "NO-SUCH-CHARSET", ""},
     };
     for (const ConversionRow& row : rows) {
         SCOPED_TRACE(row.name);

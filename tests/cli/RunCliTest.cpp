@@ -1,18 +1,24 @@
 // Runs the built `tolvarin` as a user would, in a scratch folder, and checks its exit status, its
 // messages and the files it leaves. What it writes is compared with the core called directly, so
 // the command line is held to doing exactly what the Windows program's commands do.
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <zip.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <iterator>
+#include <map>
 #include <set>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "ScratchFolder.h"
@@ -79,10 +85,13 @@ class RunCli : public testing::Test {
     void SetUp() override { fs::create_directories(work_); }
 
     // Runs the program in the scratch folder; its output goes to files beside that folder.
-    RunResult Run(const std::vector<std::string>& args) const {
+    RunResult Run(const std::vector<std::string>& args,
+                  const std::string& environment = "",
+                  const std::string& input = "/dev/null") const {
         // Appended piece by piece: gcc 12 misreads `"literal" + std::string&&` at -O2 (-Wrestrict).
         std::string command = "cd ";
-        for (const std::string& piece : {ShellQuoted(work_.string()), std::string(" && "), ShellQuoted(TOLVARIN_CLI)})
+        for (const std::string& piece : {ShellQuoted(work_.string()), std::string(" && "), environment,
+                                         std::string(" "), ShellQuoted(TOLVARIN_CLI)})
             command += piece;
         for (const std::string& arg : args) {
             command += ' ';
@@ -92,7 +101,8 @@ class RunCli : public testing::Test {
         command += ShellQuoted((dir_ / "stdout").string());
         command += " 2>";
         command += ShellQuoted((dir_ / "stderr").string());
-        command += " </dev/null";
+        command += " <";
+        command += ShellQuoted(input);
         const int status = std::system(command.c_str());
         RunResult result;
         result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -109,7 +119,7 @@ class RunCli : public testing::Test {
 
     ScratchFolder scratch_{"cli"};
     const fs::path dir_ = scratch_.Root();
-    const fs::path work_ = dir_ / "run";
+    fs::path work_ = dir_ / "run";  // a test may run the program elsewhere
 };
 
 TEST_F(RunCli, BadUsageExitsTwoWithAMessageAndTouchesNothing) {
@@ -312,59 +322,71 @@ std::vector<std::pair<std::string, std::string>> ReadArchive(const fs::path& pat
     return entries;
 }
 
-TEST_F(RunCli, WszHoldsExactlyTheFolderFiles) {
-    SkinSettings mainOnly = SettingsDefaults;
-    mainOnly.FullSize = 0;
-    const std::string profile = Profile("main-only.ini", mainOnly);
-    // The second save into the same folder writes fewer files; those of the first stay in the
-    // folder and so belong in the archive too.
+// The archive holds the files this make wrote and nothing else the folder holds: not a file of an
+// earlier skin (named in a warning instead), not a link's target, not an archive.
+TEST_F(RunCli, WszHoldsExactlyTheFilesOfThisMake) {
+    ASSERT_EQ(Run({"make", TOLVARIN_SAMPLE, "skins/Sample/", "--wsz"}).exitCode, 0);
+    fs::create_symlink("/etc/passwd", work_ / "skins" / "Sample" / "link.txt");
+    fs::copy_file(work_ / "skins" / "Sample.wsz", work_ / "skins" / "Sample" / "old.wsz");
     const std::vector<std::string> runs[] = {
-        {"make", TOLVARIN_SAMPLE, "skins/Sample/", "--wsz"},
-        {"make", TOLVARIN_SAMPLE, "skins/Sample", "--wsz", "--settings", profile},
+        {"make", TOLVARIN_SAMPLE, "skins/Sample", "--wsz", "--set", "FullSize=0", "--set", "MARON.Use=0"},
+        {"make", TOLVARIN_SAMPLE, ".", "--wsz", "--set", "FullSize=0", "--set", "MARON.Use=0"},
     };
     for (const auto& args : runs) {
         SCOPED_TRACE(testing::PrintToString(args));
         const RunResult result = Run(args);
         ASSERT_EQ(result.exitCode, 0) << result.err;
-        EXPECT_EQ(FilesIn(work_ / "skins"), FileSet{"Sample.wsz"});
-        const auto entries = ReadArchive(work_ / "skins" / "Sample.wsz");
-        FileSet names;
-        for (const auto& [name, content] : entries) {
-            SCOPED_TRACE(name);
-            names.insert(name);
-            EXPECT_TRUE(content == ReadFileBytes(work_ / "skins" / "Sample" / name));
-        }
-        EXPECT_EQ(entries.size(), names.size());
-        EXPECT_EQ(names, FilesIn(work_ / "skins" / "Sample"));
+        EXPECT_NE(result.err.find("still holds EQMAIN.BMP, EQ_EX.BMP, MARON.TXT from an earlier skin"),
+                  std::string::npos)
+            << result.err;
+        work_ = dir_ / "run" / "skins" / "Sample";  // the second run names the folder it runs in
     }
-    EXPECT_EQ(FilesIn(work_ / "skins" / "Sample"), kEveryFile);
+    EXPECT_EQ(FilesIn(work_.parent_path()), FileSet{"Sample.wsz"});
+    FileSet names;
+    for (const auto& [name, content] : ReadArchive(work_.parent_path() / "Sample.wsz")) {
+        EXPECT_TRUE(names.insert(name).second) << name;
+        EXPECT_TRUE(content == ReadFileBytes(work_ / name)) << name;
+    }
+    EXPECT_EQ(names, Without(kEveryFile, {"EQMAIN.BMP", "EQ_EX.BMP", "MARON.TXT"}));
 }
 
-// Failures once the skin folder exists: exit status 1, a message naming what could not be
-// written, the files written before it kept, and no archive or temporary file beside the folder.
-TEST_F(RunCli, MakeFailingInsideTheFolderKeepsWhatWasWritten) {
-    struct Row {
-        const char* blocked;  // made a folder before the run, so that no file can take its name
-        const char* named;
-        FileSet left;  // files in the skin folder afterwards
+// A file of the skin that cannot be replaced fails the make naming it, before any file is
+// replaced: the folder and the archive are as they were, and no temporary file is left.
+TEST_F(RunCli, MakeThatCannotReplaceAFileChangesNothing) {
+    const struct {
+        const char* blocked;
+        bool asFolder;
+        std::string message;
+    } rows[] = {
+        {"Sample/VOLUME.BMP", false, "\"skins/Sample/VOLUME.BMP\": the file is read-only"},
+        {"Sample/VISCOLOR.TXT", false, "\"skins/Sample/VISCOLOR.TXT\": the file is read-only"},
+        {"Sample/TITLEBAR.BMP", true, "\"skins/Sample/TITLEBAR.BMP\": it is a folder"},
+        {"Sample.wsz", false, "\"skins/Sample.wsz\": the file is read-only"},
+        {"Sample.wsz", true, "\"skins/Sample.wsz\": it is a folder"},
     };
-    const Row rows[] = {
-        {"skins/Sample/TITLEBAR.BMP",
-         "TITLEBAR.BMP",
-         {"BALANCE.BMP", "CBUTTONS.BMP", "EQMAIN.BMP", "EQ_EX.BMP", "MAIN.BMP", "MONOSTER.BMP", "POSBAR.BMP",
-          "SHUFREP.BMP"}},
-        {"skins/Sample.wsz", "\"skins/Sample.wsz\"", kEveryFile},
-    };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.blocked);
         fs::remove_all(work_ / "skins");
-        fs::create_directories(work_ / row.blocked);
+        ASSERT_EQ(Run({"make", TOLVARIN_SAMPLE, "skins/Sample", "--wsz", "--set", "Opacity=10"}).exitCode, 0);
+        const fs::path blocked = work_ / "skins" / row.blocked;
+        fs::remove(blocked);
+        if (row.asFolder)
+            fs::create_directory(blocked);
+        else
+            WriteFileBytes(blocked, "earlier");
+        fs::permissions(blocked, fs::perms::owner_read | fs::perms::owner_exec);
+        std::map<std::string, std::string> before;
+        for (const std::string& name : FilesIn(work_ / "skins" / "Sample"))
+            before[name] = ReadFileBytes(work_ / "skins" / "Sample" / name);
         const RunResult result = Run({"make", TOLVARIN_SAMPLE, "skins/Sample", "--wsz"});
         EXPECT_EQ(result.exitCode, 1);
-        EXPECT_NE(result.err.find(row.named), std::string::npos) << result.err;
-        EXPECT_EQ(FilesIn(work_ / "skins" / "Sample"), row.left);
-        EXPECT_TRUE(FilesIn(work_ / "skins").empty()) << "no archive, no temporary file";
-        EXPECT_TRUE(fs::is_directory(work_ / row.blocked));
+        EXPECT_NE(result.err.find(row.message), std::string::npos) << result.err;
+        std::map<std::string, std::string> after;
+        for (const std::string& name : FilesIn(work_ / "skins" / "Sample"))
+            after[name] = ReadFileBytes(work_ / "skins" / "Sample" / name);
+        EXPECT_TRUE(after == before);
+        EXPECT_EQ(NamesIn(work_ / "skins"), (FileSet{"Sample", "Sample.wsz"}));
+        fs::permissions(blocked, fs::perms::owner_all);
     }
 }
 
@@ -416,14 +438,16 @@ TEST_F(RunCli, RefusedPicturesSayWhy) {
     } rows[] = {
         {"notes.png", "these are notes, not a picture\n", "not a picture this program reads"},
         {"short.bmp", ReadFileBytes(TOLVARIN_SAMPLE).substr(0, 60),
-         "a bitmap this program does not read: file shorter than its palette and rows"},
-        {"rle.bmp", compressed, "a bitmap this program does not read: compressed pixel data"},
+         "truncated bitmap: the file ends before its headers"},
+        {"rle.bmp", compressed, "a bitmap this program does not read: RLE8 takes 8 bits per pixel and bottom-up rows"},
+        {"deep.psd", ReadFileBytes(TOLVARIN_FUZZ_CORPUS "/image/deep16-rle.psd"),
+         "a PSD picture this program does not read: 16 bits a channel with RLE compression"},
         {"photo.webp", std::string("RIFF\x10\0\0\0WEBPVP8 ", 16), "looks like a WebP picture"},
         {"huge.png", std::string(huge.begin(), huge.end()),
          "PNG picture of 50000 x 50000 pixels, more than the 268435456 pixels this program reads"},
         {"cut.jpg", jpeg.substr(0, jpeg.size() - 10), "truncated JPEG picture"},
         {"deep.jpg", twelveBits,
-         "a kind of JPEG picture this program does not read (Unsupported JPEG data precision 12)"},
+         "a JPEG picture this program does not read: Unsupported JPEG data precision 12"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.file);
@@ -435,6 +459,91 @@ TEST_F(RunCli, RefusedPicturesSayWhy) {
             named += piece;
         EXPECT_NE(result.err.find(named), std::string::npos) << result.err;
         EXPECT_FALSE(fs::exists(work_ / "Skin"));
+    }
+}
+
+// Files that are not pictures or profiles at all, or stop being one while read: exit 1 with the
+// real reason, never a signal, a hang or an unbounded read.
+TEST_F(RunCli, OddInputsAreRefusedWithTheirReason) {
+    ASSERT_EQ(::mkfifo((work_ / "fifo").c_str(), 0666), 0);
+    fs::create_symlink("loop", work_ / "loop");
+    WriteFileBytes(work_ / "file", "not a folder");
+    WriteFileBytes(work_ / "huge.ppm", "P6\n99999999999999999999 10\n255\n");
+    ASSERT_EQ(Run({"make", TOLVARIN_SAMPLE, "ro"}).exitCode, 0);
+    fs::permissions(work_ / "ro" / "MAIN.BMP", fs::perms::owner_read);
+    // A sparse 8000 x 8000 bitmap, cut short 10 ms after the read starts.
+    const uint32_t rowBytes = 24000, side = 8000;
+    std::string header = ReadFileBytes(TOLVARIN_SAMPLE).substr(0, 54);
+    for (const auto& [at, value] :
+         {std::pair{2u, 54 + rowBytes * side}, {18u, side}, {22u, side}, {34u, rowBytes * side}})
+        std::memcpy(&header[at], &value, 4);
+    WriteFileBytes(work_ / "big.bmp", header);
+    fs::resize_file(work_ / "big.bmp", 54 + uint64_t(rowBytes) * side);
+    const auto shrink = [&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        fs::resize_file(work_ / "big.bmp", 100000);
+    };
+    const struct {
+        std::vector<std::string> args;
+        std::string message;
+        std::function<void()> during = nullptr;
+        std::string environment = "";
+    } rows[] = {
+        {{"make", "fifo", "Skin"}, "cannot read the picture \"fifo\": it is a pipe (FIFO), not a regular file"},
+        {{"make", TOLVARIN_SAMPLE, "Skin", "--settings", "/dev/zero"}, "\"/dev/zero\": it is a device"},
+        {{"settings", "out.ini", "--settings", "fifo"}, "profile \"fifo\": it is a pipe (FIFO)"},
+        {{"settings", "fifo"}, "cannot write the settings profile \"fifo\": it is a pipe (FIFO)"},
+        {{"make", "loop", "Skin"}, "cannot read the picture \"loop\": Too many levels of symbolic links"},
+        {{"make", TOLVARIN_SAMPLE, "file/Skin"}, "cannot create the skin folder \"file/Skin\": Not a directory"},
+        {{"make", "huge.ppm", "Skin"}, "PNM picture of 99999999999999999999 x 10 pixels, more than"},
+        {{"make", "big.bmp", "Skin"}, "cannot read the picture \"big.bmp\": truncated", shrink},
+        {{"make", TOLVARIN_SAMPLE, "ro"}, "cannot write \"ro/MAIN.BMP\": the file is read-only", {}, "LC_ALL=C"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::PrintToString(row.args));
+        std::thread during([&] {
+            if (row.during)
+                row.during();
+        });
+        const RunResult result = Run(row.args, row.environment);
+        during.join();
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_NE(result.err.find(row.message), std::string::npos) << result.err;
+        EXPECT_TRUE(std::all_of(result.err.begin(), result.err.end(), [](char c) { return c > 0 && c < 0x7F; }));
+        EXPECT_FALSE(fs::exists(work_ / "Skin"));
+    }
+}
+
+// The bitmaps common tools write that the built-in reader refuses, and "-" for standard input and
+// output: each gives the bytes its plain counterpart gives.
+TEST_F(RunCli, OddBitmapsAndStandardStreamsGiveWhatTheirPlainFormGives) {
+    const std::string seeds = TOLVARIN_FUZZ_CORPUS "/bmp/g-";
+    const struct {
+        std::vector<std::string> args, plainArgs;
+        std::string output = "odd.bmp", plainOutput = "plain.bmp", input = "/dev/null";
+    } rows[] = {
+        {{"preview", seeds + "pal8rle.bmp", "odd.bmp"}, {"preview", seeds + "pal8.bmp", "plain.bmp"}},
+        {{"preview", seeds + "pal8os2.bmp", "odd.bmp"}, {"preview", seeds + "pal8.bmp", "plain.bmp"}},
+        {{"preview", seeds + "pal8v5.bmp", "odd.bmp"}, {"preview", seeds + "pal8.bmp", "plain.bmp"}},
+        {{"preview", seeds + "pal8topdown.bmp", "odd.bmp"}, {"preview", seeds + "pal8.bmp", "plain.bmp"}},
+        {{"preview", seeds + "pal4rle.bmp", "odd.bmp"}, {"preview", seeds + "pal4.bmp", "plain.bmp"}},
+        {{"preview", seeds + "rgb32bf.bmp", "odd.bmp"}, {"preview", seeds + "rgb24.bmp", "plain.bmp"}},
+        {{"preview", TOLVARIN_SAMPLE, "-"}, {"preview", TOLVARIN_SAMPLE, "plain.bmp"}, "stdout"},
+        {{"settings", "-", "--set", "Opacity=5"},
+         {"settings", "plain.ini", "--set", "Opacity=5"},
+         "stdout",
+         "plain.ini"},
+        {{"make", "-", "odd"}, {"make", TOLVARIN_SAMPLE, "plain"}, "odd/MAIN.BMP", "plain/MAIN.BMP", TOLVARIN_SAMPLE},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::PrintToString(row.args));
+        const RunResult odd = Run(row.args, "", row.input);
+        ASSERT_EQ(odd.exitCode, 0) << odd.err;
+        ASSERT_EQ(Run(row.plainArgs).exitCode, 0);
+        const std::string output = row.output == "stdout" ? odd.out : ReadFileBytes(work_ / row.output);
+        EXPECT_FALSE(output.empty());
+        EXPECT_TRUE(output == ReadFileBytes(work_ / row.plainOutput));
+        EXPECT_FALSE(fs::exists(work_ / "-"));
     }
 }
 

@@ -92,6 +92,8 @@ TEST(AdoptPluginPicture, RefusesUnusableBitmapsAndLeavesTheTargetEmpty) {
         {"zero width", InfoBlock(0, 2, 24, 0, 0), 40, 16},
         {"zero height", InfoBlock(2, 0, 24, 0, 0), 40, 16},
         {"most negative height", InfoBlock(2, INT32_MIN, 24, 0, 0), 40, 64},
+        // 4 x 0x40000001 bytes wrap to 4 in 32 bits, which the pixel block would hold.
+        {"row size past 32 bits", InfoBlock(0x40000001, 1, 32, 0, 0), 40, 64},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

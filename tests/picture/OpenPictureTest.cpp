@@ -100,6 +100,31 @@ TEST(OpenAndFitPicture, FailsOnMissingFilesWithoutTouchingTheOutputs) {
     ExpectUnchanged(fits);
 }
 
+// A file cut short while it is mapped reads as zeros from where it ends, never as a signal, and
+// the mapping tells: the readers refuse what they read. Other mappings are not marked.
+TEST(MappedFile, AFileCutShortWhileMappedIsReadAsShrunk) {
+    const TempFile bitmap("shrinking.bmp", MakeBmp(MakeNoiseImage(600, 400, 24, 5)));
+    const TempFile other("steady.bmp", MakeBmp(MakeNoiseImage(600, 400, 24, 5)));
+    const platform::MappedFile file(bitmap.Path()), steady(other.Path());
+    ASSERT_TRUE(file.IsOpen() && steady.IsOpen());
+    std::filesystem::resize_file(bitmap.Path(), 1000);
+    Fits fits;
+    EXPECT_EQ(FitBmpMemory(file.Data(), file.Size(), fits.fit232, fits.fit116), 1);
+    EXPECT_EQ(file.Data()[file.Size() - 1], 0);
+    EXPECT_TRUE(file.Shrank());
+    EXPECT_EQ(FitBmpMemory(steady.Data(), steady.Size(), fits.fit232, fits.fit116), 1);
+    EXPECT_FALSE(steady.Shrank());
+
+    // What reads a file by its path refuses it then.
+    const TempFile cut("cut.bmp", MakeBmp(MakeNoiseImage(600, 400, 24, 5)));
+    std::filesystem::resize_file(cut.Path(), 1000);
+    Fits opened = Previous();
+    std::string why;
+    EXPECT_EQ(OpenAndFitAnyPicture(cut.Path(), opened.fit232, opened.fit116, why), 0);
+    EXPECT_NE(why.find("truncated"), std::string::npos) << why;
+    ExpectUnchanged(opened);
+}
+
 // The plug-in step of both readers: what a plug-in delivers decides; otherwise the bitmap reader.
 TEST(PluginStep, DecidesWhenItDeliversAndOtherwiseFallsBackToTheBitmapReader) {
     const TempFile bitmap("plugin.bmp", MakeBmp(MakeNoiseImage(40, 30, 24, 3)));

@@ -57,6 +57,7 @@ TEST(IniFileTest, FindsSectionsAndKeys) {
         {"[ A ]\r\nk=v\r\n", "A", "k", "v"},
         {"  [A] trailing\r\nk=v\r\n", "A", "k", "v"},
         {"[A]\nk=v\n", "a", "K", "v"},
+        {"[A]\rk=v\r\nj=w\r", "A", "j", "w"},
         {"[A]\r\nk=\r\n", "A", "k", ""},
         {"[A]\r\nk=a=b\r\n", "A", "k", "a=b"},
         {"[A]\r\nk=\"quoted\"\r\n", "A", "k", "\"quoted\""},
@@ -206,7 +207,13 @@ TEST(IniFileTest, ReadsIntegers) {
         {"3 4", 3},
         {"abc", 0},
         {"- 5", 0},
-        {"0x10", 0},
+        {"0x10", 16},
+        {"-0x1fz", -31},
+        {"0X10", 0},
+        {"0x", 0},
+        {"0b101", 5},
+        {"0o17", 15},
+        {"0o8", 0},
         {"2147483647", INT_MAX},
         {"2147483648", INT_MIN},
         {"4294967296", 0},
@@ -219,6 +226,8 @@ TEST(IniFileTest, ReadsIntegers) {
         EXPECT_EQ(IniFile("[A]\r\nk= " + row.value + " \r\n").ReadInt("A", "k", 99), row.expected);
     }
     EXPECT_EQ(IniFile("[A]\r\nk=\r\n").ReadInt("A", "k", 99), 99);
+    // Only the first 29 characters are read.
+    EXPECT_EQ(IniFile("[A]\r\nk=" + std::string(28, '0') + "12\r\n").ReadInt("A", "k", 99), 1);
     EXPECT_EQ(IniFile("[A]\r\n").ReadInt("A", "k", -3), -3);
     EXPECT_EQ(IniFile().ReadInt("A", "k", 7), 7);
 }

@@ -2,12 +2,12 @@
 // skin's own bitmaps. Usage:
 //   node render-check.mjs --artifacts DIR --skin NAME FOLDER WSZ [--skin NAME FOLDER WSZ ...]
 //                         [--complete-skin NAME FOLDER WSZ ...]
-//                         [--wrong NAME WSZ RIGHT_FOLDER] [--failure TEXT] [--skip TEXT]
+//                         [--wrong NAME WSZ RIGHT_FOLDER] [--failure TEXT]
 // A complete skin (made with --complete) is also put through the table of sprite states.
-// --failure and --skip carry results of earlier steps (making the skins) into the one count.
+// --failure carries the failures of earlier steps (making the skins) into the one count.
 // --wrong names a skin made to be wrong: its texts are missing or in other colours than those of
 // RIGHT_FOLDER's skin. The text checks, expecting RIGHT_FOLDER's colours, must fail on it.
-// Prints one line per check and "N passed, N failed[, N skipped]"; exits 1 when anything failed.
+// Prints one line per check and "N passed, N failed"; exits 1 when anything failed.
 import { mkdirSync, mkdtempSync, rmSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
@@ -47,7 +47,7 @@ const shadedLayout = {
 };
 
 function parseArguments(argv) {
-  const options = { artifacts: null, skins: [], wrong: [], files: skinFiles, failures: [], skips: [] };
+  const options = { artifacts: null, skins: [], wrong: [], files: skinFiles, failures: [] };
   for (let i = 0; i < argv.length; ++i) {
     if (argv[i] === "--artifacts" && i + 1 < argv.length) options.artifacts = argv[++i];
     else if ((argv[i] === "--skin" || argv[i] === "--complete-skin") && i + 3 < argv.length) {
@@ -57,14 +57,13 @@ function parseArguments(argv) {
       options.wrong.push({ name: argv[i + 1], wsz: argv[i + 2], right: argv[i + 3] });
       i += 3;
     } else if (argv[i] === "--failure" && i + 1 < argv.length) options.failures.push(argv[++i]);
-    else if (argv[i] === "--skip" && i + 1 < argv.length) options.skips.push(argv[++i]);
     else throw new Error(`unexpected argument "${argv[i]}"`);
   }
   if (!options.artifacts || options.skins.length + options.failures.length === 0) throw new Error("usage: render-check.mjs --artifacts DIR --skin NAME FOLDER WSZ ...");
   return options;
 }
 
-let passed = 0, failed = 0, skipped = 0;
+let passed = 0, failed = 0;
 function report(skinName, name, problem) {
   if (problem) {
     ++failed;
@@ -231,10 +230,6 @@ async function checkWrong(entry, browser, server, artifacts) {
 async function main() {
   const options = parseArguments(process.argv.slice(2));
   for (const failure of options.failures) report("setup", failure, "failed");
-  for (const skip of options.skips) {
-    ++skipped;
-    console.log(`skip ${skip}`);
-  }
   if (options.skins.length === 0) return;
   mkdirSync(options.artifacts, { recursive: true });
   const server = await startServer(new Map([...options.skins, ...options.wrong].map((s) => [s.name, s.wsz])));
@@ -289,5 +284,5 @@ try {
   console.log(`FAIL render-check: ${error.message}`);
   ++failed;
 }
-console.log(`${passed} passed, ${failed} failed` + (skipped ? `, ${skipped} skipped` : ""));
+console.log(`${passed} passed, ${failed} failed`);
 process.exit(failed ? 1 : 0);

@@ -54,7 +54,7 @@ args=(--artifacts "$artifacts")
 if [ -f "$sample" ]; then
     cases=("sample|$sample||" "sample-complete|$sample||complete" "${cases[@]}")
 else
-    args+=(--skip "sample: $sample is not there yet")
+    args+=(--failure "the sample picture $sample is there")
 fi
 
 mkdir -p "$work/skins" "$artifacts"

@@ -94,6 +94,8 @@ add_picture sample "$root/resources/sample/sample.bmp"
 for name in pal1 pal4 pal8 rgb16 rgb24 rgb32 pal8-0 pal8topdown; do
     add_picture "$name" "$bmpsuite/$name.bmp"
 done
+# The exit status each picture must give (0 when absent): the bitmap reader refuses top-down rows.
+declare -A refused=([pal8topdown.bmp]=1)
 # Extremes of the fitting: far taller and far wider than the windows, and one pixel.
 if convert "pictures/sample.bmp" -resize '90x1300!' -type TrueColor "BMP3:pictures/tall.bmp" &&
     convert "pictures/sample.bmp" -resize '2000x37!' -type TrueColor "BMP3:pictures/wide.bmp" &&
@@ -149,16 +151,26 @@ run() {
     echo "$status" >"$log.status"
 }
 
-# same CASE PATH...: both sides' statuses and files (relative to native/ and windows/) equal.
+# same CASE STATUS PATH...: both sides ended with STATUS; after a success each PATH (relative to
+# native/ and windows/; at least one) is on both sides with the same bytes, after a refusal none is.
 same() {
-    local name="$1" path problem=""
-    shift
-    if ! cmp -s "native/$name.status" "windows/$name.status"; then
-        problem="exit status $(cat "native/$name.status") natively, $(cat "windows/$name.status") under Wine"
+    local name="$1" expected="$2" path problem=""
+    shift 2
+    local got_native got_windows
+    got_native="$(cat "native/$name.status")"
+    got_windows="$(cat "windows/$name.status")"
+    if [ "$got_native" != "$expected" ] || [ "$got_windows" != "$expected" ]; then
+        problem="exit status $got_native natively, $got_windows under Wine, expected $expected"
+    elif [ "$expected" -eq 0 ] && [ "$#" -eq 0 ]; then
+        problem="no file written"
     fi
     for path in "$@"; do
         [ -n "$problem" ] && break
-        if [ -e "native/$path" ] || [ -e "windows/$path" ]; then
+        if [ "$expected" -ne 0 ]; then
+            [ ! -e "native/$path" ] && [ ! -e "windows/$path" ] || problem="$path written though refused"
+        elif [ ! -f "native/$path" ] || [ ! -f "windows/$path" ]; then
+            problem="$path is missing on one side"
+        else
             cmp -s "native/$path" "windows/$path" || problem="$path differs"
         fi
     done
@@ -177,7 +189,7 @@ for profile in "${profiles[@]}"; do
     for side in native windows; do
         (cd "$side" && run "$side" "settings-$profile" settings "settings-$profile.ini" "${settings[@]}")
     done
-    same "settings-$profile" "settings-$profile.ini"
+    same "settings-$profile" 0 "settings-$profile.ini"
 
     for picture in "${pictures[@]}"; do
         case="${picture/./-}-$profile"
@@ -185,19 +197,73 @@ for profile in "${profiles[@]}"; do
             (cd "$side" && run "$side" "make-$case" make "../pictures/$picture" "skins/$case" "${settings[@]}" &&
                 run "$side" "preview-$case" preview "../pictures/$picture" "previews/$case.bmp" "${settings[@]}")
         done
+        status="${refused[$picture]:-0}"
         mapfile -t files < <(skin_files "skins/$case")
-        same "make-$case" "${files[@]}"
+        same "make-$case" "$status" "${files[@]}"
         off="${switched_off[$profile]:-}"
-        if [ -n "$off" ] && [ -d "native/skins/$case" ]; then
-            if [ -e "native/skins/$case/$off" ] || [ -e "windows/skins/$case/$off" ]; then
+        if [ -n "$off" ] && [ "$status" -eq 0 ]; then
+            if [ ! -d "native/skins/$case" ] || [ ! -d "windows/skins/$case" ]; then
+                fail "make-$case: no $off" "no skin folder to look in"
+            elif [ -e "native/skins/$case/$off" ] || [ -e "windows/skins/$case/$off" ]; then
                 fail "make-$case: no $off" "the profile switches it off"
             else
                 pass "make-$case: no $off"
             fi
         fi
-        same "preview-$case" "previews/$case.bmp"
+        same "preview-$case" "$status" "previews/$case.bmp"
     done
 done
 
-echo "identity: $passed passed, $failed failed"
+# --- profiles read as kernel32 reads them -------------------------------------------------------
+# Hand-edited profiles: both command lines must read each exactly as GetPrivateProfileIntA and
+# GetPrivateProfileStringA do (tests/wine/ProfileReference.cpp, built here for the CLI's machine).
+# The values stay within their fields' ranges, so that no repair of the reading applies.
+hand_profiles=(
+    # spacing and case
+    '  [skinsetting]  \r\n   SkinAlphaBrend   =   3   \r\n[ MARON ]\r\nopacity=  20\r\n[plfont]\r\n PLFONT =   MS Gothic  \r\n'
+    # comments
+    '; a comment\r\n[SkinSetting]\r\n;SkinAlphaBrend=9\r\nSkinAlphaBrend=4 ; not a comment\r\n[MARON]\r\n# Opacity=1\r\nOpacity=30\r\n'
+    # duplicate keys and sections: the first counts
+    '[SkinSetting]\r\nSkinAlphaBrend=5\r\nSkinAlphaBrend=6\r\n[MARON]\r\nUse=0\r\n[MARON]\r\nOpacity=70\r\n'
+    # signs, prefixes and junk after the digits
+    '[SkinSetting]\r\nSkinAlphaBrend=-12\r\n[SkinColor]\r\nColor_R=+40\r\nColor_G=12abc\r\nColor_B=0x1F\r\nSideColorR=0x\r\nSideColorG=- 5\r\nSideColorB=0X20\r\n[MARON]\r\nOpacity=0x20\r\n[VisColor]\r\nVisColorR00=0b11\r\nVisColorG00=0o17\r\nVisColorB00=007\r\nVisColorR01=1e3\r\nVisColorG01=4294967298\r\n'
+    # empty values and keys without a value
+    '[SkinColor]\r\nColor_R=\r\nColor_G\r\nColor_B=  \r\n[PlFont]\r\nPlFont=\r\n[MARON]\r\nOpacity=\r\n'
+    # line ends: LF, CR alone, mixed, none at the end
+    '[SkinSetting]\nSkinAlphaBrend=2\n[MARON]\rOpacity=40\r[SkinColor]\r\nColor_R=9\nColor_G=8\r\r\nColor_B=7'
+    # quotes
+    '[PlFont]\r\nPlFont="MS Gothic"\r\n[MARON]\r\nOpacity="20"\r\n[SkinColor]\r\nColor_R='"'"'0x40'"'"'\r\nColor_G="5'"'"'\r\nColor_B=""\r\n'
+    "[PlFont]\r\nPlFont='a'b'\r\n"
+    '[PlFont]\r\nPlFont="  spaced  "\r\n'
+    '[PlFont]\r\nPlFont="\r\n'
+    '[PlFont]\r\nPlFont="\x82\x6c\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4e"\r\n'
+)
+compiler=i686-w64-mingw32-g++
+[ "${WINEARCH}" = win64 ] && compiler=x86_64-w64-mingw32-g++
+if "$compiler" -O1 -static -o "$work/run/profile-reference.exe" "$root/tests/wine/ProfileReference.cpp" \
+    >"$logs/profile-reference.log" 2>&1; then
+    "$native_cli" settings profiles/defaults.ini
+    for i in "${!hand_profiles[@]}"; do
+        name="hand-$i"
+        printf "${hand_profiles[$i]}" >"profiles/$name.ini"
+        "${wine[@]}" "$work/run/profile-reference.exe" "profiles/$name.ini" profiles/defaults.ini \
+            "profiles/$name-kernel32.ini" >"$logs/$name-kernel32.out" 2>&1 </dev/null || true
+        for side in native windows; do
+            (cd "$side" && run "$side" "settings-$name" settings "settings-$name.ini" --settings "../profiles/$name.ini")
+        done
+        same "settings-$name" 0 "settings-$name.ini"
+        if [ ! -s "profiles/$name-kernel32.ini" ]; then
+            fail "$name read by kernel32" "the reference wrote nothing (see $logs/$name-kernel32.out)"
+        elif cmp -s "native/settings-$name.ini" "profiles/$name-kernel32.ini"; then
+            pass "$name read as kernel32 reads it"
+        else
+            fail "$name read as kernel32 reads it" "$(diff <(tr -d '\r' <"profiles/$name-kernel32.ini") \
+                <(tr -d '\r' <"native/settings-$name.ini") | grep '^[<>]' | tr '\n' ' ')"
+        fi
+    done
+else
+    fail "profile reference" "$compiler failed (see $logs/profile-reference.log)"
+fi
+
+echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -148,11 +148,13 @@ TEST_F(SaveSkinTest, AMissingTemplateStopsTheSaveAtItsFile) {
     EXPECT_EQ(platform::GetWorkingDirectory(), startDirectory);
 }
 
-TEST_F(SaveSkinTest, ATextFileThatCannotBeWrittenIsLeftOutSilently) {
+// The save goes on past a text file that cannot be written, and names it once it has ended.
+TEST_F(SaveSkinTest, ATextFileThatCannotBeWrittenIsNamedAfterTheSave) {
     const fs::path skin = folder.Root() / "skin";
     fs::create_directories(skin / "PLEDIT.TXT");
-    EXPECT_EQ(Save(skin.string()), 1);
-    EXPECT_TRUE(folder.messages.empty());
+    EXPECT_EQ(Save(skin.string()), 0);
+    ASSERT_EQ(folder.messages.size(), 1u);
+    EXPECT_NE(folder.messages[0].find("PLEDIT.TXT"), std::string::npos);
     EXPECT_TRUE(fs::is_directory(skin / "PLEDIT.TXT"));
     for (const char* name : {"VISCOLOR.TXT", "SEXYFONT.TXT", "MARON.TXT", "MB.BMP"})
         EXPECT_TRUE(fs::is_regular_file(skin / name)) << name;

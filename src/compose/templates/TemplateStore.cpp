@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "TemplateData.h"
+#include "picture/RleCodes.h"
 
 namespace {
 
@@ -89,44 +90,11 @@ TemplateBitmap ExpandRle8(const ParsedTemplate& t) {
     const size_t total = rowBytes * static_cast<size_t>(t.height);
     auto rows = std::make_shared<uint8_t[]>(total);
     std::memset(rows.get(), 0, total);
-    const uint8_t* s = t.bits;
-    const uint8_t* end = t.bits + t.bitsSize;
-    int32_t x = 0;
-    int32_t y = 0;
-    auto put = [&](uint8_t index) {
-        if (x < t.width && y < t.height && index < t.colors) {
-            uint8_t* d = rows.get() + static_cast<size_t>(y) * rowBytes + 3 * static_cast<size_t>(x);
-            std::memcpy(d, t.palette + 4 * size_t{index}, 3);
-        }
-        ++x;
+    const auto put = [&](size_t x, size_t y, uint32_t index) {
+        if (index < t.colors)
+            std::memcpy(rows.get() + y * rowBytes + 3 * x, t.palette + 4 * size_t{index}, 3);
     };
-    while (end - s >= 2 && y < t.height) {
-        const uint8_t count = s[0];
-        const uint8_t value = s[1];
-        s += 2;
-        if (count > 0) {
-            for (int k = 0; k < count; ++k)
-                put(value);
-        } else if (value == 0) {
-            x = 0;
-            ++y;
-        } else if (value == 1) {
-            break;
-        } else if (value == 2) {
-            if (end - s < 2)
-                break;
-            x += s[0];
-            y += s[1];
-            s += 2;
-        } else {
-            const size_t padded = (size_t{value} + 1) / 2 * 2;
-            if (static_cast<size_t>(end - s) < padded)
-                break;
-            for (size_t k = 0; k < value; ++k)
-                put(s[k]);
-            s += padded;
-        }
-    }
+    WalkRleCodes(t.bits, t.bitsSize, false, static_cast<size_t>(t.width), static_cast<size_t>(t.height), put);
     return TemplateBitmap(t.width, t.height, rows.get(), rows);
 }
 

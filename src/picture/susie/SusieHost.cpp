@@ -1,5 +1,6 @@
 #include "picture/susie/SusieHost.h"
 
+#include <cstddef>
 #include <cstring>
 
 #include "gen/susie_texts.h"
@@ -9,6 +10,8 @@
 
 namespace {
 
+// The loading messages: no owner, and every window of the program disabled while one is up.
+constexpr UINT kMessageStyle = MB_OK | MB_TASKMODAL;
 // GetPluginInfo's text buffers.
 constexpr int kInfoChars = 100;
 // Pairs asked for at most: a plug-in that answers every number would otherwise keep the host
@@ -21,6 +24,25 @@ union PictureInfoRecord {
     unsigned char room[64];  // first, so that the empty initializer zeroes all of it
     SusiePictureInfo info;
 };
+
+// The text block GetPictureInfo may hand back, which the caller frees: at the convention's packed
+// place or, from a plug-in built without the packing, at the handle's own alignment after it. The
+// record was zeroed: the two bytes between the places stay zero when the plug-in wrote the latter.
+HLOCAL PictureText(const PictureInfoRecord& record) {
+    constexpr size_t packed = offsetof(SusiePictureInfo, hInfo);
+    constexpr size_t aligned = (packed + alignof(HLOCAL) - 1) / alignof(HLOCAL) * alignof(HLOCAL);
+    static_assert(aligned + sizeof(HLOCAL) <= sizeof record.room, "both places are inside the record");
+    HLOCAL text = nullptr, unpacked = nullptr;
+    std::memcpy(&text, record.room + packed, sizeof text);
+    std::memcpy(&unpacked, record.room + aligned, sizeof unpacked);
+    bool gapEmpty = true;
+    for (size_t at = packed; at < aligned; ++at)
+        gapEmpty = gapEmpty && record.room[at] == 0;
+    if (aligned != packed && gapEmpty && unpacked)
+        text = unpacked;
+    // A value that is no block (a layout guessed wrong) is left alone rather than freed.
+    return text && ::LocalFlags(text) != LMEM_INVALID_HANDLE ? text : nullptr;
+}
 
 // GetPluginInfo text n of a plug-in, always terminated; returns the plug-in's own count.
 int PluginText(const GetPluginInfoProc getPluginInfo, int n, char (&text)[kInfoChars]) {
@@ -50,6 +72,18 @@ int AdoptBlocks(HLOCAL infoBlock, HLOCAL pixelBlock, DibBuffer& picture) {
 }  // namespace
 
 void CSusieHost::Load(const std::string& folderText) {
+    if (m_loading)
+        return;
+    m_loading = true;
+    LoadFolders(folderText);
+    m_loading = false;
+    if (m_unloadAfterLoading) {
+        m_unloadAfterLoading = false;
+        Unload();
+    }
+}
+
+void CSusieHost::LoadFolders(const std::string& folderText) {
     m_folderText = folderText;
     m_plugins.clear();
     m_folders.clear();
@@ -62,7 +96,7 @@ void CSusieHost::Load(const std::string& folderText) {
     for (const std::string& path : m_files)
         LoadPluginFile(path);
     if (m_plugins.empty())
-        ::MessageBoxA(nullptr, kNoPluginFound, kPluginLoadCaption, MB_OK);
+        ::MessageBoxA(nullptr, kNoPluginFound, kPluginLoadCaption, kMessageStyle);
 }
 
 void CSusieHost::FindPluginFiles(const std::string& entry) {
@@ -70,7 +104,7 @@ void CSusieHost::FindPluginFiles(const std::string& entry) {
     WIN32_FIND_DATAA found;
     HANDLE finder = ::FindFirstFileA(search.pattern.c_str(), &found);
     if (finder == INVALID_HANDLE_VALUE) {
-        ::MessageBoxA(nullptr, FolderNotFoundText(entry).c_str(), kFolderCaption, MB_OK);
+        ::MessageBoxA(nullptr, FolderNotFoundText(entry).c_str(), kFolderCaption, kMessageStyle);
         return;
     }
     do {
@@ -85,7 +119,7 @@ void CSusieHost::FindPluginFiles(const std::string& entry) {
 void CSusieHost::LoadPluginFile(const std::string& path) {
     HMODULE module = ::LoadLibraryA(path.c_str());
     if (!module) {
-        ::MessageBoxA(nullptr, PluginLoadFailedText(path).c_str(), kPluginLoadCaption, MB_OK);
+        ::MessageBoxA(nullptr, PluginLoadFailedText(path).c_str(), kPluginLoadCaption, kMessageStyle);
         return;
     }
     const PluginEntry entry = {
@@ -104,6 +138,10 @@ void CSusieHost::LoadPluginFile(const std::string& path) {
 }
 
 void CSusieHost::Unload() {
+    if (m_loading) {
+        m_unloadAfterLoading = true;
+        return;
+    }
     for (const PluginEntry& plugin : m_plugins) {
         if (plugin.module)
             ::FreeLibrary(plugin.module);
@@ -165,7 +203,10 @@ bool CSusieHost::TryPlugin(const PluginEntry& plugin, const std::string& path, D
         return false;
 
     PictureInfoRecord record = {};
-    if (plugin.getPictureInfo(path.c_str(), 0, kSusieFromFile, &record.info) != kSusieSuccess)
+    const int infoResult = plugin.getPictureInfo(path.c_str(), 0, kSusieFromFile, &record.info);
+    if (HLOCAL text = PictureText(record))
+        ::LocalFree(text);  // the picture's comment, which nothing here shows
+    if (infoResult != kSusieSuccess)
         return false;
     HLOCAL infoBlock = nullptr, pixelBlock = nullptr;
     if (plugin.getPicture(path.c_str(), 0, kSusieFromFile, &infoBlock, &pixelBlock, &ProgressCallback, 0) !=

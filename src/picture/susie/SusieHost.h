@@ -1,7 +1,11 @@
 // The Susie image plug-in host: loads every plug-in of the configured folders, builds the open
 // dialog's filter from the formats they report, and offers each opened file to the plug-ins that
 // claim its extension, in load order. Problems while loading are shown in message boxes with no
-// owner (they come before the main window exists); problems while reading are silent.
+// owner (they come before the main window exists), task-modal so that the frame cannot be used
+// behind them; problems while reading are silent.
+//
+// A message box runs its own message loop, in which anything may ask for a reload or an unload while
+// Load still walks its lists: a Load asked for then is refused, an Unload waits for the walk's end.
 #pragma once
 
 #include <windows.h>
@@ -24,6 +28,8 @@ class CSusieHost {
     // (Re)loads the plug-ins of the ';'-separated folder list; callers unload first.
     void Load(const std::string& folderText);
     void Unload();
+    // Whether a Load is showing its messages; the frame offers no reload and no closing meanwhile.
+    bool IsLoading() const { return m_loading; }
     // The open dialog's filter, with '|' separators.
     void BuildFilter(std::string& output);
     // The plug-in step of reading a picture (PictureDecoder).
@@ -43,6 +49,7 @@ class CSusieHost {
         GetPictureProc getPicture;
     };
 
+    void LoadFolders(const std::string& folderText);
     void FindPluginFiles(const std::string& entry);
     void LoadPluginFile(const std::string& path);
     // One plug-in's attempt at the file: false when it does not deliver (the next one may).
@@ -53,4 +60,6 @@ class CSusieHost {
     std::string m_supportedExtensions;
     std::vector<std::string> m_folders;
     std::vector<std::string> m_files;
+    bool m_loading = false;
+    bool m_unloadAfterLoading = false;
 };

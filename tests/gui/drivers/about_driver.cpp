@@ -98,30 +98,36 @@ std::string Describe(const char* cls, int id, DWORD style, RECT r, const std::st
 void CheckControls(HWND dialog, const windowprobe::ChildFonts& fonts) {
     const std::vector<HWND> children = Children(dialog);
     check_eq(static_cast<long long>(children.size()), 48, "48 controls");
-    for (size_t i = 0; i < children.size() && i < std::size(kControls) && i < fonts.count; ++i) {
+    // One check per expected control, whatever the dialog or the probe delivered: a missing child
+    // or font fails its own check instead of shortening the walk.
+    for (size_t i = 0; i < std::size(kControls); ++i) {
         const ExpectedControl& e = kControls[i];
-        HWND c = children[i];
-        RECT r = window_rect(c);
-        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
-        // A drop-down list is as high as its closed field (the rectangle sets its list), and hands
-        // its scroll bar style on to the list.
-        const DWORD ignored = WS_DISABLED | (e.id == kUnit ? WS_VSCROLL : 0);
-        if (e.id == kUnit)
-            r.bottom = e.rect.bottom;
         // The dialog's font goes to every button, static and the combo box, not to the icon or the
         // bars; the marker frames, which have no text, do not keep it.
         const std::string cls = e.cls;
         const bool font =
             e.id != 128 && cls != "msctls_progress32" && !(cls == "Static" && (e.style & SS_TYPEMASK) == SS_BLACKFRAME);
-        const windowprobe::ChildFont& f = fonts.fonts[i];
-        check_eq(Describe(class_of(c).c_str(), static_cast<short>(GetDlgCtrlID(c)),
-                          static_cast<DWORD>(GetWindowLongA(c, GWL_STYLE)) & ~ignored, r, e.text ? text_of(c) : "",
-                          f.hasFont ? format("%ld %ld %u 0x%02x %s", static_cast<long>(f.height),
-                                             static_cast<long>(f.weight), f.charSet, f.pitchAndFamily, f.face)
-                                    : "default font"),
-                 Describe(e.cls, e.id, e.style & ~ignored, e.rect, e.text ? e.text : "",
-                          font ? "12 400 128 0x11 ＭＳ Ｐゴシック" : "default font"),
-                 format("control %zu", i + 1));
+        // A drop-down list is as high as its closed field (the rectangle sets its list), and hands
+        // its scroll bar style on to the list.
+        const DWORD ignored = WS_DISABLED | (e.id == kUnit ? WS_VSCROLL : 0);
+        const std::string expected = Describe(e.cls, e.id, e.style & ~ignored, e.rect, e.text ? e.text : "",
+                                              font ? "12 400 128 0x11 ＭＳ Ｐゴシック" : "default font");
+        std::string got = "no such control";
+        if (i < children.size()) {
+            HWND c = children[i];
+            RECT r = window_rect(c);
+            MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+            if (e.id == kUnit)
+                r.bottom = e.rect.bottom;
+            const windowprobe::ChildFont* f = i < fonts.count ? &fonts.fonts[i] : nullptr;
+            got = Describe(class_of(c).c_str(), static_cast<short>(GetDlgCtrlID(c)),
+                           static_cast<DWORD>(GetWindowLongA(c, GWL_STYLE)) & ~ignored, r, e.text ? text_of(c) : "",
+                           !f           ? "no font from the probe"
+                           : f->hasFont ? format("%ld %ld %u 0x%02x %s", static_cast<long>(f->height),
+                                                 static_cast<long>(f->weight), f->charSet, f->pitchAndFamily, f->face)
+                                        : "default font");
+        }
+        check_eq(got, expected, format("control %zu", i + 1));
     }
     check(send(GetDlgItem(dialog, 128), STM_GETICON, 0, 0) != 0, "icon control shows the program's icon");
     std::string units;

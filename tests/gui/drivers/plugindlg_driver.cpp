@@ -199,9 +199,26 @@ void CheckOkAndCancel() {
              Joined({Message{kFolderCaption, FolderNotFound(empty)}, Message{kLoadCaption, kNoPlugin}}),
              "a folder without plug-ins is reported after OK");
     check_eq(Joined(OpenDialogTypes(app.proc().pid(), app.frame())), Joined(Types({})), "only bitmaps are offered");
+
+    // A reload and a close that reach the frame behind a loading message (posted, as the frame is
+    // disabled) wait for the load in progress: no second dialog, no crash, the frame stays.
+    const std::string missing = join(dir.folder, "nope"), twoFolders = missing + ";" + folder;
+    dialog = OpenPluginDialog(app);
+    set_text(Edit(dialog), twoFolders);
+    click(find_id(dialog, IDOK, "Button"));
+    check(wait_gone(dialog) && wait_until([&] { return find_top(app.proc().pid(), "#32770") != nullptr; }),
+          "a message about the missing folder");
+    post_command(app.frame(), IDM_PLUGIN_SETTINGS);
+    PostMessageA(app.frame(), WM_CLOSE, 0, 0);
+    check_eq(Joined(LaterMessages(app.proc())), Joined({Message{kFolderCaption, FolderNotFound(missing)}}),
+             "only the load in progress reports");
+    check(IsWindow(app.frame()) && !wait_owned(app.proc().pid(), app.frame(), 500), "the frame stays, no dialog");
+    types = OpenDialogTypes(app.proc().pid(), app.frame());
+    check(Joined(types).find("Red(*.tpx)") != std::string::npos, "the real folder loaded", Joined(types));
     if (!check(app.exit(), "exits"))
         return;
-    check_eq(ini_value(read_ini(dir.ini), "SusiePlugin", "PluginPath"), empty, "the INI keeps the last folder text");
+    check_eq(ini_value(read_ini(dir.ini), "SusiePlugin", "PluginPath"), twoFolders,
+             "the INI keeps the last folder text");
 }
 
 // The text an item with no folder puts back is the one last stored: after a chosen folder, that one.

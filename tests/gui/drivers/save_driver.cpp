@@ -268,6 +268,47 @@ void CheckProfileLoad() {
     check_eq(ini_value(read_ini(dir.ini), "Path", "ProFilePath"), profiles + "\\", "ProFilePath remembered");
 }
 
+// The settings menu's complete-skin item: checked, the preview and the saved skin are those of
+// `tolvarin ... --complete`, a profile is written as without it, and only the program's INI keeps
+// the choice for the next start.
+void CheckCompleteSkin() {
+    CaseScope scope("complete skin");
+    CaseDir dir = make_case("complete-skin", CustomIni());
+    const std::string picture = put_picture(dir, "sample.bmp", "sample.bmp");
+    auto itemChecked = [](App& app) {
+        const std::vector<MenuItem> menu = app.menu();
+        const MenuItem* item = find_item(menu, IDM_COMPLETE_SKIN);
+        return item && item->text == "完全スキンを作成" ? (item->checked ? 1 : 0) : -1;
+    };
+    App app;
+    if (!check(app.start(dir, "\"" + picture + "\""), "frame appears"))
+        return;
+    check_eq(itemChecked(app), 0, "item there, unchecked at first");
+    post_command(app.frame(), IDM_COMPLETE_SKIN);
+    check(WaitIdle(app), "command finished");
+    check_eq(itemChecked(app), 1, "item checked");
+    check_preview(app, "preview-sample-custom-complete.bmp", "preview of the complete skin");
+    post_command(app.frame(), ID_FILE_SAVE_AS);
+    HWND dialog = wait_owned(app.proc().pid(), app.frame());
+    check(dialog && choose_file(dialog, join(dir.folder, "Complete")) && wait_gone(dialog) && WaitIdle(app), "saved");
+    check_same_folder(join(dir.folder, "Complete"), join(arg("data"), "skin-sample-custom-complete"),
+                      "skin folder equals `tolvarin make --complete`");
+    const std::string profile = join(dir.folder, "mine.INI");
+    write_file(profile, "");
+    if (SaveProfileOver(app, profile) && check(WaitIdle(app), "profile saved"))
+        check_eq(read_ini(profile).size(), 10, "the profile has the ten settings sections only");
+    if (!check(app.exit(), "exits"))
+        return;
+    check_eq(ini_value(read_ini(dir.ini), "SkinMode", "CompleteSkin"), "1", "choice kept in the INI");
+    App again;
+    if (!check(again.start(dir), "starts again"))
+        return;
+    check_eq(itemChecked(again), 1, "item checked from the INI");
+    post_command(again.frame(), IDM_COMPLETE_SKIN);
+    check(WaitIdle(again) && again.exit(), "unchecked, exits");
+    check_eq(ini_value(read_ini(dir.ini), "SkinMode", "CompleteSkin"), "0", "unchecked choice kept");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -279,5 +320,6 @@ int main(int argc, char** argv) {
     CheckProfileSaveIntoExisting();
     CheckProfileSaveFails();
     CheckProfileLoad();
+    CheckCompleteSkin();
     return finish();
 }

@@ -107,6 +107,7 @@ const HandlerCase kCases[] = {
     {"透過比 by End (range 0..100)", kMaron, IDC_MARON_OPACITY, Act::kKeys, VK_END, false, "MARON.Opacity=100"},
     {"透過比 by mouse", kMaron, IDC_MARON_OPACITY, Act::kMousePage, 0, false, "MARON.Opacity=51"},
     {"MARON 初期化", kMaron, IDC_MARON_RESET, Act::kClick, 0, true, "MARON"},
+    {"MARON 初期化 by Enter", kMaron, IDC_MARON_RESET, Act::kKeys, VK_RETURN, true, "MARON"},
 };
 
 // What the pages show after kFarIni was loaded as a profile while "MARON" was the page in front.
@@ -465,8 +466,8 @@ void CheckDecorationAndScreenshots() {
         flat.width = 100;
         flat.height = 50;
         flat.pixels.assign(100 * 50, kFlat);
-        if (decorated && !save_bmp(flat, dir.exe.substr(0, dir.exe.size() - 3) + "BMP"))
-            return;
+        if (decorated && !check(save_bmp(flat, dir.exe.substr(0, dir.exe.size() - 3) + "BMP"), "picture written"))
+            continue;
         App app;
         if (!check(app.start(dir, "\"" + put_picture(dir, "sample.bmp", "sample.bmp") + "\""), "frame appears"))
             return;

@@ -30,6 +30,8 @@ const ExpectedItem kMenu[] = {
     {1, IDM_PROFILE_LOAD, "SKIN設定のロード...", false},
     {1, IDM_PROFILE_SAVE, "SKIN設定のセーブ...", false},
     {1, IDM_PLUGIN_SETTINGS, "プラグイン設定...", false},
+    {1, 0, "", false},
+    {1, IDM_COMPLETE_SKIN, "完全スキンを作成", false},
     {0, 0, "ヘルプ(&H)", false},
     {1, IDM_HELP_CONTENTS, "ヘルプ表示(&H)...", true},
     {1, 0, "", false},

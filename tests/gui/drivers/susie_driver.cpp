@@ -123,6 +123,7 @@ struct DecodeCase {
 const DecodeCase kDecodeCases[] = {
     {"first loaded decodes", {{"tp_red.spi"}, {"tp_blue.spi"}}, "picture.tpx", "red"},
     {"load order decides", {{"tp_blue.spi"}, {"tp_red.spi"}}, "picture.tpx", "blue"},
+    {"packed picture record", {{"tp_packed.spi"}, {"tp_red.spi"}}, "picture.tpx", "blue"},
     {"refusal and failure fall through", {{"tp_refuse.spi"}, {"tp_fail.spi"}, {"tp_blue.spi"}}, "picture.tpx", "blue"},
     {"extension ignores case", {{"tp_red.spi"}}, "PICTURE.TpX", "red"},
     {"second item of a second pair", {{"tp_pairs.spi"}}, "picture.tpc", "green"},

@@ -158,11 +158,11 @@ CaseDir make_case(const std::string& name, const std::string& iniContent) {
     const size_t dot = exeName.find_last_of('.');
     dir.ini = join(dir.folder, (dot == std::string::npos ? exeName : exeName.substr(0, dot)) + ".INI");
     if (!copy_file(app, dir.exe))
-        note("could not copy " + app + " to " + dir.exe);
+        check(false, "copy the program", "to " + dir.exe);
     // A fresh install: the program's own image plug-in beside it, when the build made one.
     const std::string plugin = join(app.substr(0, slash == std::string::npos ? 0 : slash), "ifstb.spi");
-    if (slash != std::string::npos && file_exists(plugin))
-        copy_file(plugin, join(dir.folder, "ifstb.spi"));
+    if (slash != std::string::npos && file_exists(plugin) && !copy_file(plugin, join(dir.folder, "ifstb.spi")))
+        check(false, "copy ifstb.spi", "to " + dir.folder);
     if (!iniContent.empty())
         write_file(dir.ini, iniContent);
     return dir;

@@ -15,8 +15,9 @@ std::string put_picture(const CaseDir& dir, const std::string& dataName, const s
     const std::string folder = join(dir.folder, "pictures");
     CreateDirectoryA(folder.c_str(), nullptr);
     const std::string path = join(folder, asName);
+    // Without the file a case that expects nothing to open would pass for the wrong reason.
     if (!copy_file(join(arg("data"), dataName), path))
-        note("could not copy " + dataName + " to " + path);
+        check(false, "copy " + dataName, "to " + path);
     return path;
 }
 

@@ -31,8 +31,11 @@ std::vector<Message> AnswerMessages(Proc& proc,
         if (!box)
             return messages;
         const std::string what = format("message %zu", messages.size() + 1);
+        HWND frame = find_top(proc.pid(), TOLVARIN_FRAME_CLASS);
         if (beforeFrame)
-            check(find_top(proc.pid(), TOLVARIN_FRAME_CLASS) == nullptr, what + " comes before the main window");
+            check(frame == nullptr, what + " comes before the main window");
+        else
+            check(frame && !IsWindowEnabled(frame), what + " keeps the main window disabled (task-modal)");
         check(GetWindow(box, GW_OWNER) == nullptr, what + " has no owner");
         HWND ok = find_id(box, IDOK, "Button");
         check(ok && !find_id(box, IDCANCEL, "Button") && !find_id(box, IDNO, "Button"), what + " has only OK");
@@ -68,8 +71,7 @@ std::vector<std::string> Types(const std::vector<std::string>& formats) {
 bool CopyTestPlugin(const std::string& name, const std::string& to) {
     if (copy_file(join(TestPlugins(), name), to))
         return true;
-    note("could not copy the test plug-in " + name);
-    return false;
+    return check(false, "copy the test plug-in " + name, "to " + to);
 }
 
 std::string PluginFolder(const CaseDir& dir, const std::string& name, const std::vector<std::string>& plugins) {

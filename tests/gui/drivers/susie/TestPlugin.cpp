@@ -3,10 +3,12 @@
 // delivers have its own colours, so the program's preview tells which plug-in read a file. It also
 // holds the host to the convention where the program relies on it: IsSupported gets a file handle,
 // at the file's start and shared with nobody; GetPictureInfo gets a zeroed record larger than the
-// packed one (this plug-in writes it unpacked, as some do); GetPicture gets a progress callback. A
-// host that breaks one of these sees the plug-in refuse the file.
+// packed one (this plug-in writes it unpacked, as some do, or packed) and frees the text block it
+// hands back; GetPicture gets a progress callback. A host that breaks one of these sees the plug-in
+// refuse the file.
 #include <windows.h>
 
+#include <cstddef>
 #include <cstring>
 #include <iterator>
 
@@ -75,12 +77,22 @@ TP_EXPORT int WINAPI IsSupported(LPCSTR fileName, ULONG_PTR handleOrHead) {
 #endif
 }
 
+// The picture's text, handed out by GetPictureInfo; GetPicture insists that the host freed it.
+HLOCAL g_text = nullptr;
+
 TP_EXPORT int WINAPI GetPictureInfo(LPCSTR, LONG_PTR offset, unsigned flag, void* record) {
     static const unsigned char zeros[sizeof(UnpackedPictureInfo) + 4] = {};
     if (offset != 0 || flag != 0 || std::memcmp(record, zeros, sizeof zeros) != 0)
         return 3;
-    const UnpackedPictureInfo info = {0, 0, 2, 2, 0, 0, 24, nullptr};
+    g_text = ::LocalAlloc(LMEM_MOVEABLE | LMEM_ZEROINIT, 16);
+    const UnpackedPictureInfo info = {0, 0, 2, 2, 0, 0, 24, g_text};
+#if defined(TP_PACKED) && !defined(_WIN64)  // the 64-bit record has no gap to pack away
+    std::memcpy(record, &info, offsetof(UnpackedPictureInfo, colorDepth) + sizeof info.colorDepth);
+    std::memcpy(static_cast<char*>(record) + offsetof(UnpackedPictureInfo, colorDepth) + sizeof info.colorDepth,
+                &g_text, sizeof g_text);
+#else
     std::memcpy(record, &info, sizeof info);
+#endif
     return 0;
 }
 
@@ -95,7 +107,8 @@ TP_EXPORT int WINAPI GetPicture(LPCSTR,
 #ifdef TP_FAIL
     return 3;
 #endif
-    if (offset != 0 || flag != 0 || !infoBlock || !pixelBlock || !progress || progress(0, 1, data) != 0)
+    if (offset != 0 || flag != 0 || !infoBlock || !pixelBlock || !progress || progress(0, 1, data) != 0 ||
+        (g_text && ::LocalFlags(g_text) != LMEM_INVALID_HANDLE))
         return 1;
     const LONG stride = 8;  // two 24-bit pixels, padded to 4 bytes
     *infoBlock = ::LocalAlloc(LMEM_MOVEABLE | LMEM_ZEROINIT, sizeof(BITMAPINFOHEADER));
