@@ -219,7 +219,8 @@ for driver in "${drivers[@]}"; do
     cat "$logs/$driver.log"
     summary=$(grep -E "^$driver: [0-9]+ passed, [0-9]+ failed, [0-9]+ skipped$" "$logs/$driver.log" | tail -n 1)
     if [ -z "$summary" ]; then
-        echo "not ok - $driver driver ended without its summary (exit status $status; see $logs/$driver.err)"
+        echo "not ok - $driver driver ended without its summary (exit status $status, after $(( $(date +%s) - t0 ))s; see $logs/$driver.err)"
+        echo "# its last line: $(tail -n 1 "$logs/$driver.log")"
         tail -n 15 "$logs/$driver.err"
         failed=$((failed + 1))
         continue
