@@ -88,8 +88,8 @@ const std::vector<ParsedTemplate>& Parsed() {
 TemplateBitmap ExpandRle8(const ParsedTemplate& t) {
     const size_t rowBytes = (3 * static_cast<size_t>(t.width) + 3) / 4 * 4;
     const size_t total = rowBytes * static_cast<size_t>(t.height);
-    auto rows = std::make_shared<uint8_t[]>(total);
-    std::memset(rows.get(), 0, total);
+    // Not make_shared<uint8_t[]>: the browser build's standard library has no array form of it.
+    const std::shared_ptr<uint8_t[]> rows(new uint8_t[total]());
     const auto put = [&](size_t x, size_t y, uint32_t index) {
         if (index < t.colors)
             std::memcpy(rows.get() + y * rowBytes + 3 * x, t.palette + 4 * size_t{index}, 3);

@@ -44,7 +44,7 @@ export async function launchBrowser() {
 }
 
 // Where Webamp put each window and the bits of its state that decide which sprites show.
-function readWindows() {
+export function readWindows() {
   const found = {};
   for (const [name, id] of [["main", "main-window"], ["equalizer", "equalizer-window"], ["playlist", "playlist-window"]]) {
     const element = document.getElementById(id);
