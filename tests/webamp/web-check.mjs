@@ -89,8 +89,8 @@ async function download(page, selector, folder) {
   return path;
 }
 
-const waitForSkinLoads = (page, count) =>
-  page.waitForFunction((n) => Number(document.body.dataset.skinLoads ?? 0) >= n, count, { timeout: 30000 });
+const waitForWebamp = (page, picture) =>
+  page.waitForFunction((name) => document.body.dataset.skinPicture === name, picture, { timeout: 30000 });
 
 // The server prints its address first.
 const server = spawn("node", [options.serve, options.site, "0"], { stdio: ["ignore", "pipe", "inherit"] });
@@ -117,7 +117,6 @@ try {
       if ((await field.getAttribute("type")) === "checkbox") await field.setChecked(value === "1");
       else await field.fill(value);
     }
-    const loads = Number((await page.getAttribute("body", "data-skin-loads")) ?? 0);
     await page.setInputFiles('input[name="picture"]', row.picture);
     await page.waitForFunction((name) => document.body.dataset.picture === name, basename(row.picture));
 
@@ -131,7 +130,7 @@ try {
     cli(["make", row.picture, join(folder, "cli"), "--wsz", ...cliSets(row)]);
     check(`${row.name}: ${basename(wsz)} holds the files of tolvarin make --wsz`, compareFolders(folderFiles(unpacked), folderFiles(join(folder, "cli"))));
 
-    await waitForSkinLoads(page, loads + 1);
+    await waitForWebamp(page, basename(row.picture));
     await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
     const { windows, state } = await page.evaluate(readWindows);
     const shot = await page.screenshot({ path: join(options.artifacts, `${row.name}.png`) });

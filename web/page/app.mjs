@@ -174,17 +174,20 @@ function wszBlob() {
   return new Blob([archive], { type: "application/zip" });
 }
 
-// Webamp reloads the skin at most a few times a second, however fast the settings change.
+// Webamp reloads the skin at most a few times a second, however fast the settings change: a change
+// while a reload waits is taken by that reload, which reads the settings when it runs. Reloads run
+// one after the other.
 const webampStage = document.getElementById("webamp-stage");
+const reloadGap = 300; // ms
 let webamp = null;
 let skinUrl = null;
 let reloadTimer = null;
-let reloadDue = false;
+let lastReload = -Infinity;
+let reloads = Promise.resolve();
 async function reloadWebamp() {
-  reloadTimer = null;
-  reloadDue = false;
   const blob = wszBlob();
   if (!blob) return;
+  const picture = pictureName;
   const previous = skinUrl;
   skinUrl = URL.createObjectURL(blob);
   if (!webamp) {
@@ -204,15 +207,16 @@ async function reloadWebamp() {
   }
   await webamp.skinIsLoaded();
   if (previous) URL.revokeObjectURL(previous);
-  document.body.dataset.skinLoads = String(Number(document.body.dataset.skinLoads ?? 0) + 1);
+  // For the tests: which picture's skin Webamp shows.
+  document.body.dataset.skinPicture = picture;
 }
 function scheduleWebamp() {
-  if (reloadTimer) {
-    reloadDue = true;
-    return;
-  }
-  reloadTimer = setTimeout(reloadWebamp, reloadDue ? 300 : 0);
-  reloadDue = true;
+  if (reloadTimer) return;
+  reloadTimer = setTimeout(() => {
+    reloadTimer = null;
+    lastReload = performance.now();
+    reloads = reloads.then(reloadWebamp).catch((error) => showMessage("Webamp がスキンを読めませんでした。", String(error)));
+  }, Math.max(0, lastReload + reloadGap - performance.now()));
 }
 
 function refresh() {
