@@ -23,6 +23,15 @@ HWND OpenPluginDialog(App& app) {
     return app.OpenDialog(IDM_PLUGIN_SETTINGS);
 }
 
+// The program started with pluginPath in its INI, and its plug-in dialog open; null when either failed.
+HWND StartInDialog(CaseApp& app, const std::string& pluginPath) {
+    WriteWholeFile(app.dir.ini, PluginIni(pluginPath));
+    if (!app.Launch())
+        return nullptr;
+    HWND dialog = OpenPluginDialog(app);
+    return Check(dialog != nullptr, "dialog appears") ? dialog : nullptr;
+}
+
 HWND Edit(HWND dialog) {
     return FindId(dialog, IDC_PLUGIN_FOLDER, "Edit");
 }
@@ -123,11 +132,8 @@ void CheckBrowse(const BrowseCase& browse) {
     // lists by their stored attributes, and a folder's first reading after a change changes them.
     for (const std::string& folder : {folders.folder, alpha, beta})
         ListFiles(folder);
-    WriteWholeFile(app.dir.ini, PluginIni(browse.stored(alpha, beta)));
-    if (!app.Launch())
-        return;
-    HWND dialog = OpenPluginDialog(app);
-    if (!Check(dialog != nullptr, "dialog appears"))
+    HWND dialog = StartInDialog(app, browse.stored(alpha, beta));
+    if (!dialog)
         return;
     SetText(Edit(dialog), browse.typed(alpha, beta));
     Click(FindId(dialog, IDC_PLUGIN_BROWSE, "Button"));
@@ -152,11 +158,8 @@ void CheckOkAndCancel() {
     CaseApp app("OK and Cancel", "ok-cancel");
     const std::string folder = PluginFolder(app.dir, "plugins", {"tp_red.spi"});
     const std::string empty = PluginFolder(app.dir, "empty", {});
-    WriteWholeFile(app.dir.ini, PluginIni(folder));
-    if (!app.Launch())
-        return;
-    HWND dialog = OpenPluginDialog(app);
-    if (!Check(dialog != nullptr, "dialog appears"))
+    HWND dialog = StartInDialog(app, folder);
+    if (!dialog)
         return;
     CheckEq(TextOf(dialog), "設定", "caption");
     CheckEq(TextOf(Edit(dialog)), folder, "edit box holds the folder text");
@@ -220,11 +223,8 @@ void CheckOkAndCancel() {
 void CheckStoredAfterChoice() {
     CaseApp app("no folder after a chosen one", "stored-after-choice");
     const std::string alpha = PluginFolder(app.dir, "Alpha", {"tp_red.spi"});
-    WriteWholeFile(app.dir.ini, PluginIni(alpha));
-    if (!app.Launch())
-        return;
-    HWND dialog = OpenPluginDialog(app);
-    if (!Check(dialog != nullptr, "dialog appears"))
+    HWND dialog = StartInDialog(app, alpha);
+    if (!dialog)
         return;
     Click(FindId(dialog, IDC_PLUGIN_BROWSE, "Button"));
     HWND chooser = WaitOwned(app.Process().Pid(), dialog);
