@@ -91,13 +91,13 @@ std::vector<HWND> Children(HWND dialog) {
 
 // Class, id, style, client rectangle, text and font of one control, in one line.
 std::string Describe(const char* cls, int id, DWORD style, RECT r, const std::string& text, const std::string& font) {
-    return format("%s %d 0x%08lx (%ld, %ld, %ld, %ld) \"%s\" %s", cls, id, style, r.left, r.top, r.right, r.bottom,
+    return Format("%s %d 0x%08lx (%ld, %ld, %ld, %ld) \"%s\" %s", cls, id, style, r.left, r.top, r.right, r.bottom,
                   text.c_str(), font.c_str());
 }
 
 void CheckControls(HWND dialog, const windowprobe::ChildFonts& fonts) {
     const std::vector<HWND> children = Children(dialog);
-    check_eq(static_cast<long long>(children.size()), 48, "48 controls");
+    CheckEq(static_cast<long long>(children.size()), 48, "48 controls");
     // One check per expected control, whatever the dialog or the probe delivered: a missing child
     // or font fails its own check instead of shortening the walk.
     for (size_t i = 0; i < std::size(kControls); ++i) {
@@ -115,46 +115,45 @@ void CheckControls(HWND dialog, const windowprobe::ChildFonts& fonts) {
         std::string got = "no such control";
         if (i < children.size()) {
             HWND c = children[i];
-            RECT r = window_rect(c);
+            RECT r = WindowRect(c);
             MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
             if (e.id == kUnit)
                 r.bottom = e.rect.bottom;
             const windowprobe::ChildFont* f = i < fonts.count ? &fonts.fonts[i] : nullptr;
-            got = Describe(class_of(c).c_str(), static_cast<short>(GetDlgCtrlID(c)),
-                           static_cast<DWORD>(GetWindowLongA(c, GWL_STYLE)) & ~ignored, r, e.text ? text_of(c) : "",
+            got = Describe(ClassOf(c).c_str(), static_cast<short>(GetDlgCtrlID(c)),
+                           static_cast<DWORD>(GetWindowLongA(c, GWL_STYLE)) & ~ignored, r, e.text ? TextOf(c) : "",
                            !f           ? "no font from the probe"
-                           : f->hasFont ? format("%ld %ld %u 0x%02x %s", static_cast<long>(f->height),
+                           : f->hasFont ? Format("%ld %ld %u 0x%02x %s", static_cast<long>(f->height),
                                                  static_cast<long>(f->weight), f->charSet, f->pitchAndFamily, f->face)
                                         : "default font");
         }
-        check_eq(got, expected, format("control %zu", i + 1));
+        CheckEq(got, expected, Format("control %zu", i + 1));
     }
-    check(send(GetDlgItem(dialog, 128), STM_GETICON, 0, 0) != 0, "icon control shows the program's icon");
+    Check(Send(GetDlgItem(dialog, 128), STM_GETICON, 0, 0) != 0, "icon control shows the program's icon");
     std::string units;
-    for (const std::string& unit : combo_items(GetDlgItem(dialog, kUnit)))
+    for (const std::string& unit : ComboItems(GetDlgItem(dialog, kUnit)))
         units += unit + "|";
-    check_eq(units, "B（バイト）|K（キロ）|M（メガ）|G（ギガ）|", "unit entries");
-    check_eq(send(GetDlgItem(dialog, kUnit), CB_GETCURSEL, 0, 0, -1), 1, "unit K selected");
+    CheckEq(units, "B（バイト）|K（キロ）|M（メガ）|G（ギガ）|", "unit entries");
+    CheckEq(Send(GetDlgItem(dialog, kUnit), CB_GETCURSEL, 0, 0, -1), 1, "unit K selected");
 }
 
 // Height ends at the marker's top; a child is enabled exactly when its top lies within the height.
 void CheckSection(HWND dialog, int marker, int markerTop, const char* caption, const char* state) {
     CaseScope scope(state);
-    check_eq(window_rect(dialog).bottom, window_rect(GetDlgItem(dialog, marker)).top,
-             "window ends at the marker's top");
-    check_eq(text_of(GetDlgItem(dialog, kToggle)), caption, "toggle caption");
+    CheckEq(WindowRect(dialog).bottom, WindowRect(GetDlgItem(dialog, marker)).top, "window ends at the marker's top");
+    CheckEq(TextOf(GetDlgItem(dialog, kToggle)), caption, "toggle caption");
     const std::vector<HWND> children = Children(dialog);
     std::string wrong;
     for (size_t i = 0; i < children.size() && i < std::size(kControls); ++i) {
         const bool expected = kControls[i].rect.top <= markerTop;
         if ((IsWindowEnabled(children[i]) != FALSE) != expected)
-            wrong += format("%zu (%d) %s; ", i + 1, kControls[i].id, expected ? "disabled" : "enabled");
+            wrong += Format("%zu (%d) %s; ", i + 1, kControls[i].id, expected ? "disabled" : "enabled");
     }
-    check(wrong.empty(), "controls enabled by position", wrong);
+    Check(wrong.empty(), "controls enabled by position", wrong);
 }
 
 std::string Figure(uint64_t value, uint64_t divisor, char letter) {
-    return format("%.4f %c", static_cast<double>(value) / static_cast<double>(divisor), letter);
+    return Format("%.4f %c", static_cast<double>(value) / static_cast<double>(divisor), letter);
 }
 
 // "%.4lf X": a number with four decimals, a space and the unit letter.
@@ -177,18 +176,18 @@ void CheckSystemInfo(HWND dialog) {
         depthName = bits == depth ? name : depthName;
     const std::pair<int, std::string> kTexts[] = {
         {131, depthName},
-        {132, format("%d ピクセル", GetSystemMetrics(SM_CXSCREEN))},
-        {133, format("%d ピクセル", GetSystemMetrics(SM_CYSCREEN))},
+        {132, Format("%d ピクセル", GetSystemMetrics(SM_CXSCREEN))},
+        {133, Format("%d ピクセル", GetSystemMetrics(SM_CYSCREEN))},
         {129, "Quarnelis Version 2.0"},
         {130, "  Copyright (C) Tolvarin の作者"},  // CompanyName (a space), a space, LegalCopyright
     };
     for (const auto& [id, text] : kTexts)
-        check_eq(text_of(GetDlgItem(dialog, id)), text, format("text %d", id));
+        CheckEq(TextOf(GetDlgItem(dialog, id)), text, Format("text %d", id));
 
     MEMORYSTATUSEX status = {};
     status.dwLength = sizeof status;
     GlobalMemoryStatusEx(&status);
-    note(format("physical memory %llu bytes, page file %llu bytes",
+    Note(Format("physical memory %llu bytes, page file %llu bytes",
                 static_cast<unsigned long long>(status.ullTotalPhys),
                 static_cast<unsigned long long>(status.ullTotalPageFile)));
     // Unit changes as the user makes them: the selection, then the combo box's notification.
@@ -200,26 +199,26 @@ void CheckSystemInfo(HWND dialog) {
     } kUnits[] = {{1, 1024, 'K'}, {0, 1, 'B'}, {3, 1024ull * 1024 * 1024, 'G'}, {2, 1024 * 1024, 'M'}};
     for (const auto& unit : kUnits) {
         if (unit.index != 1) {
-            send(combo, CB_SETCURSEL, unit.index, 0);
+            Send(combo, CB_SETCURSEL, unit.index, 0);
             PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(kUnit, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
         }
         const std::string total = Figure(status.ullTotalPhys, unit.divisor, unit.letter);
-        wait_until([&] { return text_of(GetDlgItem(dialog, 134)) == total; });
-        check_eq(text_of(GetDlgItem(dialog, 134)), total, format("installed memory in %c", unit.letter));
-        check_eq(text_of(GetDlgItem(dialog, 136)), Figure(status.ullTotalPageFile, unit.divisor, unit.letter),
-                 format("installed virtual memory in %c", unit.letter));
+        WaitUntil([&] { return TextOf(GetDlgItem(dialog, 134)) == total; });
+        CheckEq(TextOf(GetDlgItem(dialog, 134)), total, Format("installed memory in %c", unit.letter));
+        CheckEq(TextOf(GetDlgItem(dialog, 136)), Figure(status.ullTotalPageFile, unit.divisor, unit.letter),
+                Format("installed virtual memory in %c", unit.letter));
         for (int id : {135, 137})
-            check(IsFigure(text_of(GetDlgItem(dialog, id)), unit.letter),
-                  format("free figure %d in %c", id, unit.letter), text_of(GetDlgItem(dialog, id)));
+            Check(IsFigure(TextOf(GetDlgItem(dialog, id)), unit.letter),
+                  Format("free figure %d in %c", id, unit.letter), TextOf(GetDlgItem(dialog, id)));
     }
     // "%3d %%" and its bar; both change together on a refresh, so wait for a moment between two.
     for (const auto& [textId, barId] : {std::pair{142, 148}, std::pair{141, 149}}) {
         HWND text = GetDlgItem(dialog, textId);
-        const bool agree = wait_until([&] {
-            const LRESULT at = send(GetDlgItem(dialog, barId), PBM_GETPOS, 0, 0, -1);
-            return at >= 0 && at <= 100 && text_of(text) == format("%3d %%", static_cast<int>(at));
+        const bool agree = WaitUntil([&] {
+            const LRESULT at = Send(GetDlgItem(dialog, barId), PBM_GETPOS, 0, 0, -1);
+            return at >= 0 && at <= 100 && TextOf(text) == Format("%3d %%", static_cast<int>(at));
         });
-        check(agree, format("percent %d and its bar %d agree", textId, barId), text_of(text));
+        Check(agree, Format("percent %d and its bar %d agree", textId, barId), TextOf(text));
     }
 }
 
@@ -227,25 +226,25 @@ void CheckSystemInfo(HWND dialog) {
 // block back; false when that fails.
 template <typename Block>
 bool RunProbe(App& app, const char* name, Block& block) {
-    std::string dll = arg("probe");
+    std::string dll = Arg("probe");
     dll = dll.substr(0, dll.find_last_of('\\') + 1) + "windowprobe.dll";
     std::string problem;
-    const void* probe = remote_export(app.proc().handle(), dll, name, problem);
+    const void* probe = RemoteExport(app.Process().Handle(), dll, name, problem);
     if (!probe) {
-        note(format("window probe %s: %s", name, problem.c_str()));
+        Note(Format("window probe %s: %s", name, problem.c_str()));
         return false;
     }
-    RemoteBuffer remote(app.proc().handle(), sizeof block);
+    RemoteBuffer remote(app.Process().Handle(), sizeof block);
     DWORD ok = 0;
-    return remote.write(&block, sizeof block) && run_remote(app.proc().handle(), probe, remote.address(), &ok) && ok &&
-           remote.read(&block, sizeof block);
+    return remote.Write(&block, sizeof block) && RunRemote(app.Process().Handle(), probe, remote.Address(), &ok) &&
+           ok && remote.Read(&block, sizeof block);
 }
 
 // How many times `message` (with wParam, or any when anyWParam) reached windows of the program's
 // thread over ms milliseconds; -1 when the probe failed.
 long CountMessages(App& app, UINT message, bool anyWParam, WPARAM wParam, DWORD ms) {
     windowprobe::MessageCount request = {};
-    request.window = reinterpret_cast<uintptr_t>(app.frame());
+    request.window = reinterpret_cast<uintptr_t>(app.Frame());
     request.message = message;
     request.anyWParam = anyWParam ? 1 : 0;
     request.wParam = wParam;
@@ -254,56 +253,52 @@ long CountMessages(App& app, UINT message, bool anyWParam, WPARAM wParam, DWORD 
 }
 
 void SaveDialogShot(HWND dialog, const char* fileName) {
-    mouse_move_screen(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
-    const RECT r = window_rect(dialog);
-    save_bmp(capture_screen(r.left, r.top, r.right - r.left, r.bottom - r.top), join(arg("artifacts"), fileName));
+    MouseMoveScreen(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+    const RECT r = WindowRect(dialog);
+    SaveBmp(CaptureScreen(r.left, r.top, r.right - r.left, r.bottom - r.top), Join(Arg("artifacts"), fileName));
 }
 
 void CheckAboutBox() {
-    CaseDir dir = make_case("about");
-    App app;
-    if (!check(app.start(dir), "frame appears"))
+    CaseApp app("", "about");
+    if (!app.Launch())
         return;
-    post_command(app.frame(), ID_APP_ABOUT);
-    HWND dialog = wait_owned(app.proc().pid(), app.frame());
-    if (!check(dialog != nullptr, "About box appears", describe_windows(app.proc().pid())))
+    HWND dialog = app.OpenDialog(ID_APP_ABOUT);
+    if (!Check(dialog != nullptr, "About box appears", DescribeWindows(app.Process().Pid())))
         return;
-    check_eq(text_of(dialog), "バージョン情報", "title");
-    check(!IsWindowEnabled(app.frame()), "frame disabled while the box is open");
+    CheckEq(TextOf(dialog), "バージョン情報", "title");
+    Check(!IsWindowEnabled(app.Frame()), "frame disabled while the box is open");
     auto fonts = std::make_unique<windowprobe::ChildFonts>();
     fonts->window = reinterpret_cast<uintptr_t>(dialog);
-    check(RunProbe(app, "ReadChildFonts", *fonts), "fonts read inside the program");
+    Check(RunProbe(app, "ReadChildFonts", *fonts), "fonts read inside the program");
     CheckControls(dialog, *fonts);
     CheckSection(dialog, kCollapsedMarker, 99, "システム情報(&M)", "collapsed");
     SaveDialogShot(dialog, "about-collapsed.bmp");
 
-    click(GetDlgItem(dialog, kToggle));
-    wait_until([&] { return text_of(GetDlgItem(dialog, kToggle)) == "情報閉じる(&L)"; });
+    Click(GetDlgItem(dialog, kToggle));
+    WaitUntil([&] { return TextOf(GetDlgItem(dialog, kToggle)) == "情報閉じる(&L)"; });
     // Without the resource meter (every NT system) the box ends above the resource rows.
     CheckSection(dialog, kExpandedMarker, 340, "情報閉じる(&L)", "expanded");
     CheckSystemInfo(dialog);
     SaveDialogShot(dialog, "about-expanded.bmp");
 
     const long ticks = CountMessages(app, WM_TIMER, false, kRefreshTimer, 500);
-    check(ticks >= 10, "the 16 ms timer ticks while the box is open", format("%ld in 500 ms", ticks));
+    Check(ticks >= 10, "the 16 ms timer ticks while the box is open", Format("%ld in 500 ms", ticks));
     const long kicks = CountMessages(app, kKickIdle, true, 0, 500);
-    check(kicks >= 1, "idle turns reach the box", format("%ld in 500 ms", kicks));
+    Check(kicks >= 1, "idle turns reach the box", Format("%ld in 500 ms", kicks));
 
-    click(GetDlgItem(dialog, kToggle));
-    wait_until([&] { return text_of(GetDlgItem(dialog, kToggle)) == "システム情報(&M)"; });
+    Click(GetDlgItem(dialog, kToggle));
+    WaitUntil([&] { return TextOf(GetDlgItem(dialog, kToggle)) == "システム情報(&M)"; });
     CheckSection(dialog, kCollapsedMarker, 99, "システム情報(&M)", "collapsed again");
 
-    click(GetDlgItem(dialog, IDOK));
-    check(wait_until([&] { return !IsWindow(dialog); }), "OK closes the box");
-    check(wait_until([&] { return IsWindowEnabled(app.frame()) != FALSE; }), "frame enabled again");
-    check_eq(CountMessages(app, WM_TIMER, false, kRefreshTimer, 500), 0, "the timer stopped with the box");
-    check(app.exit(), "exits");
+    Click(GetDlgItem(dialog, IDOK));
+    Check(WaitUntil([&] { return !IsWindow(dialog); }), "OK closes the box");
+    Check(WaitUntil([&] { return IsWindowEnabled(app.Frame()) != FALSE; }), "frame enabled again");
+    CheckEq(CountMessages(app, WM_TIMER, false, kRefreshTimer, 500), 0, "the timer stopped with the box");
+    Check(app.Exit(), "exits");
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    begin("about", argc, argv);
-    CheckAboutBox();
-    return finish();
+    return RunCases("about", argc, argv, {CheckAboutBox});
 }

@@ -27,7 +27,7 @@ Proc Export(HMODULE module, const char* name) {
 
 std::string Bytes(const std::string& path) {
     std::string bytes;
-    read_file(path, bytes);
+    ReadWholeFile(path, bytes);
     return bytes;
 }
 
@@ -35,7 +35,7 @@ std::string Text(const Plugin& plugin, int number, int length = 256) {
     std::string text(static_cast<size_t>(length) + 8, '\x7F');
     const int count = plugin.getPluginInfo(number, text.data(), length);
     const size_t end = text.find('\0');
-    return format("%d:", count) + (end == std::string::npos ? "<no end>" : text.substr(0, end));
+    return Format("%d:", count) + (end == std::string::npos ? "<no end>" : text.substr(0, end));
 }
 
 void CheckTexts(const Plugin& plugin) {
@@ -51,9 +51,9 @@ void CheckTexts(const Plugin& plugin) {
         {-1, "0:"},
     };
     for (const auto& row : rows)
-        check_eq(Text(plugin, row.number), row.expected, format("info %d", row.number));
-    check_eq(Text(plugin, 0, 3), "2:00", "a short buffer gets a terminated beginning");
-    check(Text(plugin, 1).size() > 4, "info 1 names the plug-in", Text(plugin, 1));
+        CheckEq(Text(plugin, row.number), row.expected, Format("info %d", row.number));
+    CheckEq(Text(plugin, 0, 3), "2:00", "a short buffer gets a terminated beginning");
+    Check(Text(plugin, 1).size() > 4, "info 1 names the plug-in", Text(plugin, 1));
 }
 
 void CheckIsSupported(const Plugin& plugin, const std::string& png, const std::string& text) {
@@ -62,12 +62,12 @@ void CheckIsSupported(const Plugin& plugin, const std::string& png, const std::s
         const bool expected = file == &png;
         std::string head = Bytes(*file).substr(0, kSusieHeadBytes);
         head.resize(kSusieHeadBytes, '\0');
-        check_eq(plugin.isSupported(file->c_str(), reinterpret_cast<ULONG_PTR>(head.data())) != 0, expected,
-                 "from 2 KB: " + *file);
+        CheckEq(plugin.isSupported(file->c_str(), reinterpret_cast<ULONG_PTR>(head.data())) != 0, expected,
+                "from 2 KB: " + *file);
         HANDLE handle = CreateFileA(file->c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-        check_eq(plugin.isSupported(file->c_str(), reinterpret_cast<ULONG_PTR>(handle)) != 0, expected,
-                 "from a handle: " + *file);
-        check_eq(SetFilePointer(handle, 0, nullptr, FILE_CURRENT), 0, "the handle's position is put back");
+        CheckEq(plugin.isSupported(file->c_str(), reinterpret_cast<ULONG_PTR>(handle)) != 0, expected,
+                "from a handle: " + *file);
+        CheckEq(SetFilePointer(handle, 0, nullptr, FILE_CURRENT), 0, "the handle's position is put back");
         CloseHandle(handle);
     }
 }
@@ -85,7 +85,7 @@ Dib Picture(const Plugin& plugin, LPCSTR buffer, LONG_PTR length, unsigned flag,
     HLOCAL info = reinterpret_cast<HLOCAL>(1), pixels = reinterpret_cast<HLOCAL>(1);
     dib.result = plugin.getPicture(buffer, length, flag, &info, &pixels, progress, 77);
     if (dib.result != kSusieSuccess) {
-        check(!info && !pixels, format("result %d hands back no blocks", dib.result));
+        Check(!info && !pixels, Format("result %d hands back no blocks", dib.result));
         return dib;
     }
     dib.unlocked = (LocalFlags(info) & LMEM_LOCKCOUNT) == 0 && (LocalFlags(pixels) & LMEM_LOCKCOUNT) == 0;
@@ -103,17 +103,17 @@ Dib Picture(const Plugin& plugin, LPCSTR buffer, LONG_PTR length, unsigned flag,
 }
 
 void CheckPicture(const Dib& dib, const std::string& bitmap, const std::string& name) {
-    if (!check_eq(dib.result, kSusieSuccess, name + ": result"))
+    if (!CheckEq(dib.result, kSusieSuccess, name + ": result"))
         return;
-    check(dib.unlocked, name + ": blocks come back unlocked");
-    check_eq(dib.header.biSize, 40, name + ": info header");
-    check_eq(dib.header.biBitCount, 24, name + ": 24 bits");
-    check_eq(dib.header.biCompression, BI_RGB, name + ": uncompressed");
+    Check(dib.unlocked, name + ": blocks come back unlocked");
+    CheckEq(dib.header.biSize, 40, name + ": info header");
+    CheckEq(dib.header.biBitCount, 24, name + ": 24 bits");
+    CheckEq(dib.header.biCompression, BI_RGB, name + ": uncompressed");
     // The sample bitmap: 54 bytes of headers, then its rows bottom-up, as a bottom-up DIB has them.
-    check_eq(dib.header.biWidth, 640, name + ": width");
-    check_eq(dib.header.biHeight, 480, name + ": height, positive (bottom-up)");
+    CheckEq(dib.header.biWidth, 640, name + ": width");
+    CheckEq(dib.header.biHeight, 480, name + ": height, positive (bottom-up)");
     const std::string expected = bitmap.substr(54);
-    check(dib.rows.size() >= expected.size() && dib.rows.compare(0, expected.size(), expected) == 0,
+    Check(dib.rows.size() >= expected.size() && dib.rows.compare(0, expected.size(), expected) == 0,
           name + ": rows equal the bitmap's");
 }
 
@@ -132,19 +132,19 @@ void CheckGetPicture(const Plugin& plugin, const std::string& png, const std::st
     CaseScope scope("GetPicture");
     const std::string file = Bytes(png);
     CheckPicture(Picture(plugin, png.c_str(), 0, kSusieFromFile, &Record), bitmap, "file");
-    check(
+    Check(
         g_progress.size() >= 2 && g_progress.front().first == 0 && g_progress.back().first == g_progress.back().second,
         "progress runs from 0 to its end with the host's data");
     CheckPicture(Picture(plugin, file.data(), static_cast<LONG_PTR>(file.size()), kSusieFromMemory), bitmap, "memory");
-    const std::string shifted = join(arg("work"), "shifted.png");
-    write_file(shifted, std::string(128, 'M') + file);
+    const std::string shifted = Join(Arg("work"), "shifted.png");
+    WriteWholeFile(shifted, std::string(128, 'M') + file);
     CheckPicture(Picture(plugin, shifted.c_str(), 128, kSusieFromFile), bitmap, "file from offset 128");
-    check_eq(Picture(plugin, png.c_str(), 0, kSusieFromFile, &Cancel).result, kSusieAborted, "cancelled");
+    CheckEq(Picture(plugin, png.c_str(), 0, kSusieFromFile, &Cancel).result, kSusieAborted, "cancelled");
 
     SusiePictureInfo info = {};
-    check_eq(plugin.getPictureInfo(png.c_str(), 0, kSusieFromFile, &info), kSusieSuccess, "info result");
-    check(info.width == 640 && info.height == 480 && info.colorDepth == 24 && !info.hInfo, "info record",
-          format("%ld x %ld, %d bits", info.width, info.height, info.colorDepth));
+    CheckEq(plugin.getPictureInfo(png.c_str(), 0, kSusieFromFile, &info), kSusieSuccess, "info result");
+    Check(info.width == 640 && info.height == 480 && info.colorDepth == 24 && !info.hInfo, "info record",
+          Format("%ld x %ld, %d bits", info.width, info.height, info.colorDepth));
 }
 
 void CheckRefusals(const Plugin& plugin, const std::string& png) {
@@ -163,39 +163,39 @@ void CheckRefusals(const Plugin& plugin, const std::string& png) {
         {"too large", huge, kSusieNoMemory},
     };
     for (const auto& row : rows) {
-        check_eq(Picture(plugin, row.bytes.data(), static_cast<LONG_PTR>(row.bytes.size()), kSusieFromMemory).result,
-                 row.expected, row.name);
+        CheckEq(Picture(plugin, row.bytes.data(), static_cast<LONG_PTR>(row.bytes.size()), kSusieFromMemory).result,
+                row.expected, row.name);
     }
-    check_eq(Picture(plugin, join(arg("work"), "absent.png").c_str(), 0, kSusieFromFile).result, kSusieFileReadError,
-             "absent file");
+    CheckEq(Picture(plugin, Join(Arg("work"), "absent.png").c_str(), 0, kSusieFromFile).result, kSusieFileReadError,
+            "absent file");
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    begin("ifstb", argc, argv);
-    const std::string app = arg("app");
-    const std::string spi = join(app.substr(0, app.find_last_of('\\')), "ifstb.spi");
+    Begin("ifstb", argc, argv);
+    const std::string app = Arg("app");
+    const std::string spi = Join(app.substr(0, app.find_last_of('\\')), "ifstb.spi");
     Plugin plugin;
     plugin.module = LoadLibraryA(spi.c_str());
-    if (check(plugin.module != nullptr, "ifstb.spi loads", spi)) {
+    if (Check(plugin.module != nullptr, "ifstb.spi loads", spi)) {
         plugin.getPluginInfo = Export<GetPluginInfoProc>(plugin.module, "GetPluginInfo");
         plugin.isSupported = Export<IsSupportedProc>(plugin.module, "IsSupported");
         plugin.getPictureInfo = Export<GetPictureInfoProc>(plugin.module, "GetPictureInfo");
         plugin.getPicture = Export<GetPictureProc>(plugin.module, "GetPicture");
-        if (check(plugin.getPluginInfo && plugin.isSupported && plugin.getPictureInfo && plugin.getPicture &&
+        if (Check(plugin.getPluginInfo && plugin.isSupported && plugin.getPictureInfo && plugin.getPicture &&
                       Export<GetPictureProc>(plugin.module, "GetPreview"),
                   "every entry point is exported under its plain name")) {
-            CreateDirectoryA(arg("work").c_str(), nullptr);
-            const std::string png = join(arg("data"), "sample.png");
-            const std::string text = join(arg("work"), "notes.png");
-            write_file(text, "these are notes, not a picture");
-            const std::string bitmap = Bytes(join(arg("data"), "sample.bmp"));
+            CreateDirectoryA(Arg("work").c_str(), nullptr);
+            const std::string png = Join(Arg("data"), "sample.png");
+            const std::string text = Join(Arg("work"), "notes.png");
+            WriteWholeFile(text, "these are notes, not a picture");
+            const std::string bitmap = Bytes(Join(Arg("data"), "sample.bmp"));
             CheckTexts(plugin);
             CheckIsSupported(plugin, png, text);
             CheckGetPicture(plugin, png, bitmap);
             CheckRefusals(plugin, png);
         }
     }
-    return finish();
+    return Finish();
 }

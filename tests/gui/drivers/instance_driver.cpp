@@ -11,111 +11,92 @@ namespace {
 // never showed a window.
 void RunSecond(const CaseDir& dir, const std::string& args) {
     Proc second;
-    if (!check(second.start(dir.exe, args, dir.folder), "second instance started"))
+    if (!Check(second.Start(dir.exe, args, dir.folder), "second instance started"))
         return;
-    bool windowSeen = false;
-    const bool ended = wait_until([&] {
-        windowSeen = windowSeen || find_top(second.pid(), nullptr) != nullptr;
-        return !second.running();
-    });
-    check(ended && second.exit_code() == 0, "second instance ends by itself with exit code 0",
-          format("%s, exit code %#lx", ended ? "ended" : "still running", second.exit_code()));
-    check(!windowSeen, "second instance shows no window");
-    second.kill();
+    CheckEndsAlone(second, nullptr, "second instance ends by itself with exit code 0",
+                   "second instance shows no window");
 }
 
 void CheckHandOver() {
-    CaseScope scope("second start with a file");
-    CaseDir dir = make_case("hand-over");
-    const std::string spaced = put_picture(dir, "tall.bmp", "my picture 1.bmp");
-    const std::string picturesJapanese = join(dir.folder, "写真");
+    CaseApp first("second start with a file", "hand-over");
+    const std::string spaced = first.Put("tall.bmp", "my picture 1.bmp");
+    const std::string picturesJapanese = Join(first.dir.folder, "写真");
     CreateDirectoryA(picturesJapanese.c_str(), nullptr);
     // A cp932 path whose second bytes are backslashes (ソ 0x83 0x5C, 表 0x95 0x5C), with a space.
-    const std::string japanese = join(picturesJapanese, "ソフト表 1.bmp");
-    copy_file(join(arg("data"), "sample.bmp"), japanese);
-    const std::string bad = put_picture(dir, "bad.bmp", "bad.bmp");
+    const std::string japanese = Join(picturesJapanese, "ソフト表 1.bmp");
+    CopyFileTo(Join(Arg("data"), "sample.bmp"), japanese);
+    const std::string bad = first.Put("bad.bmp");
 
-    App first;
-    if (!check(first.start(dir), "first instance's frame appears"))
+    if (!first.Launch({}, "first instance's frame appears"))
         return;
 
-    RunSecond(dir, "\"" + spaced + "\"");
-    check(wait_until([&] { return first.picture_shown(); }), "first instance shows the handed-over picture");
-    check_preview(first, "preview-tall-default.bmp", "preview of the path with spaces");
+    RunSecond(first.dir, "\"" + spaced + "\"");
+    Check(WaitUntil([&] { return first.PictureShown(); }), "first instance shows the handed-over picture");
+    CheckPreview(first, "preview-tall-default.bmp", "preview of the path with spaces");
 
-    RunSecond(dir, "\"" + japanese + "\"");
-    check_preview(first, "preview-sample-default.bmp", "preview of the cp932 path");
+    RunSecond(first.dir, "\"" + japanese + "\"");
+    CheckPreview(first, "preview-sample-default.bmp", "preview of the cp932 path");
 
     // A short (8.3) name is opened under its long name, which the save dialog then proposes.
     char shortName[MAX_PATH] = "";
     GetShortPathNameA(spaced.c_str(), shortName, MAX_PATH);
-    check(std::string(shortName) != spaced && *shortName, "the file has a short name", shortName);
-    RunSecond(dir, shortName);
-    check_preview(first, "preview-tall-default.bmp", "preview of the short name");
-    post_command(first.frame(), ID_FILE_SAVE_AS);
-    HWND dialog = wait_owned(first.proc().pid(), first.frame());
-    check_eq(text_of(file_name_field(dialog)), "my picture 1", "the long name is the document's");
-    cancel_dialog(dialog);
+    Check(std::string(shortName) != spaced && *shortName, "the file has a short name", shortName);
+    RunSecond(first.dir, shortName);
+    CheckPreview(first, "preview-tall-default.bmp", "preview of the short name");
+    HWND dialog = first.OpenDialog(ID_FILE_SAVE_AS);
+    CheckEq(TextOf(FileNameField(dialog)), "my picture 1", "the long name is the document's");
+    CancelDialog(dialog);
 
     // The second instance's request is answered before it ends, so the first has tried the file by now.
-    RunSecond(dir, "\"" + bad + "\"");
-    check(find_owned(first.proc().pid(), first.frame()) == nullptr, "unreadable file: no message",
-          describe_windows(first.proc().pid()));
-    check_preview(first, "preview-tall-default.bmp", "unreadable file: picture kept");
-    check(first.exit(), "first instance exits");
+    RunSecond(first.dir, "\"" + bad + "\"");
+    Check(FindOwned(first.Process().Pid(), first.Frame()) == nullptr, "unreadable file: no message",
+          DescribeWindows(first.Process().Pid()));
+    CheckPreview(first, "preview-tall-default.bmp", "unreadable file: picture kept");
+    Check(first.Exit(), "first instance exits");
 }
 
 void CheckActivation() {
-    CaseScope scope("second start without a file");
-    CaseDir dir = make_case("activation");
-    App first;
-    if (!check(first.start(dir), "first instance's frame appears"))
+    CaseApp first("second start without a file", "activation");
+    if (!first.Launch({}, "first instance's frame appears"))
         return;
-    ShowWindow(first.frame(), SW_MINIMIZE);
-    check(wait_until([&] { return IsIconic(first.frame()) != 0; }), "first instance minimised");
+    ShowWindow(first.Frame(), SW_MINIMIZE);
+    Check(WaitUntil([&] { return IsIconic(first.Frame()) != 0; }), "first instance minimised");
 
-    RunSecond(dir, "");
-    check(wait_until([&] { return !IsIconic(first.frame()); }), "first instance restored");
-    check(wait_until([&] { return GetForegroundWindow() == first.frame(); }), "first instance in front");
-    check(!first.picture_shown(), "still no picture");
-    check(first.exit(), "first instance exits");
+    RunSecond(first.dir, "");
+    Check(WaitUntil([&] { return !IsIconic(first.Frame()); }), "first instance restored");
+    Check(WaitUntil([&] { return GetForegroundWindow() == first.Frame(); }), "first instance in front");
+    Check(!first.PictureShown(), "still no picture");
+    Check(first.Exit(), "first instance exits");
 }
 
 // The hand-over also reaches a first instance that has a modal dialog up, and that dialog is what
 // comes to the front.
 void CheckHandOverUnderModalDialog() {
-    CaseScope scope("second start while a dialog is open");
-    CaseDir dir = make_case("hand-over-modal");
-    const std::string picture = put_picture(dir, "sample.bmp", "sample.bmp");
-    App first;
-    if (!check(first.start(dir), "first instance's frame appears"))
+    CaseApp first("second start while a dialog is open", "hand-over-modal");
+    const std::string picture = first.Put("sample.bmp");
+    if (!first.Launch({}, "first instance's frame appears"))
         return;
-    bring_to_front(first.frame());
-    post_command(first.frame(), ID_FILE_OPEN);
-    HWND dialog = wait_owned(first.proc().pid(), first.frame());
-    if (!check(dialog != nullptr, "open dialog up"))
+    BringToFront(first.Frame());
+    HWND dialog = first.OpenDialog(ID_FILE_OPEN);
+    if (!Check(dialog != nullptr, "open dialog up"))
         return;
-    check(wait_until([&] { return GetForegroundWindow() == dialog; }), "the dialog is active");
+    Check(WaitUntil([&] { return GetForegroundWindow() == dialog; }), "the dialog is active");
     // The user turns to another program (here a window of the driver's) and starts a second instance.
     HWND elsewhere =
         CreateWindowA("STATIC", "elsewhere", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
-    check(bring_to_front(elsewhere), "another window in front");
-    RunSecond(dir, "\"" + picture + "\"");
-    check(wait_until([&] { return GetForegroundWindow() == dialog; }, 3000), "the dialog is in front",
-          "foreground is " + class_of(GetForegroundWindow()) + " \"" + text_of(GetForegroundWindow()) + "\"");
-    cancel_dialog(dialog);
+    Check(BringToFront(elsewhere), "another window in front");
+    RunSecond(first.dir, "\"" + picture + "\"");
+    Check(WaitUntil([&] { return GetForegroundWindow() == dialog; }, 3000), "the dialog is in front",
+          "foreground is " + ClassOf(GetForegroundWindow()) + " \"" + TextOf(GetForegroundWindow()) + "\"");
+    CancelDialog(dialog);
     // The dialog in front covers the preview; look at it once the dialog is gone.
-    check_preview(first, "preview-sample-default.bmp", "picture opened behind the dialog");
+    CheckPreview(first, "preview-sample-default.bmp", "picture opened behind the dialog");
     DestroyWindow(elsewhere);
-    check(first.exit(), "first instance exits");
+    Check(first.Exit(), "first instance exits");
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    begin("instance", argc, argv);
-    CheckHandOver();
-    CheckActivation();
-    CheckHandOverUnderModalDialog();
-    return finish();
+    return RunCases("instance", argc, argv, {CheckHandOver, CheckActivation, CheckHandOverUnderModalDialog});
 }

@@ -20,47 +20,55 @@ constexpr int kChooserTree = 14145;
 constexpr char kComputer[] = "マイ コンピューター";
 
 HWND OpenPluginDialog(App& app) {
-    post_command(app.frame(), IDM_PLUGIN_SETTINGS);
-    return wait_owned(app.proc().pid(), app.frame());
+    return app.OpenDialog(IDM_PLUGIN_SETTINGS);
+}
+
+// The program started with pluginPath in its INI, and its plug-in dialog open; null when either failed.
+HWND StartInDialog(CaseApp& app, const std::string& pluginPath) {
+    WriteWholeFile(app.dir.ini, PluginIni(pluginPath));
+    if (!app.Launch())
+        return nullptr;
+    HWND dialog = OpenPluginDialog(app);
+    return Check(dialog != nullptr, "dialog appears") ? dialog : nullptr;
 }
 
 HWND Edit(HWND dialog) {
-    return find_id(dialog, IDC_PLUGIN_FOLDER, "Edit");
+    return FindId(dialog, IDC_PLUGIN_FOLDER, "Edit");
 }
 
 bool Press(HWND window, int id) {
-    HWND button = find_id(window, id, "Button");
+    HWND button = FindId(window, id, "Button");
     if (!button)
         return false;
-    click(button);
-    return wait_gone(window);
+    Click(button);
+    return WaitGone(window);
 }
 
 HTREEITEM Next(HWND tree, UINT relation, HTREEITEM item = nullptr) {
-    return reinterpret_cast<HTREEITEM>(send(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+    return reinterpret_cast<HTREEITEM>(Send(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
 }
 
 // The text of a tree item of the chooser, read through the program's memory.
 std::string ItemText(App& app, HWND tree, HTREEITEM item) {
-    RemoteBuffer buffer(app.proc().handle(), sizeof(TVITEMA) + MAX_PATH);
+    RemoteBuffer buffer(app.Process().Handle(), sizeof(TVITEMA) + MAX_PATH);
     TVITEMA query = {};
     query.mask = TVIF_TEXT;
     query.hItem = item;
-    query.pszText = static_cast<char*>(buffer.address()) + sizeof(TVITEMA);
+    query.pszText = static_cast<char*>(buffer.Address()) + sizeof(TVITEMA);
     query.cchTextMax = MAX_PATH;
     char text[MAX_PATH] = {};
-    if (!item || !buffer.write(&query, sizeof query) ||
-        !send(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(buffer.address())) ||
-        !buffer.read(text, sizeof text - 1, sizeof(TVITEMA)))
+    if (!item || !buffer.Write(&query, sizeof query) ||
+        !Send(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(buffer.Address())) ||
+        !buffer.Read(text, sizeof text - 1, sizeof(TVITEMA)))
         return "";
     return text;
 }
 
 // The chooser selects its folder once it has walked the shell's namespace there.
 std::string SelectedText(App& app, HWND chooser, const std::string& expected) {
-    HWND tree = find_id(chooser, kChooserTree, "SysTreeView32");
+    HWND tree = FindId(chooser, kChooserTree, "SysTreeView32");
     std::string text;
-    wait_until([&] { return (text = ItemText(app, tree, Next(tree, TVGN_CARET))) == expected; });
+    WaitUntil([&] { return (text = ItemText(app, tree, Next(tree, TVGN_CARET))) == expected; });
     return text;
 }
 
@@ -69,18 +77,18 @@ std::string SelectedText(App& app, HWND chooser, const std::string& expected) {
 enum class Choice { kPath, kComputer, kKeep, kCancel };
 
 bool Choose(App& app, HWND chooser, Choice choice, const std::string& path) {
-    HWND tree = find_id(chooser, kChooserTree, "SysTreeView32");
+    HWND tree = FindId(chooser, kChooserTree, "SysTreeView32");
     if (choice == Choice::kPath) {
-        RemoteBuffer buffer(app.proc().handle(), path.size() + 1);
-        if (!buffer.write(path.c_str(), path.size() + 1))
+        RemoteBuffer buffer(app.Process().Handle(), path.size() + 1);
+        if (!buffer.Write(path.c_str(), path.size() + 1))
             return false;
-        send(chooser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(buffer.address()));
+        Send(chooser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(buffer.Address()));
     } else if (choice == Choice::kComputer) {
         HTREEITEM computer = nullptr;
         for (HTREEITEM item = Next(tree, TVGN_CHILD, Next(tree, TVGN_ROOT)); item && !computer;
              item = Next(tree, TVGN_NEXT, item))
             computer = ItemText(app, tree, item) == kComputer ? item : nullptr;
-        if (!computer || !send(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(computer)))
+        if (!computer || !Send(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(computer)))
             return false;
     }
     return Press(chooser, choice == Choice::kCancel ? IDCANCEL : IDOK);
@@ -111,148 +119,133 @@ const BrowseCase kBrowseCases[] = {
 };
 
 void CheckBrowse(const BrowseCase& browse) {
-    CaseScope scope(browse.name);
-    CaseDir dir = make_case(std::string("browse-") + browse.name);
+    CaseApp app(browse.name, std::string("browse-") + browse.name);
     // The folders to browse lie on the prefix's own drive, near its root: the chooser expands every
     // level down to them, and the Unix drive Z: would take it through the whole system.
     CaseDir folders;
     folders.folder = "C:\\tolvarin-browse";
-    remove_tree(folders.folder);
+    RemoveTree(folders.folder);
     CreateDirectoryA(folders.folder.c_str(), nullptr);
     const std::string alpha = PluginFolder(folders, "Alpha", {"tp_red.spi"});
     const std::string beta = PluginFolder(folders, "Beta", {"tp_red.spi"});
     // Each folder read once now: Wine's chooser matches the folder it is given to the folders it
     // lists by their stored attributes, and a folder's first reading after a change changes them.
     for (const std::string& folder : {folders.folder, alpha, beta})
-        list_files(folder);
-    write_file(dir.ini, PluginIni(browse.stored(alpha, beta)));
-    App app;
-    if (!check(app.start(dir), "frame appears"))
+        ListFiles(folder);
+    HWND dialog = StartInDialog(app, browse.stored(alpha, beta));
+    if (!dialog)
         return;
-    HWND dialog = OpenPluginDialog(app);
-    if (!check(dialog != nullptr, "dialog appears"))
+    SetText(Edit(dialog), browse.typed(alpha, beta));
+    Click(FindId(dialog, IDC_PLUGIN_BROWSE, "Button"));
+    HWND chooser = WaitOwned(app.Process().Pid(), dialog);
+    if (!Check(chooser != nullptr, "chooser appears"))
         return;
-    set_text(Edit(dialog), browse.typed(alpha, beta));
-    click(find_id(dialog, IDC_PLUGIN_BROWSE, "Button"));
-    HWND chooser = wait_owned(app.proc().pid(), dialog);
-    if (!check(chooser != nullptr, "chooser appears"))
-        return;
-    check_eq(text_of(find_id(chooser, 14146, "Static")), "フォルダを選択してください", "chooser's title");
+    CheckEq(TextOf(FindId(chooser, 14146, "Static")), "フォルダを選択してください", "chooser's title");
     if (*browse.opensOn)
-        check_eq(SelectedText(app, chooser, browse.opensOn), browse.opensOn, "opens on the folder in the edit box");
+        CheckEq(SelectedText(app, chooser, browse.opensOn), browse.opensOn, "opens on the folder in the edit box");
     if (std::string(browse.name) == "a chosen folder gets one backslash")
-        save_screenshot(app, "plugin-folder-chooser.bmp");
-    check(Choose(app, chooser, browse.choice, browse.chosen(alpha, beta)), "chooser answered");
-    check_eq(text_of(Edit(dialog)), browse.after(alpha, beta), "edit box afterwards");
-    check(Press(dialog, IDCANCEL), "Cancel closes the dialog");
-    check(app.exit(), "exits");
+        SaveScreenshot(app, "plugin-folder-chooser.bmp");
+    Check(Choose(app, chooser, browse.choice, browse.chosen(alpha, beta)), "chooser answered");
+    CheckEq(TextOf(Edit(dialog)), browse.after(alpha, beta), "edit box afterwards");
+    Check(Press(dialog, IDCANCEL), "Cancel closes the dialog");
+    Check(app.Exit(), "exits");
 }
 
 // The dialog as it opens, then OK and Cancel: OK reloads even with the same text (a plug-in copied
 // into the folder meanwhile shows in the open dialog), Cancel does not, and a folder with no
 // plug-in is reported once the dialog has closed. The INI keeps the last text confirmed.
 void CheckOkAndCancel() {
-    CaseScope scope("OK and Cancel");
-    CaseDir dir = make_case("ok-cancel");
-    const std::string folder = PluginFolder(dir, "plugins", {"tp_red.spi"});
-    const std::string empty = PluginFolder(dir, "empty", {});
-    write_file(dir.ini, PluginIni(folder));
-    App app;
-    if (!check(app.start(dir), "frame appears"))
+    CaseApp app("OK and Cancel", "ok-cancel");
+    const std::string folder = PluginFolder(app.dir, "plugins", {"tp_red.spi"});
+    const std::string empty = PluginFolder(app.dir, "empty", {});
+    HWND dialog = StartInDialog(app, folder);
+    if (!dialog)
         return;
-    HWND dialog = OpenPluginDialog(app);
-    if (!check(dialog != nullptr, "dialog appears"))
-        return;
-    check_eq(text_of(dialog), "設定", "caption");
-    check_eq(text_of(Edit(dialog)), folder, "edit box holds the folder text");
-    check_eq(text_of(find_id(dialog, IDC_PLUGIN_BROWSE, "Button")), "参照...(&R)", "browse button");
-    check_eq(text_of(find_id(dialog, IDCANCEL, "Button")), "ｷｬﾝｾﾙ", "cancel button");
-    check_eq(text_of(find_id(dialog, -1, "Button")), "SUSIEプラグインの検索フォルダー(&F)：", "group box");
-    save_screenshot(app, "plugin-settings-dialog.bmp");
+    CheckEq(TextOf(dialog), "設定", "caption");
+    CheckEq(TextOf(Edit(dialog)), folder, "edit box holds the folder text");
+    CheckEq(TextOf(FindId(dialog, IDC_PLUGIN_BROWSE, "Button")), "参照...(&R)", "browse button");
+    CheckEq(TextOf(FindId(dialog, IDCANCEL, "Button")), "ｷｬﾝｾﾙ", "cancel button");
+    CheckEq(TextOf(FindId(dialog, -1, "Button")), "SUSIEプラグインの検索フォルダー(&F)：", "group box");
+    SaveScreenshot(app, "plugin-settings-dialog.bmp");
 
-    CopyTestPlugin("tp_pairs.spi", join(folder, "tp_pairs.spi"));
-    check(Press(dialog, IDOK), "OK with the text unchanged");
-    std::vector<std::string> types = OpenDialogTypes(app.proc().pid(), app.frame());
-    check(Joined(types).find("First pair(*.tpa)") != std::string::npos, "OK reloaded the plug-ins", Joined(types));
+    CopyTestPlugin("tp_pairs.spi", Join(folder, "tp_pairs.spi"));
+    Check(Press(dialog, IDOK), "OK with the text unchanged");
+    std::vector<std::string> types = OpenDialogTypes(app.Process().Pid(), app.Frame());
+    Check(Joined(types).find("First pair(*.tpa)") != std::string::npos, "OK reloaded the plug-ins", Joined(types));
 
-    CopyTestPlugin("tp_topdown.spi", join(folder, "tp_topdown.spi"));
+    CopyTestPlugin("tp_topdown.spi", Join(folder, "tp_topdown.spi"));
     dialog = OpenPluginDialog(app);
-    set_text(Edit(dialog), empty);
-    check(Press(dialog, IDCANCEL), "Cancel after typing another folder");
-    const std::vector<std::string> unchanged = OpenDialogTypes(app.proc().pid(), app.frame());
-    check_eq(Joined(unchanged), Joined(types), "Cancel reloaded nothing");
+    SetText(Edit(dialog), empty);
+    Check(Press(dialog, IDCANCEL), "Cancel after typing another folder");
+    const std::vector<std::string> unchanged = OpenDialogTypes(app.Process().Pid(), app.Frame());
+    CheckEq(Joined(unchanged), Joined(types), "Cancel reloaded nothing");
 
     // Two folders: the plug-ins of both, the first folder's first.
-    const std::string second = PluginFolder(dir, "second", {"tp_blue.spi"});
+    const std::string second = PluginFolder(app.dir, "second", {"tp_blue.spi"});
     dialog = OpenPluginDialog(app);
-    set_text(Edit(dialog), second + ";" + folder);
-    check(Press(dialog, IDOK), "OK with two folders");
-    types = OpenDialogTypes(app.proc().pid(), app.frame());
-    check(types.size() > 2 && types[1] == "Blue(*.tpx)" && Joined(types).find("Red(*.tpx)") != std::string::npos,
+    SetText(Edit(dialog), second + ";" + folder);
+    Check(Press(dialog, IDOK), "OK with two folders");
+    types = OpenDialogTypes(app.Process().Pid(), app.Frame());
+    Check(types.size() > 2 && types[1] == "Blue(*.tpx)" && Joined(types).find("Red(*.tpx)") != std::string::npos,
           "both folders loaded, in order", Joined(types));
 
     dialog = OpenPluginDialog(app);
-    set_text(Edit(dialog), empty);
-    click(find_id(dialog, IDOK, "Button"));
-    const std::vector<Message> messages = LaterMessages(app.proc());
-    check_eq(Joined(messages),
-             Joined({Message{kFolderCaption, FolderNotFound(empty)}, Message{kLoadCaption, kNoPlugin}}),
-             "a folder without plug-ins is reported after OK");
-    check_eq(Joined(OpenDialogTypes(app.proc().pid(), app.frame())), Joined(Types({})), "only bitmaps are offered");
+    SetText(Edit(dialog), empty);
+    Click(FindId(dialog, IDOK, "Button"));
+    const std::vector<Message> messages = LaterMessages(app.Process());
+    CheckEq(Joined(messages),
+            Joined({Message{kFolderCaption, FolderNotFound(empty)}, Message{kLoadCaption, kNoPlugin}}),
+            "a folder without plug-ins is reported after OK");
+    CheckEq(Joined(OpenDialogTypes(app.Process().Pid(), app.Frame())), Joined(Types({})), "only bitmaps are offered");
 
     // A reload and a close that reach the frame behind a loading message (posted, as the frame is
     // disabled) wait for the load in progress: no second dialog, no crash, the frame stays.
-    const std::string missing = join(dir.folder, "nope"), twoFolders = missing + ";" + folder;
+    const std::string missing = Join(app.dir.folder, "nope"), twoFolders = missing + ";" + folder;
     dialog = OpenPluginDialog(app);
-    set_text(Edit(dialog), twoFolders);
-    click(find_id(dialog, IDOK, "Button"));
-    check(wait_gone(dialog) && wait_until([&] { return find_top(app.proc().pid(), "#32770") != nullptr; }),
+    SetText(Edit(dialog), twoFolders);
+    Click(FindId(dialog, IDOK, "Button"));
+    Check(WaitGone(dialog) && WaitUntil([&] { return FindTop(app.Process().Pid(), "#32770") != nullptr; }),
           "a message about the missing folder");
-    post_command(app.frame(), IDM_PLUGIN_SETTINGS);
-    PostMessageA(app.frame(), WM_CLOSE, 0, 0);
-    check_eq(Joined(LaterMessages(app.proc())), Joined({Message{kFolderCaption, FolderNotFound(missing)}}),
-             "only the load in progress reports");
-    check(IsWindow(app.frame()) && !wait_owned(app.proc().pid(), app.frame(), 500), "the frame stays, no dialog");
-    types = OpenDialogTypes(app.proc().pid(), app.frame());
-    check(Joined(types).find("Red(*.tpx)") != std::string::npos, "the real folder loaded", Joined(types));
-    if (!check(app.exit(), "exits"))
+    PostCommand(app.Frame(), IDM_PLUGIN_SETTINGS);
+    PostMessageA(app.Frame(), WM_CLOSE, 0, 0);
+    CheckEq(Joined(LaterMessages(app.Process())), Joined({Message{kFolderCaption, FolderNotFound(missing)}}),
+            "only the load in progress reports");
+    Check(IsWindow(app.Frame()) && !WaitOwned(app.Process().Pid(), app.Frame(), 500), "the frame stays, no dialog");
+    types = OpenDialogTypes(app.Process().Pid(), app.Frame());
+    Check(Joined(types).find("Red(*.tpx)") != std::string::npos, "the real folder loaded", Joined(types));
+    if (!Check(app.Exit(), "exits"))
         return;
-    check_eq(ini_value(read_ini(dir.ini), "SusiePlugin", "PluginPath"), twoFolders,
-             "the INI keeps the last folder text");
+    CheckEq(IniValue(ReadIni(app.dir.ini), "SusiePlugin", "PluginPath"), twoFolders,
+            "the INI keeps the last folder text");
 }
 
 // The text an item with no folder puts back is the one last stored: after a chosen folder, that one.
 void CheckStoredAfterChoice() {
-    CaseScope scope("no folder after a chosen one");
-    CaseDir dir = make_case("stored-after-choice");
-    const std::string alpha = PluginFolder(dir, "Alpha", {"tp_red.spi"});
-    write_file(dir.ini, PluginIni(alpha));
-    App app;
-    if (!check(app.start(dir), "frame appears"))
+    CaseApp app("no folder after a chosen one", "stored-after-choice");
+    const std::string alpha = PluginFolder(app.dir, "Alpha", {"tp_red.spi"});
+    HWND dialog = StartInDialog(app, alpha);
+    if (!dialog)
         return;
-    HWND dialog = OpenPluginDialog(app);
-    if (!check(dialog != nullptr, "dialog appears"))
-        return;
-    click(find_id(dialog, IDC_PLUGIN_BROWSE, "Button"));
-    HWND chooser = wait_owned(app.proc().pid(), dialog);
-    check(chooser && Choose(app, chooser, Choice::kPath, "C:\\"), "the drive root chosen");
-    check_eq(text_of(Edit(dialog)), "C:\\", "edit box holds the chosen folder");
-    set_text(Edit(dialog), "typed");
-    click(find_id(dialog, IDC_PLUGIN_BROWSE, "Button"));
-    chooser = wait_owned(app.proc().pid(), dialog);
-    check(chooser && Choose(app, chooser, Choice::kComputer, ""), "the computer chosen");
-    check_eq(text_of(Edit(dialog)), "C:\\", "edit box holds the chosen folder again");
-    check(Press(dialog, IDCANCEL), "Cancel closes the dialog");
-    check(app.exit(), "exits");
+    Click(FindId(dialog, IDC_PLUGIN_BROWSE, "Button"));
+    HWND chooser = WaitOwned(app.Process().Pid(), dialog);
+    Check(chooser && Choose(app, chooser, Choice::kPath, "C:\\"), "the drive root chosen");
+    CheckEq(TextOf(Edit(dialog)), "C:\\", "edit box holds the chosen folder");
+    SetText(Edit(dialog), "typed");
+    Click(FindId(dialog, IDC_PLUGIN_BROWSE, "Button"));
+    chooser = WaitOwned(app.Process().Pid(), dialog);
+    Check(chooser && Choose(app, chooser, Choice::kComputer, ""), "the computer chosen");
+    CheckEq(TextOf(Edit(dialog)), "C:\\", "edit box holds the chosen folder again");
+    Check(Press(dialog, IDCANCEL), "Cancel closes the dialog");
+    Check(app.Exit(), "exits");
+}
+
+void CheckBrowsing() {
+    for (const BrowseCase& browse : kBrowseCases)
+        CheckBrowse(browse);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    begin("plugindlg", argc, argv);
-    CheckStoredAfterChoice();
-    CheckOkAndCancel();
-    for (const BrowseCase& browse : kBrowseCases)
-        CheckBrowse(browse);
-    return finish();
+    return RunCases("plugindlg", argc, argv, {CheckStoredAfterChoice, CheckOkAndCancel, CheckBrowsing});
 }

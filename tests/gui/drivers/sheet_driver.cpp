@@ -160,7 +160,7 @@ std::vector<std::string> Tokens(const std::string& text) {
 
 // Writes the edits of a case into a copy of its starting INI.
 bool WriteEdits(const std::string& ini, const HandlerCase& c) {
-    bool written = write_file(ini, c.fromFar ? kFarIni : "");
+    bool written = WriteWholeFile(ini, c.fromFar ? kFarIni : "");
     for (const std::string& token : Tokens(c.edits)) {
         const size_t dot = token.find('.'), equals = token.find('=');
         const std::string section = token.substr(0, dot);
@@ -170,7 +170,7 @@ bool WriteEdits(const std::string& ini, const HandlerCase& c) {
             for (int i = 0; i < 3; ++i)
                 written &=
                     WritePrivateProfileStringA(section.c_str(), (key + "RGB"[i]).c_str(),
-                                               format("%d", (c.value >> shifts[i]) & 0xFF).c_str(), ini.c_str()) != 0;
+                                               Format("%d", (c.value >> shifts[i]) & 0xFF).c_str(), ini.c_str()) != 0;
         } else {
             const std::string value = equals == std::string::npos ? "" : token.substr(equals + 1);
             written &=
@@ -198,20 +198,20 @@ bool RunCli(const std::string& command, const std::string& output, const std::ve
     for (const std::string& a : args)
         line += a.compare(0, 2, "Z:") == 0 ? " \"" + UnixPath(a) + "\"" : " " + a;
     Proc cli;
-    return check(cli.start(arg("cli"), line, "") && wait_until([&] { return file_exists(output); }),
+    return Check(cli.Start(Arg("cli"), line, "") && WaitUntil([&] { return FileExists(output); }),
                  "`tolvarin " + command + "` wrote " + output);
 }
 
 HWND Sheet(App& app) {
-    return child_of_class(app.panel(), "#32770");
+    return ChildOfClass(app.Panel(), "#32770");
 }
 
 HWND PageWindow(App& app, int index) {
-    return reinterpret_cast<HWND>(send(Sheet(app), PSM_INDEXTOHWND, index, 0));
+    return reinterpret_cast<HWND>(Send(Sheet(app), PSM_INDEXTOHWND, index, 0));
 }
 
 HWND ShowPage(App& app, Page page) {
-    send(Sheet(app), PSM_SETCURSEL, page, 0);
+    Send(Sheet(app), PSM_SETCURSEL, page, 0);
     return PageWindow(app, page);
 }
 
@@ -219,20 +219,20 @@ HWND ShowPage(App& app, Page page) {
 // main-window picture, shown and hidden again without a redraw. (Another process's window cannot be
 // painted on from outside under Wine.)
 bool MakeStale(App& app, const Image& shown) {
-    HWND stock = app.panel_item(IDC_PREVIEW_MAIN);
-    auto stale = [&] { return compare(app.capture_preview(), shown).count > 0; };
+    HWND stock = app.PanelItem(IDC_PREVIEW_MAIN);
+    auto stale = [&] { return Compare(app.CapturePreview(), shown).count > 0; };
     for (int attempt = 0; attempt < 3; ++attempt) {
         // Whatever waits to be painted (a chooser moved away uncovers the preview) is painted first.
-        RedrawWindow(app.frame(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        RedrawWindow(app.Frame(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         ShowWindow(stock, SW_SHOWNA);
-        const bool painted = wait_until(stale);
+        const bool painted = WaitUntil(stale);
         SetWindowPos(stock, nullptr, 0, 0, 0, 0,
                      SWP_HIDEWINDOW | SWP_NOREDRAW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         // A repaint that was still on its way would take it away again: it has to stay a while.
-        if (painted && !IsWindowVisible(stock) && !wait_until([&] { return !stale(); }, 300))
-            return check(true, "a stale picture lies over the preview");
+        if (painted && !IsWindowVisible(stock) && !WaitUntil([&] { return !stale(); }, 300))
+            return Check(true, "a stale picture lies over the preview");
     }
-    return check(false, "a stale picture lies over the preview");
+    return Check(false, "a stale picture lies over the preview");
 }
 
 void PostKey(HWND control, WPARAM vk, int times) {
@@ -247,29 +247,29 @@ void AnswerChooser(HWND dialog, const HandlerCase& c) {
     const bool cancel = c.act == Act::kColorCancel || c.act == Act::kFontCancel;
     if (c.act == Act::kColor || c.act == Act::kColorCancel) {
         for (int i = 0; i < 3; ++i)
-            set_text(find_id(dialog, 706 + i, "Edit"), format("%d", (c.value >> (16 - 8 * i)) & 0xFF));
+            SetText(FindId(dialog, 706 + i, "Edit"), Format("%d", (c.value >> (16 - 8 * i)) & 0xFF));
     } else {
-        HWND faces = find_id(dialog, 1136, "ComboBox");
-        const std::vector<std::string> names = combo_items(faces);
+        HWND faces = FindId(dialog, 1136, "ComboBox");
+        const std::vector<std::string> names = ComboItems(faces);
         const auto tahoma = std::find(names.begin(), names.end(), "Tahoma");
-        if (check(tahoma != names.end(), "the font chooser lists Tahoma")) {
-            send(faces, CB_SETCURSEL, tahoma - names.begin(), 0);
-            send(dialog, WM_COMMAND, MAKEWPARAM(1136, CBN_SELCHANGE), reinterpret_cast<LPARAM>(faces));
+        if (Check(tahoma != names.end(), "the font chooser lists Tahoma")) {
+            Send(faces, CB_SETCURSEL, tahoma - names.begin(), 0);
+            Send(dialog, WM_COMMAND, MAKEWPARAM(1136, CBN_SELCHANGE), reinterpret_cast<LPARAM>(faces));
         }
     }
-    click(find_id(dialog, cancel ? IDCANCEL : IDOK, "Button"));
-    check(wait_gone(dialog), "chooser closes");
+    Click(FindId(dialog, cancel ? IDCANCEL : IDOK, "Button"));
+    Check(WaitGone(dialog), "chooser closes");
 }
 
 void CheckMessageBox(App& app) {
-    HWND box = wait_owned(app.proc().pid(), app.frame());
-    if (!check(box != nullptr, "message box appears", describe_windows(app.proc().pid())))
+    HWND box = app.WaitDialog();
+    if (!Check(box != nullptr, "message box appears", DescribeWindows(app.Process().Pid())))
         return;
-    check_eq(text_of(box), "未完成", "message box caption");
-    check_eq(text_of(find_id(box, 0xFFFF, "Static")), "現在作成中", "message box text");
-    check(find_id(box, IDCANCEL, "Button") == nullptr, "a single OK button");
-    click(find_id(box, IDOK, "Button"));
-    check(wait_gone(box), "message box closes");
+    CheckEq(TextOf(box), "未完成", "message box caption");
+    CheckEq(TextOf(FindId(box, 0xFFFF, "Static")), "現在作成中", "message box text");
+    Check(FindId(box, IDCANCEL, "Button") == nullptr, "a single OK button");
+    Click(FindId(box, IDOK, "Button"));
+    Check(WaitGone(box), "message box closes");
 }
 
 void Perform(App& app, HWND page, const HandlerCase& c, const Image& before) {
@@ -279,7 +279,7 @@ void Perform(App& app, HWND page, const HandlerCase& c, const Image& before) {
         case Act::kMessageBox:
             if (Recomposes(c))
                 MakeStale(app, before);
-            click(control);
+            Click(control);
             if (c.act == Act::kMessageBox)
                 CheckMessageBox(app);
             break;
@@ -293,19 +293,19 @@ void Perform(App& app, HWND page, const HandlerCase& c, const Image& before) {
             PostKey(control, c.value, 3);
             break;
         case Act::kMousePage: {
-            RemoteBuffer rect(app.proc().handle(), sizeof(RECT));
+            RemoteBuffer rect(app.Process().Handle(), sizeof(RECT));
             RECT thumb = {};
-            send(control, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(rect.address()));
-            rect.read(&thumb, sizeof thumb);
+            Send(control, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(rect.Address()));
+            rect.Read(&thumb, sizeof thumb);
             const LPARAM at = MAKELPARAM(thumb.right + 10, (thumb.top + thumb.bottom) / 2);
             PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, at);
             PostMessageA(control, WM_LBUTTONUP, 0, at);
             break;
         }
         default: {  // a chooser
-            click(control);
-            HWND dialog = wait_owned(app.proc().pid(), app.frame());
-            if (!check(dialog != nullptr, "chooser appears", describe_windows(app.proc().pid())))
+            Click(control);
+            HWND dialog = app.WaitDialog();
+            if (!Check(dialog != nullptr, "chooser appears", DescribeWindows(app.Process().Pid())))
                 return;
             // Out of the preview's way, so that only the handler can repaint the preview.
             SetWindowPos(dialog, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -317,126 +317,117 @@ void Perform(App& app, HWND page, const HandlerCase& c, const Image& before) {
 }
 
 void CheckHandler(const HandlerCase& c, int index) {
-    CaseScope scope(c.name);
-    CaseDir dir = make_case(format("handler-%02d", index), c.fromFar ? kFarIni : "");
-    const std::string picture = put_picture(dir, "sample.bmp", "sample.bmp");
-    const std::string startIni = join(dir.folder, "start.INI"), edits = join(dir.folder, "edits.INI");
-    const std::string before = join(dir.folder, "before.bmp"), after = join(dir.folder, "after.bmp");
-    const std::string expectedIni = join(dir.folder, "expected.INI");
+    CaseApp app(c.name, Format("handler-%02d", index), c.fromFar ? kFarIni : "");
+    const std::string picture = app.Put("sample.bmp");
+    const std::string startIni = Join(app.dir.folder, "start.INI"), edits = Join(app.dir.folder, "edits.INI");
+    const std::string before = Join(app.dir.folder, "before.bmp"), after = Join(app.dir.folder, "after.bmp");
+    const std::string expectedIni = Join(app.dir.folder, "expected.INI");
     Image beforeImage, afterImage;
-    if (!write_file(startIni, c.fromFar ? kFarIni : "") || !check(WriteEdits(edits, c), "expected edits written") ||
+    if (!WriteWholeFile(startIni, c.fromFar ? kFarIni : "") || !Check(WriteEdits(edits, c), "expected edits written") ||
         !RunCli("preview", before, {picture, before, "--settings", startIni}) ||
         !RunCli("preview", after, {picture, after, "--settings", edits}) ||
-        !RunCli("settings", expectedIni, {expectedIni, "--settings", edits}) || !load_bmp(before, beforeImage) ||
-        !load_bmp(after, afterImage))
+        !RunCli("settings", expectedIni, {expectedIni, "--settings", edits}) || !LoadBmp(before, beforeImage) ||
+        !LoadBmp(after, afterImage))
         return;
-    App app;
-    if (!check(app.start(dir, "\"" + picture + "\""), "frame appears"))
+    if (!app.Launch({picture}))
         return;
-    const Difference start = app.wait_preview(beforeImage);
-    check(start.sameSize && start.count == 0, "preview before the change equals `tolvarin preview`", start.describe());
+    const Difference start = app.WaitPreview(beforeImage);
+    Check(start.sameSize && start.count == 0, "preview before the change equals `tolvarin preview`", start.Describe());
     HWND page = ShowPage(app, c.page);
-    if (!check(page && GetDlgItem(page, c.control), "control on its page")) {
-        app.proc().kill();
+    if (!Check(page && GetDlgItem(page, c.control), "control on its page")) {
+        app.Process().Kill();
         return;
     }
     HWND label = GetDlgItem(page, IDC_MARON_OPACITY_TEXT);
     if (c.page == kMaron) {
         // The label takes the position when the trackbar first paints; a change shows only after that.
-        const std::string opacity = format("%u", GetPrivateProfileIntA("MARON", "Opacity", 50, startIni.c_str()));
-        check(wait_until([&] { return text_of(label) == opacity; }), "label 1018 shows " + opacity, text_of(label));
+        const std::string opacity = Format("%u", GetPrivateProfileIntA("MARON", "Opacity", 50, startIni.c_str()));
+        Check(WaitUntil([&] { return TextOf(label) == opacity; }), "label 1018 shows " + opacity, TextOf(label));
     }
     Perform(app, page, c, beforeImage);
-    const Difference shown = app.wait_preview(afterImage);
-    check(shown.sameSize && shown.count == 0, "preview equals `tolvarin preview` with the expected INI",
-          shown.describe());
+    const Difference shown = app.WaitPreview(afterImage);
+    Check(shown.sameSize && shown.count == 0, "preview equals `tolvarin preview` with the expected INI",
+          shown.Describe());
     if (c.control == IDC_MARON_OPACITY) {
         const std::string opacity = std::strchr(c.edits, '=') + 1;
-        check(wait_until([&] { return text_of(label) == opacity; }), "label 1018 follows to " + opacity,
-              text_of(label));
+        Check(WaitUntil([&] { return TextOf(label) == opacity; }), "label 1018 follows to " + opacity, TextOf(label));
     }
-    if (check(app.exit(), "exits"))
-        check_same_settings(dir.ini, expectedIni, "INI written at exit", Order::kAny);
+    if (Check(app.Exit(), "exits"))
+        CheckSameSettings(app.dir.ini, expectedIni, "INI written at exit", Order::kAny);
 }
 
 std::string StateOf(HWND control, State state) {
     switch (state) {
         case State::kChecked:
-            return format("%d", static_cast<int>(send(control, BM_GETCHECK, 0, 0)));
+            return Format("%d", static_cast<int>(Send(control, BM_GETCHECK, 0, 0)));
         case State::kEnabled:
             return IsWindowEnabled(control) ? "1" : "0";
         case State::kSelection:
-            return format("%d", static_cast<int>(send(control, CB_GETCURSEL, 0, 0)));
+            return Format("%d", static_cast<int>(Send(control, CB_GETCURSEL, 0, 0)));
         case State::kPosition:
-            return format("%d", static_cast<int>(send(control, TBM_GETPOS, 0, 0)));
+            return Format("%d", static_cast<int>(Send(control, TBM_GETPOS, 0, 0)));
         default:
-            return text_of(control);
+            return TextOf(control);
     }
 }
 
 // Every page shows the loaded values at once, the hidden ones too, without being activated again.
 void CheckProfileLoad() {
-    CaseScope scope("profile load");
-    CaseDir dir = make_case("profile-load");
-    const std::string profile = join(dir.folder, "far.INI");
-    App app;
-    if (!write_file(profile, kFarIni) || !check(app.start(dir), "frame appears"))
+    CaseApp app("profile load", "profile-load");
+    const std::string profile = Join(app.dir.folder, "far.INI");
+    if (!WriteWholeFile(profile, kFarIni) || !app.Launch())
         return;
     HWND maron = ShowPage(app, kMaron);
-    check(wait_until([&] { return text_of(GetDlgItem(maron, IDC_MARON_OPACITY_TEXT)) == "50"; }), "MARON in front");
-    post_command(app.frame(), IDM_PROFILE_LOAD);
-    HWND dialog = wait_owned(app.proc().pid(), app.frame());
-    check(dialog && choose_file(dialog, profile) && wait_gone(dialog), "profile chosen");
+    Check(WaitUntil([&] { return TextOf(GetDlgItem(maron, IDC_MARON_OPACITY_TEXT)) == "50"; }), "MARON in front");
+    HWND dialog = app.OpenDialog(IDM_PROFILE_LOAD);
+    Check(dialog && ChooseFile(dialog, profile) && WaitGone(dialog), "profile chosen");
     for (const auto& shown : kShownAfterLoad) {
         HWND control = GetDlgItem(PageWindow(app, shown.page), shown.control);
-        wait_until([&] { return StateOf(control, shown.state) == shown.value; }, 2000);
-        check_eq(StateOf(control, shown.state), shown.value, format("page %d control %d", shown.page, shown.control));
+        WaitUntil([&] { return StateOf(control, shown.state) == shown.value; }, 2000);
+        CheckEq(StateOf(control, shown.state), shown.value, Format("page %d control %d", shown.page, shown.control));
     }
-    check(send(Sheet(app), PSM_GETCURRENTPAGEHWND, 0, 0) == reinterpret_cast<LRESULT>(maron), "MARON still in front");
-    app.exit();
+    Check(Send(Sheet(app), PSM_GETCURRENTPAGEHWND, 0, 0) == reinterpret_cast<LRESULT>(maron), "MARON still in front");
+    app.Exit();
 }
 
 void CheckMaronGreying() {
-    CaseScope scope("MARON greying");
-    CaseDir dir = make_case("maron-greying");
-    App app;
-    if (!check(app.start(dir, "\"" + put_picture(dir, "sample.bmp", "sample.bmp") + "\""), "frame appears"))
+    CaseApp app("MARON greying", "maron-greying");
+    if (!app.Launch({app.Put("sample.bmp")}))
         return;
     HWND page = ShowPage(app, kMaron);
     for (bool use : {false, true}) {
-        click(GetDlgItem(page, IDC_MARON_USE));
+        Click(GetDlgItem(page, IDC_MARON_USE));
         for (const auto& option : kMaronOptions) {
             HWND control = GetDlgItem(page, option.control);
-            check(wait_until([&] { return (IsWindowEnabled(control) != 0) == use; }),
-                  format("control %d %s", option.control, use ? "enabled again" : "greyed"));
+            Check(WaitUntil([&] { return (IsWindowEnabled(control) != 0) == use; }),
+                  Format("control %d %s", option.control, use ? "enabled again" : "greyed"));
             if (option.checked >= 0)
-                check_eq(send(control, BM_GETCHECK, 0, 0), option.checked,
-                         format("control %d keeps its value", option.control));
+                CheckEq(Send(control, BM_GETCHECK, 0, 0), option.checked,
+                        Format("control %d keeps its value", option.control));
         }
-        check(IsWindowEnabled(GetDlgItem(page, IDC_MARON_RESET)) != 0, "初期化 stays usable");
+        Check(IsWindowEnabled(GetDlgItem(page, IDC_MARON_RESET)) != 0, "初期化 stays usable");
         if (!use)
-            save_screenshot(app, "sheet-maron-greyed.bmp");
+            SaveScreenshot(app, "sheet-maron-greyed.bmp");
     }
-    if (check(app.exit(), "exits"))
-        check_same_settings(dir.ini, join(arg("data"), "default.INI"), "values kept through the greying", Order::kAny);
+    if (Check(app.Exit(), "exits"))
+        CheckSameSettings(app.dir.ini, Join(Arg("data"), "default.INI"), "values kept through the greying",
+                          Order::kAny);
 }
 
 // Tab pressed as a user would, from the tab control into the page and round.
 void CheckTabOrder() {
-    CaseScope scope("Tab through the sheet");
-    CaseDir dir = make_case("tab-order");
-    App app;
-    if (!check(app.start(dir), "frame appears") || !check(bring_to_front(app.frame()), "frame in front"))
+    CaseApp app("Tab through the sheet", "tab-order");
+    if (!app.Launch() || !Check(BringToFront(app.Frame()), "frame in front"))
         return;
-    HWND tabs = reinterpret_cast<HWND>(send(Sheet(app), PSM_GETTABCONTROL, 0, 0));
-    RemoteBuffer rect(app.proc().handle(), sizeof(RECT));
+    HWND tabs = reinterpret_cast<HWND>(Send(Sheet(app), PSM_GETTABCONTROL, 0, 0));
+    RemoteBuffer rect(app.Process().Handle(), sizeof(RECT));
     RECT tab = {};
-    send(tabs, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(rect.address()));
-    rect.read(&tab, sizeof tab);
+    Send(tabs, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(rect.Address()));
+    rect.Read(&tab, sizeof tab);
     POINT centre = {(tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2};
     ClientToScreen(tabs, &centre);
-    mouse_click_screen(centre.x, centre.y);
-    const DWORD thread = GetWindowThreadProcessId(app.frame(), nullptr);
+    MouseClickScreen(centre.x, centre.y);
+    const DWORD thread = GetWindowThreadProcessId(app.Frame(), nullptr);
     auto focus = [&] {
         GUITHREADINFO info = {};
         info.cbSize = sizeof info;
@@ -445,13 +436,13 @@ void CheckTabOrder() {
     std::string got, expected;
     for (size_t i = 0; i < std::size(kTabOrder); ++i) {
         if (i > 0)
-            key_press(VK_TAB);
-        wait_until([&] { return focus() == kTabOrder[i]; }, 2000);
-        got += format("%d ", focus());
-        expected += format("%d ", kTabOrder[i]);
+            KeyPress(VK_TAB);
+        WaitUntil([&] { return focus() == kTabOrder[i]; }, 2000);
+        got += Format("%d ", focus());
+        expected += Format("%d ", kTabOrder[i]);
     }
-    check_eq(got, expected, "focus order");
-    app.exit();
+    CheckEq(got, expected, "focus order");
+    app.Exit();
 }
 
 // The decoration picture: a flat 100 x 50 picture named after the program is fitted into 108 x 54
@@ -460,64 +451,64 @@ void CheckTabOrder() {
 void CheckDecorationAndScreenshots() {
     constexpr uint32_t kFlat = 0x3366CC;
     for (bool decorated : {true, false}) {
-        CaseScope scope(decorated ? "decoration picture" : "no decoration picture");
-        CaseDir dir = make_case(decorated ? "decoration" : "no-decoration");
+        CaseApp app(decorated ? "decoration picture" : "no decoration picture",
+                    decorated ? "decoration" : "no-decoration");
         Image flat;
         flat.width = 100;
         flat.height = 50;
         flat.pixels.assign(100 * 50, kFlat);
-        if (decorated && !check(save_bmp(flat, dir.exe.substr(0, dir.exe.size() - 3) + "BMP"), "picture written"))
+        if (decorated &&
+            !Check(SaveBmp(flat, app.dir.exe.substr(0, app.dir.exe.size() - 3) + "BMP"), "picture written"))
             continue;
-        App app;
-        if (!check(app.start(dir, "\"" + put_picture(dir, "sample.bmp", "sample.bmp") + "\""), "frame appears"))
+        if (!app.Launch({app.Put("sample.bmp")}))
             return;
         HWND page = ShowPage(app, kPlaylistMb);
-        RECT box = window_rect(GetDlgItem(page, IDC_PLMB_DECORATION));
+        RECT box = WindowRect(GetDlgItem(page, IDC_PLMB_DECORATION));
         MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&box), 2);
         std::string detail;
         auto shown = [&] {
-            const Image shot = capture_client(page, box.left, box.top, 108, 144);
+            const Image shot = CaptureClient(page, box.left, box.top, 108, 144);
             for (int y = 0; y < shot.height; ++y) {
                 for (int x = 0; x < shot.width; ++x) {
                     const bool inside = decorated && y >= 45 && y < 99;
-                    if ((shot.at(x, y) == kFlat) != inside || (!decorated && shot.at(x, y) != shot.at(0, 0))) {
-                        detail = format("(%d, %d) is %06X", x, y, shot.at(x, y));
+                    if ((shot.At(x, y) == kFlat) != inside || (!decorated && shot.At(x, y) != shot.At(0, 0))) {
+                        detail = Format("(%d, %d) is %06X", x, y, shot.At(x, y));
                         return false;
                     }
                 }
             }
             return true;
         };
-        check(wait_until(shown), decorated ? "picture at rows 45 to 98 of the box" : "box empty", detail);
+        Check(WaitUntil(shown), decorated ? "picture at rows 45 to 98 of the box" : "box empty", detail);
         const char* const shots[] = {"sheet-main-eq.bmp", "sheet-playlist-mb.bmp", "sheet-sexyfont.bmp",
                                      "sheet-maron.bmp"};
         for (int i = 0; decorated && i < 4; ++i) {
             // Screen pixels arrive late: the shot waits for the page to change and then to settle.
-            Image last = capture_client(Sheet(app)), now;
+            Image last = CaptureClient(Sheet(app)), now;
             ShowPage(app, static_cast<Page>(i));
-            wait_until([&] { return compare(capture_client(Sheet(app)), last).count > 0; }, 2000);
+            WaitUntil([&] { return Compare(CaptureClient(Sheet(app)), last).count > 0; }, 2000);
             int same = 0;
-            wait_until([&] {
-                now = capture_client(Sheet(app));
-                same = compare(now, last).count == 0 ? same + 1 : 0;
+            WaitUntil([&] {
+                now = CaptureClient(Sheet(app));
+                same = Compare(now, last).count == 0 ? same + 1 : 0;
                 last = now;
                 return same == 5;
             });
-            save_screenshot(app, shots[i]);
+            SaveScreenshot(app, shots[i]);
         }
-        app.exit();
+        app.Exit();
     }
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    begin("sheet", argc, argv);
+    Begin("sheet", argc, argv);
     for (size_t i = 0; i < std::size(kCases); ++i)
         CheckHandler(kCases[i], static_cast<int>(i));
     CheckProfileLoad();
     CheckMaronGreying();
     CheckTabOrder();
     CheckDecorationAndScreenshots();
-    return finish();
+    return Finish();
 }

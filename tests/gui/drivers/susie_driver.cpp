@@ -29,22 +29,22 @@ struct LoadCase {
 
 void CheckLoading(const LoadCase& loadCase) {
     CaseScope scope(loadCase.name);
-    CaseDir dir = make_case(std::string("load-") + loadCase.name);
+    CaseDir dir = MakeCase(std::string("load-") + loadCase.name);
     const Expected expected = loadCase.setUp(dir);
     if (expected.pluginPath != "<none>")
-        write_file(dir.ini, PluginIni(expected.pluginPath));
+        WriteWholeFile(dir.ini, PluginIni(expected.pluginPath));
     Proc proc;
-    if (!check(proc.start(dir.exe, "", dir.folder), "started"))
+    if (!Check(proc.Start(dir.exe, "", dir.folder), "started"))
         return;
     HWND frame = nullptr;
-    check_eq(Joined(StartupMessages(proc, frame)), Joined(expected.messages), "messages in order");
-    if (!check(frame != nullptr, "main window appears", describe_windows(proc.pid())))
+    CheckEq(Joined(StartupMessages(proc, frame)), Joined(expected.messages), "messages in order");
+    if (!Check(frame != nullptr, "main window appears", DescribeWindows(proc.Pid())))
         return;
     const bool fresh = expected.pluginPath == "<none>";
-    check_eq(Joined(OpenDialogTypes(proc.pid(), frame, fresh ? "open-dialog-formats.bmp" : nullptr)),
-             Joined(expected.types), "open dialog file types");
-    post_command(frame, ID_APP_EXIT);
-    check(proc.wait_exit() && proc.exit_code() == 0, "exits");
+    CheckEq(Joined(OpenDialogTypes(proc.Pid(), frame, fresh ? "open-dialog-formats.bmp" : nullptr)),
+            Joined(expected.types), "open dialog file types");
+    PostCommand(frame, ID_APP_EXIT);
+    Check(proc.WaitExit() && proc.ExitCode() == 0, "exits");
 }
 
 const std::vector<std::string> kOwnFormats = {
@@ -58,7 +58,7 @@ const LoadCase kLoadCases[] = {
      [](const CaseDir& dir) {
          // Pictures beside it, so that the screenshot of the open dialog shows what the formats find.
          for (const char* picture : {"sample.png", "sample.jpg", "sample.bmp"})
-             copy_file(join(arg("data"), picture), join(dir.folder, picture));
+             CopyFileTo(Join(Arg("data"), picture), Join(dir.folder, picture));
          return Expected{"<none>", {}, Types(kOwnFormats)};
      }},
     {"empty folder text",
@@ -85,8 +85,8 @@ const LoadCase kLoadCases[] = {
      [](const CaseDir& dir) {
          // "Susie.32" is the pattern "*.32" in the case folder: red.32 loads, the folder's blue does not.
          PluginFolder(dir, "Susie.32", {"tp_blue.spi"});
-         CopyTestPlugin("tp_red.spi", join(dir.folder, "red.32"));
-         return Expected{join(dir.folder, "Susie.32"), {}, Types({"Red(*.tpx)"})};
+         CopyTestPlugin("tp_red.spi", Join(dir.folder, "red.32"));
+         return Expected{Join(dir.folder, "Susie.32"), {}, Types({"Red(*.tpx)"})};
      }},
     {"empty entry",
      [](const CaseDir& dir) {
@@ -102,9 +102,9 @@ const LoadCase kLoadCases[] = {
     {"library that does not load",
      [](const CaseDir& dir) {
          const std::string folder = PluginFolder(dir, "broken", {});
-         write_file(join(folder, "broken.spi"), "not a library");
+         WriteWholeFile(Join(folder, "broken.spi"), "not a library");
          return Expected{
-             folder, {{kLoadCaption, LoadFailed(join(folder, "broken.spi"))}, {kLoadCaption, kNoPlugin}}, kBitmapOnly};
+             folder, {{kLoadCaption, LoadFailed(Join(folder, "broken.spi"))}, {kLoadCaption, kNoPlugin}}, kBitmapOnly};
      }},
     {"missing export and longer extension",
      [](const CaseDir& dir) {
@@ -135,69 +135,59 @@ const DecodeCase kDecodeCases[] = {
 };
 
 void CheckDecoding(const DecodeCase& decodeCase) {
-    CaseScope scope(decodeCase.name);
-    CaseDir dir = make_case(std::string("decode-") + decodeCase.name);
+    CaseApp app(decodeCase.name, std::string("decode-") + decodeCase.name);
     std::string pluginPath;
     for (size_t i = 0; i < decodeCase.folders.size(); ++i)
-        pluginPath += (i ? ";" : "") + PluginFolder(dir, format("plugins%zu", i), decodeCase.folders[i]);
-    write_file(dir.ini, PluginIni(pluginPath));
-    const std::string picture = put_picture(dir, "two-grey-white.bmp", decodeCase.file);
-    App app;
-    if (!check(app.start(dir, "\"" + picture + "\""), "frame appears"))
+        pluginPath += (i ? ";" : "") + PluginFolder(app.dir, Format("plugins%zu", i), decodeCase.folders[i]);
+    WriteWholeFile(app.dir.ini, PluginIni(pluginPath));
+    if (!app.Launch({app.Put("two-grey-white.bmp", decodeCase.file)}))
         return;
-    check_preview(app, std::string("preview-two-") + decodeCase.reading + ".bmp", "preview shows the expected reading");
-    app.exit();
+    CheckPreview(app, std::string("preview-two-") + decodeCase.reading + ".bmp", "preview shows the expected reading");
+    app.Exit();
 }
 
 // Reads that end with nothing shown and no message: a plug-in that delivers decides the read, even
 // when its picture cannot be converted (the bitmap reader, which would read the file, is not
 // tried); a file another program holds shut is read by nobody.
 void CheckSilentFailure(const char* name, const char* plugin, const char* file, bool held) {
-    CaseScope scope(name);
-    CaseDir dir = make_case(std::string("silent-") + name);
-    write_file(dir.ini, PluginIni(PluginFolder(dir, "plugins", {plugin})));
-    const std::string picture = put_picture(dir, "two-grey-white.bmp", file);
+    CaseApp app(name, std::string("silent-") + name);
+    WriteWholeFile(app.dir.ini, PluginIni(PluginFolder(app.dir, "plugins", {plugin})));
+    const std::string picture = app.Put("two-grey-white.bmp", file);
     HANDLE hold =
         held ? CreateFileA(picture.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr) : INVALID_HANDLE_VALUE;
-    App app;
-    if (!check(app.start(dir), "frame appears"))
+    if (!app.Launch())
         return;
-    check(drop_files(app.proc().handle(), app.frame(), {picture}), "file dropped");
-    post_command(app.frame(), ID_FILE_OPEN);  // answered only after the drop was handled
-    HWND dialog = wait_owned(app.proc().pid(), app.frame());
-    check(dialog && file_name_field(dialog), "no message box: the next window is the open dialog");
-    cancel_dialog(dialog);
-    check(!app.picture_shown(), "nothing opened");
-    app.exit();
+    Check(DropFiles(app.Process().Handle(), app.Frame(), {picture}), "file dropped");
+    PostCommand(app.Frame(), ID_FILE_OPEN);  // answered only after the drop was handled
+    HWND dialog = app.WaitDialog();
+    Check(dialog && FileNameField(dialog), "no message box: the next window is the open dialog");
+    CancelDialog(dialog);
+    Check(!app.PictureShown(), "nothing opened");
+    app.Exit();
     if (hold != INVALID_HANDLE_VALUE)
         CloseHandle(hold);
 }
 
 // The program's own plug-in and `tolvarin make` give the very same skin.
 void CheckSameSkinAsCommandLine(const char* picture) {
-    CaseScope scope(std::string("skin of ") + picture);
-    CaseDir dir = make_case(std::string("skin-") + picture);
-    const std::string path = put_picture(dir, picture, picture);
-    App app;
-    if (!check(app.start(dir, "\"" + path + "\""), "frame appears without a message") ||
-        !check(wait_until([&] { return app.picture_shown(); }), "picture shown"))
+    CaseApp app(std::string("skin of ") + picture, std::string("skin-") + picture);
+    if (!app.Launch({app.Put(picture, picture)}, "frame appears without a message") ||
+        !Check(WaitUntil([&] { return app.PictureShown(); }), "picture shown"))
         return;
-    post_command(app.frame(), ID_FILE_SAVE_AS);
-    HWND dialog = wait_owned(app.proc().pid(), app.frame());
-    check(dialog && choose_file(dialog, join(dir.folder, "Skin")) && wait_gone(dialog), "saved as Skin");
-    check(send(app.frame(), WM_NULL, 0, 0, -1) != -1, "save finished");
+    HWND dialog = app.OpenDialog(ID_FILE_SAVE_AS);
+    Check(dialog && ChooseFile(dialog, Join(app.dir.folder, "Skin")) && WaitGone(dialog), "saved as Skin");
+    Check(Send(app.Frame(), WM_NULL, 0, 0, -1) != -1, "save finished");
     const std::string name = picture;
-    check_same_folder(
-        join(dir.folder, "Skin"),
-        join(arg("data"), "skin-" + name.substr(0, name.find('.')) + "-" + name.substr(name.find('.') + 1)),
-        "skin folder equals `tolvarin make`");
-    app.exit();
+    CheckSameFolder(Join(app.dir.folder, "Skin"),
+                    Join(Arg("data"), "skin-" + name.substr(0, name.find('.')) + "-" + name.substr(name.find('.') + 1)),
+                    "skin folder equals `tolvarin make`");
+    app.Exit();
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    begin("susie", argc, argv);
+    Begin("susie", argc, argv);
     for (const LoadCase& loadCase : kLoadCases)
         CheckLoading(loadCase);
     for (const DecodeCase& decodeCase : kDecodeCases)
@@ -206,5 +196,5 @@ int main(int argc, char** argv) {
     CheckSilentFailure("a file held shut", "tp_red.spi", "picture.tpx", true);
     CheckSameSkinAsCommandLine("sample.png");
     CheckSameSkinAsCommandLine("sample.jpg");
-    return finish();
+    return Finish();
 }

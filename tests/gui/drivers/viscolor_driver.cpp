@@ -137,7 +137,7 @@ Colors Apply(Colors base, const Changes& changes) {
 std::string Listing(const Colors& colors) {
     std::string text;
     for (size_t i = 0; i < colors.size(); ++i)
-        text += format("%02zu:%d,%d,%d ", i, colors[i].r, colors[i].g, colors[i].b);
+        text += Format("%02zu:%d,%d,%d ", i, colors[i].r, colors[i].g, colors[i].b);
     return text;
 }
 
@@ -148,25 +148,25 @@ std::string IniOf(const Changes& changes) {
     for (const auto& [i, c] : changes) {
         const int values[] = {c.r, c.g, c.b};
         for (int k = 0; k < 3; ++k)
-            ini += format("VisColor%c%02d=%d\r\n", kChannels[k], i, values[k]);
+            ini += Format("VisColor%c%02d=%d\r\n", kChannels[k], i, values[k]);
     }
     return ini;
 }
 
 Colors SavedColors(const std::string& iniPath) {
-    const std::vector<IniSection> ini = read_ini(iniPath);
+    const std::vector<IniSection> ini = ReadIni(iniPath);
     Colors colors(24);
     for (int i = 0; i < 24; ++i) {
         int* values[] = {&colors[i].r, &colors[i].g, &colors[i].b};
         for (int k = 0; k < 3; ++k)
-            *values[k] = atoi(ini_value(ini, "VisColor", format("VisColor%c%02d", kChannels[k], i), "-1").c_str());
+            *values[k] = atoi(IniValue(ini, "VisColor", Format("VisColor%c%02d", kChannels[k], i), "-1").c_str());
     }
     return colors;
 }
 
 // A point of a panel in the dialog's client coordinates.
 POINT PanelPoint(HWND dialog, int panel, int x = 0, int y = 0) {
-    const RECT anchor = window_rect(GetDlgItem(dialog, kPanels[panel].anchor));
+    const RECT anchor = WindowRect(GetDlgItem(dialog, kPanels[panel].anchor));
     POINT p = {anchor.left + x, anchor.top + y};
     ScreenToClient(dialog, &p);
     return p;
@@ -174,26 +174,26 @@ POINT PanelPoint(HWND dialog, int panel, int x = 0, int y = 0) {
 
 // Real clicks at a point of the dialog: two within the double-click time make a double-click.
 void RealClicks(HWND dialog, POINT client, int clicks) {
-    bring_to_front(dialog);
+    BringToFront(dialog);
     ClientToScreen(dialog, &client);
     for (int i = 0; i < clicks; ++i)
-        mouse_click_screen(client.x, client.y);
+        MouseClickScreen(client.x, client.y);
 }
 
 // The chooser a step opened: owned by the dialog, which it disables; R, G and B typed into its
 // edits, then OK, or Cancel.
 void AnswerChooser(App& app, HWND dialog, const Step& step) {
-    HWND chooser = wait_owned(app.proc().pid(), dialog);
-    if (!check(chooser != nullptr, "chooser opens, owned by the dialog", describe_windows(app.proc().pid())))
+    HWND chooser = WaitOwned(app.Process().Pid(), dialog);
+    if (!Check(chooser != nullptr, "chooser opens, owned by the dialog", DescribeWindows(app.Process().Pid())))
         return;
-    check_eq(text_of(chooser), "色", "chooser title");
-    check(!IsWindowEnabled(dialog), "the dialog is disabled while the chooser is open");
+    CheckEq(TextOf(chooser), "色", "chooser title");
+    Check(!IsWindowEnabled(dialog), "the dialog is disabled while the chooser is open");
     const int values[] = {step.color.r, step.color.g, step.color.b};
     for (int k = 0; k < 3 && step.pick; ++k)
-        set_text(find_id(chooser, 706 + k, "Edit"), std::to_string(values[k]));
-    click(find_id(chooser, step.pick ? IDOK : IDCANCEL, "Button"));
-    check(wait_gone(chooser), "chooser closes");
-    check(wait_until([&] { return IsWindowEnabled(dialog) != FALSE; }), "the dialog is enabled again");
+        SetText(FindId(chooser, 706 + k, "Edit"), std::to_string(values[k]));
+    Click(FindId(chooser, step.pick ? IDOK : IDCANCEL, "Button"));
+    Check(WaitGone(chooser), "chooser closes");
+    Check(WaitUntil([&] { return IsWindowEnabled(dialog) != FALSE; }), "the dialog is enabled again");
 }
 
 void RunStep(App& app, HWND dialog, const Step& step) {
@@ -208,7 +208,7 @@ void RunStep(App& app, HWND dialog, const Step& step) {
             RealClicks(dialog, at, 1);
             // Real input comes after posted messages: wait until the click has placed its marker.
             const POINT corner = PanelPoint(dialog, step.panel, 0, step.y / 16 * 16);
-            check(wait_until([&] { return capture_client(dialog, corner.x, corner.y, 1, 1).at(0, 0) == 0x404040; }),
+            Check(WaitUntil([&] { return CaptureClient(dialog, corner.x, corner.y, 1, 1).At(0, 0) == 0x404040; }),
                   "a real click places the marker");
             break;
         }
@@ -222,23 +222,21 @@ void RunStep(App& app, HWND dialog, const Step& step) {
             break;
         case Act::kGradation:
         case Act::kReset:
-            click(GetDlgItem(dialog, step.act == Act::kGradation ? IDC_VIS_GRADATION : IDC_VIS_RESET));
+            Click(GetDlgItem(dialog, step.act == Act::kGradation ? IDC_VIS_GRADATION : IDC_VIS_RESET));
             break;
     }
 }
 
 void RunCase(const VisCase& c) {
-    CaseScope scope(c.name);
-    CaseDir dir = make_case(format("viscolor-%d", static_cast<int>(&c - kCases)), IniOf(c.start));
-    App app;
-    if (!check(app.start(dir), "frame appears"))
+    CaseApp app(c.name, Format("viscolor-%d", static_cast<int>(&c - kCases)), IniOf(c.start));
+    if (!app.Launch())
         return;
-    click(find_id(app.panel(), IDC_MAINEQ_VIS_COLORS, "Button"));
-    HWND dialog = wait_owned(app.proc().pid(), app.frame());
-    if (!check(dialog != nullptr, "スペアナ色設定... opens the dialog, owned by the frame"))
+    Click(FindId(app.Panel(), IDC_MAINEQ_VIS_COLORS, "Button"));
+    HWND dialog = app.WaitDialog();
+    if (!Check(dialog != nullptr, "スペアナ色設定... opens the dialog, owned by the frame"))
         return;
-    check_eq(text_of(dialog), "スペアナ色設定", "title");
-    check(!IsWindowEnabled(app.frame()), "frame disabled while the dialog is open");
+    CheckEq(TextOf(dialog), "スペアナ色設定", "title");
+    Check(!IsWindowEnabled(app.Frame()), "frame disabled while the dialog is open");
     for (const Step& step : c.steps)
         RunStep(app, dialog, step);
 
@@ -246,28 +244,27 @@ void RunCase(const VisCase& c) {
     const Colors shown = Apply(c.fromDefaults ? kDefaults : start, c.shown);
     for (int panel = kBackground; panel <= kPeak; ++panel) {
         const POINT origin = PanelPoint(dialog, panel);
-        const Difference d = wait_pixels(dialog, origin.x, origin.y, PanelImage(panel, shown, c.markA, c.markB));
-        check(d.sameSize && d.count == 0, format("%s panel on screen", kPanels[panel].name), d.describe());
+        const Difference d = WaitPixels(dialog, origin.x, origin.y, PanelImage(panel, shown, c.markA, c.markB));
+        Check(d.sameSize && d.count == 0, Format("%s panel on screen", kPanels[panel].name), d.Describe());
     }
     if (c.screenshot) {
-        mouse_move_screen(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
-        const RECT r = window_rect(dialog);
-        save_bmp(capture_screen(r.left, r.top, r.right - r.left, r.bottom - r.top),
-                 join(arg("artifacts"), c.screenshot));
+        MouseMoveScreen(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+        const RECT r = WindowRect(dialog);
+        SaveBmp(CaptureScreen(r.left, r.top, r.right - r.left, r.bottom - r.top), Join(Arg("artifacts"), c.screenshot));
     }
-    click(GetDlgItem(dialog, c.ok ? IDOK : IDCANCEL));
-    check(wait_gone(dialog), c.ok ? "OK closes the dialog" : "Cancel closes the dialog");
-    check(wait_until([&] { return IsWindowEnabled(app.frame()) != FALSE; }), "frame enabled again");
-    if (check(app.exit(), "exits"))
-        check_eq(Listing(SavedColors(dir.ini)), Listing(c.ok ? shown : start),
-                 c.ok ? "VisColor written at exit holds the dialog's colours" : "VisColor written at exit unchanged");
+    Click(GetDlgItem(dialog, c.ok ? IDOK : IDCANCEL));
+    Check(WaitGone(dialog), c.ok ? "OK closes the dialog" : "Cancel closes the dialog");
+    Check(WaitUntil([&] { return IsWindowEnabled(app.Frame()) != FALSE; }), "frame enabled again");
+    if (Check(app.Exit(), "exits"))
+        CheckEq(Listing(SavedColors(app.dir.ini)), Listing(c.ok ? shown : start),
+                c.ok ? "VisColor written at exit holds the dialog's colours" : "VisColor written at exit unchanged");
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    begin("viscolor", argc, argv);
+    Begin("viscolor", argc, argv);
     for (const VisCase& c : kCases)
         RunCase(c);
-    return finish();
+    return Finish();
 }

@@ -8,102 +8,123 @@
 
 namespace tk {
 
-HWND child_of_class(HWND parent, const char* cls) {
+HWND ChildOfClass(HWND parent, const char* cls) {
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (class_of(child) == cls)
+        if (ClassOf(child) == cls)
             return child;
     }
     return nullptr;
 }
 
-bool App::start(const CaseDir& dir, const std::string& args) {
+void CheckEndsAlone(Proc& proc, const char* cls, const std::string& endName, const std::string& unseenName) {
+    bool windowSeen = false;
+    const bool ended = WaitUntil([&] {
+        windowSeen = windowSeen || FindTop(proc.Pid(), cls) != nullptr;
+        return !proc.Running();
+    });
+    Check(ended && proc.ExitCode() == 0, endName,
+          Format("%s, exit code %#lx", ended ? "ended" : "still running", proc.ExitCode()));
+    Check(!windowSeen, unseenName);
+    proc.Kill();
+}
+
+bool App::Start(const CaseDir& dir, const std::string& args) {
     m_frame = nullptr;
-    if (!m_proc.start(dir.exe, args, dir.folder)) {
-        note("could not start " + dir.exe);
+    if (!m_proc.Start(dir.exe, args, dir.folder)) {
+        Note("could not start " + dir.exe);
         return false;
     }
-    m_frame = wait_top(m_proc.pid(), TOLVARIN_FRAME_CLASS);
+    m_frame = WaitTop(m_proc.Pid(), TOLVARIN_FRAME_CLASS);
     if (!m_frame)
-        note(format("no frame; process %s; its windows: ", m_proc.running() ? "running" : "ended") +
-             describe_windows(m_proc.pid()));
+        Note(Format("no frame; process %s; its windows: ", m_proc.Running() ? "running" : "ended") +
+             DescribeWindows(m_proc.Pid()));
     return m_frame != nullptr;
 }
 
-bool App::exit() {
-    if (!m_proc.running())
+HWND App::WaitDialog() const {
+    return WaitOwned(m_proc.Pid(), m_frame);
+}
+
+HWND App::OpenDialog(UINT id) const {
+    PostCommand(m_frame, id);
+    return WaitDialog();
+}
+
+bool App::Exit() {
+    if (!m_proc.Running())
         return false;
-    post_command(m_frame, ID_APP_EXIT);
-    if (!m_proc.wait_exit()) {
-        m_proc.kill();
+    PostCommand(m_frame, ID_APP_EXIT);
+    if (!m_proc.WaitExit()) {
+        m_proc.Kill();
         return false;
     }
-    return m_proc.exit_code() == 0;
+    return m_proc.ExitCode() == 0;
 }
 
-HWND App::toolbar() const {
-    return find_id(m_frame, IDW_TOOLBAR, TOOLBARCLASSNAMEA);
+HWND App::Toolbar() const {
+    return FindId(m_frame, IDW_TOOLBAR, TOOLBARCLASSNAMEA);
 }
 
-HWND App::view() const {
-    return find_id(m_frame, IDW_VIEW, TOLVARIN_VIEW_CLASS);
+HWND App::View() const {
+    return FindId(m_frame, IDW_VIEW, TOLVARIN_VIEW_CLASS);
 }
 
-HWND App::panel() const {
-    return child_of_class(view(), "#32770");
+HWND App::Panel() const {
+    return ChildOfClass(View(), "#32770");
 }
 
-HWND App::panel_item(int id) const {
-    HWND owner = panel();
+HWND App::PanelItem(int id) const {
+    HWND owner = Panel();
     return owner ? GetDlgItem(owner, id) : nullptr;
 }
 
-bool App::picture_shown() const {
-    HWND placeholder = panel_item(IDC_PREVIEW_MAIN);
+bool App::PictureShown() const {
+    HWND placeholder = PanelItem(IDC_PREVIEW_MAIN);
     return placeholder && !IsWindowVisible(placeholder);
 }
 
-std::vector<MenuItem> App::menu() {
+std::vector<MenuItem> App::Menu() {
     std::string problem;
-    std::vector<MenuItem> items = read_menu(m_proc.handle(), m_frame, arg("probe"), problem);
+    std::vector<MenuItem> items = ReadMenu(m_proc.Handle(), m_frame, Arg("probe"), problem);
     if (items.empty())
-        note("the menu could not be read: " + problem);
+        Note("the menu could not be read: " + problem);
     return items;
 }
 
-bool App::toolbar_enabled(UINT id) const {
-    return send(toolbar(), TB_ISBUTTONENABLED, id, 0) != 0;
+bool App::ToolbarEnabled(UINT id) const {
+    return Send(Toolbar(), TB_ISBUTTONENABLED, id, 0) != 0;
 }
 
-bool App::preview_fits(std::string& detail) const {
+bool App::PreviewFits(std::string& detail) const {
     RECT slots = {};
     for (int id : {IDC_PREVIEW_BROWSER, IDC_PREVIEW_EQ, IDC_PREVIEW_PLAYLIST, IDC_PREVIEW_MAIN}) {
-        const RECT slot = window_rect(panel_item(id));
+        const RECT slot = WindowRect(PanelItem(id));
         UnionRect(&slots, &slots, &slot);
     }
-    const RECT client = client_rect_screen(view());
+    const RECT client = ClientRectScreen(View());
     RECT inside = {};
     IntersectRect(&inside, &slots, &client);
-    detail = format("slots (%ld, %ld)-(%ld, %ld), view client (%ld, %ld)-(%ld, %ld) on screen", slots.left, slots.top,
+    detail = Format("slots (%ld, %ld)-(%ld, %ld), view client (%ld, %ld)-(%ld, %ld) on screen", slots.left, slots.top,
                     slots.right, slots.bottom, client.left, client.top, client.right, client.bottom);
     return EqualRect(&inside, &slots) && slots.right - slots.left == kPreviewWidth &&
            slots.bottom - slots.top == kPreviewHeight;
 }
 
-POINT App::preview_origin() const {
-    const RECT slot = window_rect(panel_item(IDC_PREVIEW_EQ));
+POINT App::PreviewOrigin() const {
+    const RECT slot = WindowRect(PanelItem(IDC_PREVIEW_EQ));
     POINT origin = {slot.left, slot.top};
-    ScreenToClient(panel(), &origin);
+    ScreenToClient(Panel(), &origin);
     return origin;
 }
 
-Image App::capture_preview() const {
-    const POINT origin = preview_origin();
-    return capture_client(panel(), origin.x, origin.y, kPreviewWidth, kPreviewHeight);
+Image App::CapturePreview() const {
+    const POINT origin = PreviewOrigin();
+    return CaptureClient(Panel(), origin.x, origin.y, kPreviewWidth, kPreviewHeight);
 }
 
-Difference App::wait_preview(const Image& expected, DWORD ms) const {
-    const POINT origin = preview_origin();
-    return wait_pixels(panel(), origin.x, origin.y, expected, ms);
+Difference App::WaitPreview(const Image& expected, DWORD ms) const {
+    const POINT origin = PreviewOrigin();
+    return WaitPixels(Panel(), origin.x, origin.y, expected, ms);
 }
 
 }  // namespace tk

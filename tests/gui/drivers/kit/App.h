@@ -23,38 +23,47 @@ constexpr int kPreviewHeight = 232;
 class App {
   public:
     // Starts the program of dir with the command-line tail args and waits for its visible frame.
-    bool start(const CaseDir& dir, const std::string& args = {});
+    bool Start(const CaseDir& dir, const std::string& args = {});
     // Exits through the exit command and waits for the process to end; true when it ended with 0.
-    bool exit();
+    bool Exit();
 
-    Proc& proc() { return m_proc; }
-    HWND frame() const { return m_frame; }
-    HWND toolbar() const;
-    HWND view() const;
-    HWND panel() const;
+    Proc& Process() { return m_proc; }
+    HWND Frame() const { return m_frame; }
+    HWND Toolbar() const;
+    HWND View() const;
+    HWND Panel() const;
     // A control of the preview panel.
-    HWND panel_item(int id) const;
+    HWND PanelItem(int id) const;
     // The main-window placeholder is hidden exactly while a picture is shown.
-    bool picture_shown() const;
+    bool PictureShown() const;
+
+    // A dialog (or message box) owned by the frame, once one is up; null after the wait.
+    HWND WaitDialog() const;
+    // Posts the frame the command id and waits for the dialog it opens.
+    HWND OpenDialog(UINT id) const;
 
     // The menu as the user finds it; empty (and a note saying why) when it could not be read.
-    std::vector<MenuItem> menu();
-    bool toolbar_enabled(UINT id) const;
+    std::vector<MenuItem> Menu();
+    bool ToolbarEnabled(UINT id) const;
 
     // Whether the four preview slots lie inside the view's client area (else the frame cuts them
     // off); detail describes where they are.
-    bool preview_fits(std::string& detail) const;
+    bool PreviewFits(std::string& detail) const;
     // The preview slots as they are on screen now, and a wait until they equal expected.
-    POINT preview_origin() const;  // panel client coordinates
-    Image capture_preview() const;
-    Difference wait_preview(const Image& expected, DWORD ms = kDefaultWait) const;
+    POINT PreviewOrigin() const;  // panel client coordinates
+    Image CapturePreview() const;
+    Difference WaitPreview(const Image& expected, DWORD ms = kDefaultWait) const;
 
   private:
     Proc m_proc;
     HWND m_frame = nullptr;
 };
 
+// Waits for proc to end by itself with exit code 0 (checked as endName) without ever showing a
+// top-level window of class cls, any class when null (checked as unseenName); it is gone afterwards.
+void CheckEndsAlone(Proc& proc, const char* cls, const std::string& endName, const std::string& unseenName);
+
 // A child of parent (not deeper) of class cls.
-HWND child_of_class(HWND parent, const char* cls);
+HWND ChildOfClass(HWND parent, const char* cls);
 
 }  // namespace tk

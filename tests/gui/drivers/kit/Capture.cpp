@@ -19,7 +19,7 @@ void PutLe32(unsigned char* p, uint32_t value) {
 
 }  // namespace
 
-Image capture_screen(int x, int y, int width, int height) {
+Image CaptureScreen(int x, int y, int width, int height) {
     Image image;
     if (width <= 0 || height <= 0)
         return image;
@@ -52,19 +52,19 @@ Image capture_screen(int x, int y, int width, int height) {
     return image;
 }
 
-Image capture_client(HWND window, int x, int y, int width, int height) {
+Image CaptureClient(HWND window, int x, int y, int width, int height) {
     POINT origin = {x, y};
     ClientToScreen(window, &origin);
-    return capture_screen(origin.x, origin.y, width, height);
+    return CaptureScreen(origin.x, origin.y, width, height);
 }
 
-Image capture_client(HWND window) {
+Image CaptureClient(HWND window) {
     RECT client = {};
     GetClientRect(window, &client);
-    return capture_client(window, 0, 0, client.right, client.bottom);
+    return CaptureClient(window, 0, 0, client.right, client.bottom);
 }
 
-bool save_bmp(const Image& image, const std::string& path) {
+bool SaveBmp(const Image& image, const std::string& path) {
     const uint32_t stride = (static_cast<uint32_t>(image.width) * 3 + 3) & ~3u;
     const uint32_t size = 54 + stride * image.height;
     std::vector<unsigned char> file(size, 0);
@@ -81,7 +81,7 @@ bool save_bmp(const Image& image, const std::string& path) {
     for (int row = 0; row < image.height; ++row) {
         unsigned char* out = &file[54 + static_cast<size_t>(stride) * (image.height - 1 - row)];
         for (int x = 0; x < image.width; ++x) {
-            const uint32_t pixel = image.at(x, row);
+            const uint32_t pixel = image.At(x, row);
             out[3 * x] = pixel & 0xFF;
             out[3 * x + 1] = (pixel >> 8) & 0xFF;
             out[3 * x + 2] = (pixel >> 16) & 0xFF;
@@ -94,7 +94,7 @@ bool save_bmp(const Image& image, const std::string& path) {
     return std::fclose(out) == 0 && written;
 }
 
-bool load_bmp(const std::string& path, Image& image) {
+bool LoadBmp(const std::string& path, Image& image) {
     FILE* in = std::fopen(path.c_str(), "rb");
     if (!in)
         return false;
@@ -124,24 +124,24 @@ bool load_bmp(const std::string& path, Image& image) {
     image.pixels.assign(static_cast<size_t>(width) * height, 0);
     for (int32_t row = 0; row < height; ++row) {
         const int32_t stored = topDown ? row : height - 1 - row;
-        const unsigned char* in_row = &file[offset + stride * stored];
+        const unsigned char* inRow = &file[offset + stride * stored];
         for (int32_t x = 0; x < width; ++x) {
-            const unsigned char* p = in_row + bytesPerPixel * x;
+            const unsigned char* p = inRow + bytesPerPixel * x;
             image.pixels[static_cast<size_t>(row) * width + x] = p[0] | (p[1] << 8) | (p[2] << 16);
         }
     }
     return true;
 }
 
-std::string Difference::describe() const {
+std::string Difference::Describe() const {
     if (!sameSize)
         return "sizes differ";
     if (count == 0)
         return "identical";
-    return format("%ld pixels differ, first at (%d, %d): got %06X expected %06X", count, x, y, got, expected);
+    return Format("%ld pixels differ, first at (%d, %d): got %06X expected %06X", count, x, y, got, expected);
 }
 
-Difference compare(const Image& got, const Image& expected) {
+Difference Compare(const Image& got, const Image& expected) {
     Difference result;
     result.sameSize = got.width == expected.width && got.height == expected.height &&
                       got.pixels.size() == expected.pixels.size() && got.width > 0;
@@ -149,24 +149,24 @@ Difference compare(const Image& got, const Image& expected) {
         return result;
     for (int y = 0; y < got.height; ++y) {
         for (int x = 0; x < got.width; ++x) {
-            if (got.at(x, y) == expected.at(x, y))
+            if (got.At(x, y) == expected.At(x, y))
                 continue;
             if (result.count++ == 0) {
                 result.x = x;
                 result.y = y;
-                result.got = got.at(x, y);
-                result.expected = expected.at(x, y);
+                result.got = got.At(x, y);
+                result.expected = expected.At(x, y);
             }
         }
     }
     return result;
 }
 
-Difference wait_pixels(HWND window, int x, int y, const Image& expected, DWORD ms) {
+Difference WaitPixels(HWND window, int x, int y, const Image& expected, DWORD ms) {
     Difference last;
-    wait_until(
+    WaitUntil(
         [&] {
-            last = compare(capture_client(window, x, y, expected.width, expected.height), expected);
+            last = Compare(CaptureClient(window, x, y, expected.width, expected.height), expected);
             return last.sameSize && last.count == 0;
         },
         ms);

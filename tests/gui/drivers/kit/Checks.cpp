@@ -32,11 +32,11 @@ std::string FirstDifference(const std::vector<IniSection>& got, const std::vecto
         if (s >= expected.size())
             return "extra section [" + got[s].name + "]";
         if (got[s].name != expected[s].name)
-            return "section " + format("%zu", s) + " is [" + got[s].name + "], expected [" + expected[s].name + "]";
+            return "section " + Format("%zu", s) + " is [" + got[s].name + "], expected [" + expected[s].name + "]";
         const auto& gotKeys = got[s].keys;
         const auto& expectedKeys = expected[s].keys;
         for (size_t k = 0; k < gotKeys.size() || k < expectedKeys.size(); ++k) {
-            const std::string where = "[" + got[s].name + "] line " + format("%zu", k + 1);
+            const std::string where = "[" + got[s].name + "] line " + Format("%zu", k + 1);
             if (k >= gotKeys.size())
                 return where + ": " + expectedKeys[k].first + " missing";
             if (k >= expectedKeys.size())
@@ -51,14 +51,14 @@ std::string FirstDifference(const std::vector<IniSection>& got, const std::vecto
 
 }  // namespace
 
-bool check_same_settings(const std::string& gotIni,
-                         const std::string& expectedIni,
-                         const std::string& name,
-                         Order order) {
-    std::vector<IniSection> expected = SettingsOnly(read_ini(expectedIni));
+bool CheckSameSettings(const std::string& gotIni,
+                       const std::string& expectedIni,
+                       const std::string& name,
+                       Order order) {
+    std::vector<IniSection> expected = SettingsOnly(ReadIni(expectedIni));
     if (expected.empty())
-        return check(false, name, "no settings in " + expectedIni);
-    std::vector<IniSection> got = SettingsOnly(read_ini(gotIni));
+        return Check(false, name, "no settings in " + expectedIni);
+    std::vector<IniSection> got = SettingsOnly(ReadIni(gotIni));
     if (order == Order::kAny) {
         for (auto* sections : {&got, &expected}) {
             std::sort(sections->begin(), sections->end(),
@@ -68,35 +68,35 @@ bool check_same_settings(const std::string& gotIni,
         }
     }
     const std::string difference = FirstDifference(got, expected);
-    return check(difference.empty(), name, difference);
+    return Check(difference.empty(), name, difference);
 }
 
-bool check_same_folder(const std::string& gotFolder, const std::string& expectedFolder, const std::string& name) {
-    const std::vector<std::string> got = list_files(gotFolder);
-    const std::vector<std::string> expected = list_files(expectedFolder);
+bool CheckSameFolder(const std::string& gotFolder, const std::string& expectedFolder, const std::string& name) {
+    const std::vector<std::string> got = ListFiles(gotFolder);
+    const std::vector<std::string> expected = ListFiles(expectedFolder);
     if (expected.empty())
-        return check(false, name, "nothing in " + expectedFolder);
+        return Check(false, name, "nothing in " + expectedFolder);
     std::string gotNames, expectedNames;
     for (const std::string& file : got)
         gotNames += file + " ";
     for (const std::string& file : expected)
         expectedNames += file + " ";
     if (got != expected)
-        return check(false, name, "files " + gotNames + "expected " + expectedNames);
+        return Check(false, name, "files " + gotNames + "expected " + expectedNames);
     for (const std::string& file : expected) {
         std::string a, b;
-        read_file(join(gotFolder, file), a);
-        read_file(join(expectedFolder, file), b);
+        ReadWholeFile(Join(gotFolder, file), a);
+        ReadWholeFile(Join(expectedFolder, file), b);
         if (a == b)
             continue;
         size_t at = 0;
         while (at < a.size() && at < b.size() && a[at] == b[at])
             ++at;
-        return check(false, name,
-                     format("%s differs: %zu bytes, expected %zu; first difference at byte %zu", file.c_str(), a.size(),
+        return Check(false, name,
+                     Format("%s differs: %zu bytes, expected %zu; first difference at byte %zu", file.c_str(), a.size(),
                             b.size(), at));
     }
-    return check(true, name);
+    return Check(true, name);
 }
 
 }  // namespace tk

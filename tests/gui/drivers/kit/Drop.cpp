@@ -6,7 +6,7 @@
 
 namespace tk {
 
-bool drop_files(HANDLE process, HWND target, const std::vector<std::string>& files, POINT at) {
+bool DropFiles(HANDLE process, HWND target, const std::vector<std::string>& files, POINT at) {
     DROPFILES header = {};
     header.pFiles = sizeof header;
     header.pt = at;
@@ -17,12 +17,12 @@ bool drop_files(HANDLE process, HWND target, const std::vector<std::string>& fil
         list += file + '\0';
     list += '\0';
     RemoteBuffer block(process, sizeof header + list.size());
-    if (!block.write(&header, sizeof header) || !block.write(list.data(), list.size(), sizeof header))
+    if (!block.Write(&header, sizeof header) || !block.Write(list.data(), list.size(), sizeof header))
         return false;
-    if (!PostMessageA(target, WM_DROPFILES, reinterpret_cast<WPARAM>(block.address()), 0))
+    if (!PostMessageA(target, WM_DROPFILES, reinterpret_cast<WPARAM>(block.Address()), 0))
         return false;
     // The receiver owns the block now (DragFinish).
-    block.release();
+    block.Release();
     return true;
 }
 

@@ -9,6 +9,6 @@
 
 namespace tk {
 
-bool drop_files(HANDLE process, HWND target, const std::vector<std::string>& files, POINT at = {10, 10});
+bool DropFiles(HANDLE process, HWND target, const std::vector<std::string>& files, POINT at = {10, 10});
 
 }  // namespace tk

@@ -7,28 +7,28 @@
 
 namespace tk {
 
-HWND file_name_field(HWND dialog) {
-    return dialog ? find_id(dialog, kFileNameId, "Edit") : nullptr;
+HWND FileNameField(HWND dialog) {
+    return dialog ? FindId(dialog, kFileNameId, "Edit") : nullptr;
 }
 
-bool choose_file(HWND dialog, const std::string& path) {
-    HWND field = file_name_field(dialog);
-    HWND ok = dialog ? find_id(dialog, IDOK, "Button") : nullptr;
-    if (!field || !ok || !set_text(field, path))
+bool ChooseFile(HWND dialog, const std::string& path) {
+    HWND field = FileNameField(dialog);
+    HWND ok = dialog ? FindId(dialog, IDOK, "Button") : nullptr;
+    if (!field || !ok || !SetText(field, path))
         return false;
-    click(ok);
+    Click(ok);
     return true;
 }
 
-bool cancel_dialog(HWND dialog) {
-    HWND cancel = dialog ? find_id(dialog, IDCANCEL, "Button") : nullptr;
+bool CancelDialog(HWND dialog) {
+    HWND cancel = dialog ? FindId(dialog, IDCANCEL, "Button") : nullptr;
     if (!cancel)
         return false;
-    click(cancel);
-    return wait_gone(dialog);
+    Click(cancel);
+    return WaitGone(dialog);
 }
 
-std::vector<std::string> combo_items(HWND combo) {
+std::vector<std::string> ComboItems(HWND combo) {
     // The dialog's controls are Unicode windows: their list texts are read as UTF-16 and converted.
     std::vector<std::string> items;
     DWORD_PTR count = 0;

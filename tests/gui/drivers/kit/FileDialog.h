@@ -13,12 +13,12 @@ constexpr int kFileNameId = 1148;
 constexpr int kFileTypeId = 1136;
 
 // The name field of a file dialog, or null when dialog is none.
-HWND file_name_field(HWND dialog);
+HWND FileNameField(HWND dialog);
 // Puts path into the name field and presses the dialog's OK button (without waiting).
-bool choose_file(HWND dialog, const std::string& path);
+bool ChooseFile(HWND dialog, const std::string& path);
 // Presses Cancel and waits until the dialog has gone.
-bool cancel_dialog(HWND dialog);
+bool CancelDialog(HWND dialog);
 // The texts of a combo box's list.
-std::vector<std::string> combo_items(HWND combo);
+std::vector<std::string> ComboItems(HWND combo);
 
 }  // namespace tk

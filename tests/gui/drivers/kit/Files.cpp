@@ -19,28 +19,28 @@ std::string Trim(const std::string& text) {
 
 }  // namespace
 
-std::string join(const std::string& folder, const std::string& name) {
+std::string Join(const std::string& folder, const std::string& name) {
     if (folder.empty() || folder.back() == '\\')
         return folder + name;
     return folder + "\\" + name;
 }
 
-bool file_exists(const std::string& path) {
+bool FileExists(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool remove_tree(const std::string& folder) {
+bool RemoveTree(const std::string& folder) {
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(join(folder, "*").c_str(), &found);
+    HANDLE search = FindFirstFileA(Join(folder, "*").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
         do {
             const std::string name = found.cFileName;
             if (name == "." || name == "..")
                 continue;
-            const std::string path = join(folder, name);
+            const std::string path = Join(folder, name);
             if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                remove_tree(path);
+                RemoveTree(path);
             } else {
                 SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
                 DeleteFileA(path.c_str());
@@ -52,11 +52,11 @@ bool remove_tree(const std::string& folder) {
            GetLastError() == ERROR_PATH_NOT_FOUND;
 }
 
-bool copy_file(const std::string& from, const std::string& to) {
+bool CopyFileTo(const std::string& from, const std::string& to) {
     return CopyFileA(from.c_str(), to.c_str(), FALSE) != 0;
 }
 
-bool read_file(const std::string& path, std::string& bytes) {
+bool ReadWholeFile(const std::string& path, std::string& bytes) {
     FILE* in = std::fopen(path.c_str(), "rb");
     if (!in)
         return false;
@@ -69,7 +69,7 @@ bool read_file(const std::string& path, std::string& bytes) {
     return true;
 }
 
-bool write_file(const std::string& path, const std::string& bytes) {
+bool WriteWholeFile(const std::string& path, const std::string& bytes) {
     FILE* out = std::fopen(path.c_str(), "wb");
     if (!out)
         return false;
@@ -77,25 +77,39 @@ bool write_file(const std::string& path, const std::string& bytes) {
     return std::fclose(out) == 0 && written;
 }
 
-std::vector<std::string> list_files(const std::string& folder) {
+namespace {
+
+std::vector<std::string> ListEntries(const std::string& folder, bool folders) {
     std::vector<std::string> names;
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(join(folder, "*").c_str(), &found);
+    HANDLE search = FindFirstFileA(Join(folder, "*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return names;
     do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            names.push_back(found.cFileName);
+        const std::string name = found.cFileName;
+        const bool isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        if (isFolder == folders && name != "." && name != "..")
+            names.push_back(name);
     } while (FindNextFileA(search, &found));
     FindClose(search);
     std::sort(names.begin(), names.end());
     return names;
 }
 
-std::vector<IniSection> read_ini(const std::string& path) {
+}  // namespace
+
+std::vector<std::string> ListFiles(const std::string& folder) {
+    return ListEntries(folder, false);
+}
+
+std::vector<std::string> ListSubFolders(const std::string& folder) {
+    return ListEntries(folder, true);
+}
+
+std::vector<IniSection> ReadIni(const std::string& path) {
     std::vector<IniSection> sections;
     std::string bytes;
-    if (!read_file(path, bytes))
+    if (!ReadWholeFile(path, bytes))
         return sections;
     size_t start = 0;
     while (start < bytes.size()) {
@@ -124,7 +138,7 @@ std::vector<IniSection> read_ini(const std::string& path) {
     return sections;
 }
 
-const IniSection* find_section(const std::vector<IniSection>& ini, const std::string& name) {
+const IniSection* FindSection(const std::vector<IniSection>& ini, const std::string& name) {
     for (const IniSection& section : ini) {
         if (lstrcmpiA(section.name.c_str(), name.c_str()) == 0)
             return &section;
@@ -132,11 +146,11 @@ const IniSection* find_section(const std::vector<IniSection>& ini, const std::st
     return nullptr;
 }
 
-std::string ini_value(const std::vector<IniSection>& ini,
-                      const std::string& section,
-                      const std::string& key,
-                      const std::string& fallback) {
-    const IniSection* found = find_section(ini, section);
+std::string IniValue(const std::vector<IniSection>& ini,
+                     const std::string& section,
+                     const std::string& key,
+                     const std::string& fallback) {
+    const IniSection* found = FindSection(ini, section);
     if (!found)
         return fallback;
     for (const auto& [name, value] : found->keys) {
@@ -146,25 +160,25 @@ std::string ini_value(const std::vector<IniSection>& ini,
     return fallback;
 }
 
-CaseDir make_case(const std::string& name, const std::string& iniContent) {
+CaseDir MakeCase(const std::string& name, const std::string& iniContent) {
     CaseDir dir;
-    dir.folder = join(arg("work"), name);
-    remove_tree(dir.folder);
+    dir.folder = Join(Arg("work"), name);
+    RemoveTree(dir.folder);
     CreateDirectoryA(dir.folder.c_str(), nullptr);
-    const std::string app = arg("app");
+    const std::string app = Arg("app");
     const size_t slash = app.find_last_of('\\');
     const std::string exeName = slash == std::string::npos ? app : app.substr(slash + 1);
-    dir.exe = join(dir.folder, exeName);
+    dir.exe = Join(dir.folder, exeName);
     const size_t dot = exeName.find_last_of('.');
-    dir.ini = join(dir.folder, (dot == std::string::npos ? exeName : exeName.substr(0, dot)) + ".INI");
-    if (!copy_file(app, dir.exe))
-        check(false, "copy the program", "to " + dir.exe);
+    dir.ini = Join(dir.folder, (dot == std::string::npos ? exeName : exeName.substr(0, dot)) + ".INI");
+    if (!CopyFileTo(app, dir.exe))
+        Check(false, "copy the program", "to " + dir.exe);
     // A fresh install: the program's own image plug-in beside it, when the build made one.
-    const std::string plugin = join(app.substr(0, slash == std::string::npos ? 0 : slash), "ifstb.spi");
-    if (slash != std::string::npos && file_exists(plugin) && !copy_file(plugin, join(dir.folder, "ifstb.spi")))
-        check(false, "copy ifstb.spi", "to " + dir.folder);
+    const std::string plugin = Join(app.substr(0, slash == std::string::npos ? 0 : slash), "ifstb.spi");
+    if (slash != std::string::npos && FileExists(plugin) && !CopyFileTo(plugin, Join(dir.folder, "ifstb.spi")))
+        Check(false, "copy ifstb.spi", "to " + dir.folder);
     if (!iniContent.empty())
-        write_file(dir.ini, iniContent);
+        WriteWholeFile(dir.ini, iniContent);
     return dir;
 }
 

@@ -8,27 +8,29 @@
 
 namespace tk {
 
-std::string join(const std::string& folder, const std::string& name);
-bool file_exists(const std::string& path);
-bool remove_tree(const std::string& folder);
-bool copy_file(const std::string& from, const std::string& to);
-bool read_file(const std::string& path, std::string& bytes);
-bool write_file(const std::string& path, const std::string& bytes);
+std::string Join(const std::string& folder, const std::string& name);
+bool FileExists(const std::string& path);
+bool RemoveTree(const std::string& folder);
+bool CopyFileTo(const std::string& from, const std::string& to);
+bool ReadWholeFile(const std::string& path, std::string& bytes);
+bool WriteWholeFile(const std::string& path, const std::string& bytes);
 // Names of the plain files in folder, sorted.
-std::vector<std::string> list_files(const std::string& folder);
+std::vector<std::string> ListFiles(const std::string& folder);
+// Names of the folders in folder, sorted.
+std::vector<std::string> ListSubFolders(const std::string& folder);
 
 struct IniSection {
     std::string name;
     std::vector<std::pair<std::string, std::string>> keys;  // in file order
 };
 // An INI file as written: sections and key=value lines in file order (blank and comment lines skipped).
-std::vector<IniSection> read_ini(const std::string& path);
-const IniSection* find_section(const std::vector<IniSection>& ini, const std::string& name);
+std::vector<IniSection> ReadIni(const std::string& path);
+const IniSection* FindSection(const std::vector<IniSection>& ini, const std::string& name);
 // The value of key in section, or fallback.
-std::string ini_value(const std::vector<IniSection>& ini,
-                      const std::string& section,
-                      const std::string& key,
-                      const std::string& fallback = "<absent>");
+std::string IniValue(const std::vector<IniSection>& ini,
+                     const std::string& section,
+                     const std::string& key,
+                     const std::string& fallback = "<absent>");
 
 struct CaseDir {
     std::string folder;  // <work>\<name>, emptied
@@ -37,6 +39,6 @@ struct CaseDir {
 };
 // Makes <--work>\<name> afresh and copies the program (--app) into it; when iniContent is given it
 // becomes the program's INI.
-CaseDir make_case(const std::string& name, const std::string& iniContent = {});
+CaseDir MakeCase(const std::string& name, const std::string& iniContent = {});
 
 }  // namespace tk

@@ -25,38 +25,38 @@ INPUT Mouse(DWORD flags, int x, int y) {
 
 }  // namespace
 
-bool bring_to_front(HWND window) {
+bool BringToFront(HWND window) {
     SetForegroundWindow(window);
-    return wait_until([&] { return GetForegroundWindow() == window; }, 3000);
+    return WaitUntil([&] { return GetForegroundWindow() == window; }, 3000);
 }
 
-void mouse_move_screen(int x, int y) {
+void MouseMoveScreen(int x, int y) {
     INPUT input = Mouse(MOUSEEVENTF_MOVE, x, y);
     SendInput(1, &input, sizeof input);
 }
 
-void mouse_click_screen(int x, int y) {
+void MouseClickScreen(int x, int y) {
     INPUT inputs[3] = {Mouse(MOUSEEVENTF_MOVE, x, y), Mouse(MOUSEEVENTF_LEFTDOWN, x, y),
                        Mouse(MOUSEEVENTF_LEFTUP, x, y)};
     SendInput(3, inputs, sizeof inputs[0]);
 }
 
-void mouse_press_screen(int x, int y) {
+void MousePressScreen(int x, int y) {
     INPUT inputs[2] = {Mouse(MOUSEEVENTF_MOVE, x, y), Mouse(MOUSEEVENTF_LEFTDOWN, x, y)};
     SendInput(2, inputs, sizeof inputs[0]);
 }
 
-void mouse_release_screen(int x, int y) {
+void MouseReleaseScreen(int x, int y) {
     INPUT inputs[2] = {Mouse(MOUSEEVENTF_MOVE, x, y), Mouse(MOUSEEVENTF_LEFTUP, x, y)};
     SendInput(2, inputs, sizeof inputs[0]);
 }
 
-void key_press(WORD vk) {
+void KeyPress(WORD vk) {
     INPUT inputs[2] = {Key(vk, false), Key(vk, true)};
     SendInput(2, inputs, sizeof inputs[0]);
 }
 
-void key_chord(WORD modifier, WORD vk) {
+void KeyChord(WORD modifier, WORD vk) {
     INPUT inputs[4] = {Key(modifier, false), Key(vk, false), Key(vk, true), Key(modifier, true)};
     SendInput(4, inputs, sizeof inputs[0]);
 }

@@ -7,14 +7,14 @@
 namespace tk {
 
 // SetForegroundWindow completes asynchronously under Wine: waits until the window is in front.
-bool bring_to_front(HWND window);
-void mouse_move_screen(int x, int y);
-void mouse_click_screen(int x, int y);
+bool BringToFront(HWND window);
+void MouseMoveScreen(int x, int y);
+void MouseClickScreen(int x, int y);
 // The left button pressed or released at a point (a drag is a press, moves and a release).
-void mouse_press_screen(int x, int y);
-void mouse_release_screen(int x, int y);
-void key_press(WORD vk);
-// modifier held while vk is pressed, e.g. key_chord(VK_CONTROL, 'O').
-void key_chord(WORD modifier, WORD vk);
+void MousePressScreen(int x, int y);
+void MouseReleaseScreen(int x, int y);
+void KeyPress(WORD vk);
+// modifier held while vk is pressed, e.g. KeyChord(VK_CONTROL, 'O').
+void KeyChord(WORD modifier, WORD vk);
 
 }  // namespace tk

@@ -3,6 +3,7 @@
 
 #include "App.h"
 #include "Capture.h"
+#include "Case.h"
 #include "Checks.h"
 #include "Drop.h"
 #include "FileDialog.h"

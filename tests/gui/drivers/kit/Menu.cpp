@@ -24,7 +24,7 @@ const char* ResultText(DWORD result) {
 }
 
 bool Probe(HANDLE process, HWND frame, const std::string& probeDll, menuprobe::Request& request, std::string& problem) {
-    const void* function = remote_export(process, probeDll, menuprobe::kExport, problem);
+    const void* function = RemoteExport(process, probeDll, menuprobe::kExport, problem);
     if (!function)
         return false;
     RemoteBuffer block(process, sizeof request);
@@ -32,15 +32,15 @@ bool Probe(HANDLE process, HWND frame, const std::string& probeDll, menuprobe::R
     request.size = sizeof request;
     request.window = reinterpret_cast<uintptr_t>(frame);
     DWORD result = 0;
-    if (!block.write(&request, sizeof request) || !run_remote(process, function, block.address(), &result)) {
+    if (!block.Write(&request, sizeof request) || !RunRemote(process, function, block.Address(), &result)) {
         problem = "the probe did not run in the program";
         return false;
     }
     if (result != menuprobe::kRead) {
-        problem = format("probe result %lu: %s", result, ResultText(result));
+        problem = Format("probe result %lu: %s", result, ResultText(result));
         return false;
     }
-    if (!block.read(&request, sizeof request) || request.count > menuprobe::kMaxEntries) {
+    if (!block.Read(&request, sizeof request) || request.count > menuprobe::kMaxEntries) {
         problem = "the request block could not be read back";
         return false;
     }
@@ -49,7 +49,7 @@ bool Probe(HANDLE process, HWND frame, const std::string& probeDll, menuprobe::R
 
 }  // namespace
 
-std::vector<MenuItem> read_menu(HANDLE process, HWND frame, const std::string& probeDll, std::string& problem) {
+std::vector<MenuItem> ReadMenu(HANDLE process, HWND frame, const std::string& probeDll, std::string& problem) {
     static menuprobe::Request request;
     if (!Probe(process, frame, probeDll, request, problem))
         return {};
@@ -59,7 +59,7 @@ std::vector<MenuItem> read_menu(HANDLE process, HWND frame, const std::string& p
         if (request.entries[i].depth != 0)
             continue;
         if (request.entries[i].submenu)
-            send(frame, WM_INITMENUPOPUP, static_cast<WPARAM>(request.entries[i].submenu), MAKELPARAM(position, FALSE));
+            Send(frame, WM_INITMENUPOPUP, static_cast<WPARAM>(request.entries[i].submenu), MAKELPARAM(position, FALSE));
         ++position;
     }
     if (!Probe(process, frame, probeDll, request, problem))
@@ -82,7 +82,7 @@ std::vector<MenuItem> read_menu(HANDLE process, HWND frame, const std::string& p
     return items;
 }
 
-const MenuItem* find_item(const std::vector<MenuItem>& menu, UINT id) {
+const MenuItem* FindItem(const std::vector<MenuItem>& menu, UINT id) {
     for (const MenuItem& item : menu) {
         if (!item.popup && !item.separator && item.id == id)
             return &item;

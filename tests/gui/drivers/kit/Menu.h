@@ -22,9 +22,9 @@ struct MenuItem {
 
 // probeDll: Windows path of the probe DLL. An empty result means the menu could not be read, and
 // problem then says why (the probe not found or not loaded, its own result, ...).
-std::vector<MenuItem> read_menu(HANDLE process, HWND frame, const std::string& probeDll, std::string& problem);
+std::vector<MenuItem> ReadMenu(HANDLE process, HWND frame, const std::string& probeDll, std::string& problem);
 
 // The item with command id id, or null.
-const MenuItem* find_item(const std::vector<MenuItem>& menu, UINT id);
+const MenuItem* FindItem(const std::vector<MenuItem>& menu, UINT id);
 
 }  // namespace tk

@@ -11,13 +11,13 @@
 namespace tk {
 
 // Copies <--data>\dataName into <case folder>\pictures\asName and returns the copy's full path.
-std::string put_picture(const CaseDir& dir, const std::string& dataName, const std::string& asName);
+std::string PutPicture(const CaseDir& dir, const std::string& dataName, const std::string& asName);
 
 // Checks that the preview slots show <--data>\expectedBmp; on a mismatch the capture is kept in the
 // artifacts as <expectedBmp without .bmp>-got.bmp.
-bool check_preview(const App& app, const std::string& expectedBmp, const std::string& name);
+bool CheckPreview(const App& app, const std::string& expectedBmp, const std::string& name);
 
 // Saves the whole frame as it is on screen into the artifacts folder (with the cursor moved away).
-void save_screenshot(App& app, const std::string& fileName);
+void SaveScreenshot(App& app, const std::string& fileName);
 
 }  // namespace tk

@@ -25,7 +25,7 @@ Proc::~Proc() {
         CloseHandle(m_process);
 }
 
-bool Proc::start(const std::string& exe, const std::string& args, const std::string& cwd) {
+bool Proc::Start(const std::string& exe, const std::string& args, const std::string& cwd) {
     std::string line = "\"" + exe + "\"";
     if (!args.empty())
         line += " " + args;
@@ -47,23 +47,23 @@ bool Proc::start(const std::string& exe, const std::string& args, const std::str
     return true;
 }
 
-bool Proc::wait_exit(DWORD ms) {
-    return m_process && wait_object(m_process, ms);
+bool Proc::WaitExit(DWORD ms) {
+    return m_process && WaitObject(m_process, ms);
 }
 
-bool Proc::running() const {
+bool Proc::Running() const {
     return m_process && WaitForSingleObject(m_process, 0) == WAIT_TIMEOUT;
 }
 
-DWORD Proc::exit_code() const {
+DWORD Proc::ExitCode() const {
     DWORD code = STILL_ACTIVE;
     if (m_process)
         GetExitCodeProcess(m_process, &code);
     return code;
 }
 
-void Proc::kill() {
-    if (running()) {
+void Proc::Kill() {
+    if (Running()) {
         TerminateProcess(m_process, 99);
         WaitForSingleObject(m_process, 5000);
     }

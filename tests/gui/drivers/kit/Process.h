@@ -16,15 +16,15 @@ class Proc {
     Proc& operator=(const Proc&) = delete;
 
     // Starts exe with the command-line tail args in folder cwd (suspended, put into the job, resumed).
-    bool start(const std::string& exe, const std::string& args, const std::string& cwd);
-    bool wait_exit(DWORD ms = kWaitExit);
-    bool running() const;
-    DWORD exit_code() const;
+    bool Start(const std::string& exe, const std::string& args, const std::string& cwd);
+    bool WaitExit(DWORD ms = kWaitExit);
+    bool Running() const;
+    DWORD ExitCode() const;
     // Ends the process at once (only when a case has already failed and must not leak it).
-    void kill();
+    void Kill();
 
-    DWORD pid() const { return m_pid; }
-    HANDLE handle() const { return m_process; }
+    DWORD Pid() const { return m_pid; }
+    HANDLE Handle() const { return m_process; }
 
     static constexpr DWORD kWaitExit = 10000;
 

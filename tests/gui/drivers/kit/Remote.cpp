@@ -18,25 +18,25 @@ RemoteBuffer::~RemoteBuffer() {
         VirtualFreeEx(m_process, m_address, 0, MEM_RELEASE);
 }
 
-bool RemoteBuffer::write(const void* data, size_t size, size_t offset) {
+bool RemoteBuffer::Write(const void* data, size_t size, size_t offset) {
     SIZE_T written = 0;
     return m_address && WriteProcessMemory(m_process, static_cast<char*>(m_address) + offset, data, size, &written) &&
            written == size;
 }
 
-bool RemoteBuffer::read(void* data, size_t size, size_t offset) const {
+bool RemoteBuffer::Read(void* data, size_t size, size_t offset) const {
     SIZE_T got = 0;
     return m_address && ReadProcessMemory(m_process, static_cast<char*>(m_address) + offset, data, size, &got) &&
            got == size;
 }
 
-bool run_remote(HANDLE process, const void* function, void* parameter, DWORD* exitCode) {
+bool RunRemote(HANDLE process, const void* function, void* parameter, DWORD* exitCode) {
     HANDLE thread =
         CreateRemoteThread(process, nullptr, 0, reinterpret_cast<LPTHREAD_START_ROUTINE>(const_cast<void*>(function)),
                            parameter, 0, nullptr);
     if (!thread)
         return false;
-    const bool finished = wait_object(thread, kDefaultWait);
+    const bool finished = WaitObject(thread, kDefaultWait);
     if (finished && exitCode)
         GetExitCodeThread(thread, exitCode);
     CloseHandle(thread);
@@ -67,7 +67,7 @@ std::string ModulePath(HMODULE module) {
 
 }  // namespace
 
-const void* remote_address(HANDLE process, const void* local, std::string& problem) {
+const void* RemoteAddress(HANDLE process, const void* local, std::string& problem) {
     HMODULE module = nullptr;
     if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
                             static_cast<LPCSTR>(local), &module)) {
@@ -84,10 +84,10 @@ const void* remote_address(HANDLE process, const void* local, std::string& probl
            (static_cast<const char*>(local) - reinterpret_cast<const char*>(module));
 }
 
-const void* remote_export(HANDLE process, const std::string& dllPath, const char* name, std::string& problem) {
+const void* RemoteExport(HANDLE process, const std::string& dllPath, const char* name, std::string& problem) {
     HMODULE local = LoadLibraryA(dllPath.c_str());
     if (!local) {
-        problem = format("the driver cannot load %s (error %lu)", dllPath.c_str(), GetLastError());
+        problem = Format("the driver cannot load %s (error %lu)", dllPath.c_str(), GetLastError());
         return nullptr;
     }
     const void* localExport = reinterpret_cast<const void*>(GetProcAddress(local, name));
@@ -96,18 +96,18 @@ const void* remote_export(HANDLE process, const std::string& dllPath, const char
         return nullptr;
     }
     if (!FindRemoteModule(process, ModulePath(local))) {
-        const void* loadLibrary = remote_address(
+        const void* loadLibrary = RemoteAddress(
             process, reinterpret_cast<const void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA")),
             problem);
         if (!loadLibrary)
             return nullptr;
         RemoteBuffer path(process, dllPath.size() + 1);
-        if (!path.write(dllPath.c_str(), dllPath.size() + 1) || !run_remote(process, loadLibrary, path.address())) {
+        if (!path.Write(dllPath.c_str(), dllPath.size() + 1) || !RunRemote(process, loadLibrary, path.Address())) {
             problem = "LoadLibraryA did not run in the program";
             return nullptr;
         }
     }
-    return remote_address(process, localExport, problem);
+    return RemoteAddress(process, localExport, problem);
 }
 
 }  // namespace tk

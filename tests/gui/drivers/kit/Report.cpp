@@ -29,7 +29,7 @@ std::string Quoted(const std::string& text) {
 
 }  // namespace
 
-std::string format(const char* fmt, ...) {
+std::string Format(const char* fmt, ...) {
     char buffer[2048];
     va_list args;
     va_start(args, fmt);
@@ -38,7 +38,7 @@ std::string format(const char* fmt, ...) {
     return buffer;
 }
 
-void begin(const char* group, int argc, char** argv) {
+void Begin(const char* group, int argc, char** argv) {
     g_group = group;
     setvbuf(stdout, nullptr, _IONBF, 0);
     for (int i = 1; i < argc; ++i) {
@@ -51,15 +51,15 @@ void begin(const char* group, int argc, char** argv) {
         else
             g_args.emplace(text.substr(2, equals - 2), text.substr(equals + 1));
     }
-    check_eq(GetACP(), 932, "system code page is 932 (LC_ALL=ja_JP.UTF-8)");
+    CheckEq(GetACP(), 932, "system code page is 932 (LC_ALL=ja_JP.UTF-8)");
 }
 
-std::string arg(const char* key) {
+std::string Arg(const char* key) {
     auto found = g_args.find(key);
     return found == g_args.end() ? std::string() : found->second;
 }
 
-bool check(bool cond, const std::string& name, const std::string& detail) {
+bool Check(bool cond, const std::string& name, const std::string& detail) {
     if (cond) {
         ++g_passed;
         std::printf("ok - %s\n", FullName(name).c_str());
@@ -70,15 +70,15 @@ bool check(bool cond, const std::string& name, const std::string& detail) {
     return cond;
 }
 
-bool check_eq(long long got, long long expected, const std::string& name) {
-    return check(got == expected, name, format("got %lld expected %lld", got, expected));
+bool CheckEq(long long got, long long expected, const std::string& name) {
+    return Check(got == expected, name, Format("got %lld expected %lld", got, expected));
 }
 
-bool check_eq(const std::string& got, const std::string& expected, const std::string& name) {
-    return check(got == expected, name, "got " + Quoted(got) + " expected " + Quoted(expected));
+bool CheckEq(const std::string& got, const std::string& expected, const std::string& name) {
+    return Check(got == expected, name, "got " + Quoted(got) + " expected " + Quoted(expected));
 }
 
-bool todo(bool cond, const std::string& name, const std::string& why, const std::string& detail) {
+bool Todo(bool cond, const std::string& name, const std::string& why, const std::string& detail) {
     if (cond) {
         ++g_failed;
         std::printf("not ok - %s # TODO passed unexpectedly, remove the known-failure mark (%s)\n",
@@ -91,15 +91,15 @@ bool todo(bool cond, const std::string& name, const std::string& why, const std:
     return cond;
 }
 
-bool todo_eq(long long got, long long expected, const std::string& name, const std::string& why) {
-    return todo(got == expected, name, why, format("got %lld expected %lld", got, expected));
+bool TodoEq(long long got, long long expected, const std::string& name, const std::string& why) {
+    return Todo(got == expected, name, why, Format("got %lld expected %lld", got, expected));
 }
 
-bool todo_eq(const std::string& got, const std::string& expected, const std::string& name, const std::string& why) {
-    return todo(got == expected, name, why, "got " + Quoted(got) + " expected " + Quoted(expected));
+bool TodoEq(const std::string& got, const std::string& expected, const std::string& name, const std::string& why) {
+    return Todo(got == expected, name, why, "got " + Quoted(got) + " expected " + Quoted(expected));
 }
 
-void note(const std::string& text) {
+void Note(const std::string& text) {
     std::printf("# %s\n", FullName(text).c_str());
 }
 
@@ -111,9 +111,16 @@ CaseScope::~CaseScope() {
     g_case = m_previous;
 }
 
-int finish() {
+int Finish() {
     std::printf("%s: %d passed, %d failed, %d skipped\n", g_group.c_str(), g_passed, g_failed, g_todo);
     return g_failed == 0 ? 0 : 1;
+}
+
+int RunCases(const char* group, int argc, char** argv, std::initializer_list<void (*)()> cases) {
+    Begin(group, argc, argv);
+    for (void (*run)() : cases)
+        run();
+    return Finish();
 }
 
 }  // namespace tk

@@ -2,32 +2,33 @@
 // a summary line per driver, and known failures of the program marked todo-style.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
 namespace tk {
 
 // printf-style formatting into a std::string.
-std::string format(const char* fmt, ...) __attribute__((format(gnu_printf, 1, 2)));
+std::string Format(const char* fmt, ...) __attribute__((format(gnu_printf, 1, 2)));
 
 // Starts a driver: remembers the group name, reads the --key=value arguments and checks first of
 // all that the system code page is 932, without which every text check would be meaningless.
-void begin(const char* group, int argc, char** argv);
+void Begin(const char* group, int argc, char** argv);
 // The value of --key=value, or "" when absent.
-std::string arg(const char* key);
+std::string Arg(const char* key);
 
 // Prints "ok - name" or "not ok - name: detail"; returns cond.
-bool check(bool cond, const std::string& name, const std::string& detail = {});
-bool check_eq(long long got, long long expected, const std::string& name);
-bool check_eq(const std::string& got, const std::string& expected, const std::string& name);
+bool Check(bool cond, const std::string& name, const std::string& detail = {});
+bool CheckEq(long long got, long long expected, const std::string& name);
+bool CheckEq(const std::string& got, const std::string& expected, const std::string& name);
 
 // A known failure of the program: while it fails it is counted apart (as skipped) with the reason;
 // once it passes it is reported as a failure, so that the marker is removed.
-bool todo(bool cond, const std::string& name, const std::string& why, const std::string& detail = {});
-bool todo_eq(long long got, long long expected, const std::string& name, const std::string& why);
-bool todo_eq(const std::string& got, const std::string& expected, const std::string& name, const std::string& why);
+bool Todo(bool cond, const std::string& name, const std::string& why, const std::string& detail = {});
+bool TodoEq(long long got, long long expected, const std::string& name, const std::string& why);
+bool TodoEq(const std::string& got, const std::string& expected, const std::string& name, const std::string& why);
 
 // A diagnostic line ("# ...").
-void note(const std::string& text);
+void Note(const std::string& text);
 
 // Names the case whose checks follow; their names are prefixed with it.
 class CaseScope {
@@ -42,6 +43,9 @@ class CaseScope {
 };
 
 // Prints "group: N passed, N failed, N skipped" and returns the driver's exit code.
-int finish();
+int Finish();
+
+// A whole driver whose cases need nothing from each other: Begin, every case in order, Finish.
+int RunCases(const char* group, int argc, char** argv, std::initializer_list<void (*)()> cases);
 
 }  // namespace tk

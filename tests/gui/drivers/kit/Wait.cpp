@@ -2,7 +2,7 @@
 
 namespace tk {
 
-void pump() {
+void Pump() {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         TranslateMessage(&msg);
@@ -10,7 +10,7 @@ void pump() {
     }
 }
 
-bool wait_until(const std::function<bool()>& pred, DWORD ms) {
+bool WaitUntil(const std::function<bool()>& pred, DWORD ms) {
     const ULONGLONG deadline = GetTickCount64() + ms;
     for (;;) {
         if (pred())
@@ -19,11 +19,11 @@ bool wait_until(const std::function<bool()>& pred, DWORD ms) {
         if (now >= deadline)
             return pred();
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        pump();
+        Pump();
     }
 }
 
-bool wait_object(HANDLE object, DWORD ms) {
+bool WaitObject(HANDLE object, DWORD ms) {
     const ULONGLONG deadline = GetTickCount64() + ms;
     for (;;) {
         const ULONGLONG now = GetTickCount64();
@@ -33,7 +33,7 @@ bool wait_object(HANDLE object, DWORD ms) {
             return true;
         if (result != WAIT_OBJECT_0 + 1)
             return false;
-        pump();
+        Pump();
     }
 }
 

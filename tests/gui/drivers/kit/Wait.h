@@ -11,13 +11,13 @@ namespace tk {
 constexpr DWORD kDefaultWait = 10000;
 
 // Polls pred until it holds or ms have passed; wakes at once on any message for this thread.
-bool wait_until(const std::function<bool()>& pred, DWORD ms = kDefaultWait);
+bool WaitUntil(const std::function<bool()>& pred, DWORD ms = kDefaultWait);
 
 // Waits for a kernel object while pumping messages (a driver that blocks without pumping can
 // stall the program's DDE broadcast). Returns true when the object was signalled in time.
-bool wait_object(HANDLE object, DWORD ms = kDefaultWait);
+bool WaitObject(HANDLE object, DWORD ms = kDefaultWait);
 
 // Dispatches whatever messages this thread has.
-void pump();
+void Pump();
 
 }  // namespace tk

@@ -10,7 +10,7 @@ std::string TestPlugins() {
     char self[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, self, sizeof self);
     const std::string path = self;
-    return join(path.substr(0, path.find_last_of('\\')), "susie-plugins");
+    return Join(path.substr(0, path.find_last_of('\\')), "susie-plugins");
 }
 
 // Answers message boxes until `done` holds with none showing.
@@ -21,8 +21,8 @@ std::vector<Message> AnswerMessages(Proc& proc,
     std::vector<Message> messages;
     for (;;) {
         HWND box = nullptr;
-        wait_until([&] {
-            box = find_top(proc.pid(), "#32770");
+        WaitUntil([&] {
+            box = FindTop(proc.Pid(), "#32770");
             // A message box has no owner; the program's own dialogs have one.
             if (box && GetWindow(box, GW_OWNER))
                 box = nullptr;
@@ -30,22 +30,22 @@ std::vector<Message> AnswerMessages(Proc& proc,
         });
         if (!box)
             return messages;
-        const std::string what = format("message %zu", messages.size() + 1);
-        HWND frame = find_top(proc.pid(), TOLVARIN_FRAME_CLASS);
+        const std::string what = Format("message %zu", messages.size() + 1);
+        HWND frame = FindTop(proc.Pid(), TOLVARIN_FRAME_CLASS);
         if (beforeFrame)
-            check(frame == nullptr, what + " comes before the main window");
+            Check(frame == nullptr, what + " comes before the main window");
         else
-            check(frame && !IsWindowEnabled(frame), what + " keeps the main window disabled (task-modal)");
-        check(GetWindow(box, GW_OWNER) == nullptr, what + " has no owner");
-        HWND ok = find_id(box, IDOK, "Button");
-        check(ok && !find_id(box, IDCANCEL, "Button") && !find_id(box, IDNO, "Button"), what + " has only OK");
-        messages.push_back({text_of(box), text_of(find_id(box, 0xFFFF, "Static"))});
+            Check(frame && !IsWindowEnabled(frame), what + " keeps the main window disabled (task-modal)");
+        Check(GetWindow(box, GW_OWNER) == nullptr, what + " has no owner");
+        HWND ok = FindId(box, IDOK, "Button");
+        Check(ok && !FindId(box, IDCANCEL, "Button") && !FindId(box, IDNO, "Button"), what + " has only OK");
+        messages.push_back({TextOf(box), TextOf(FindId(box, 0xFFFF, "Static"))});
         if (!ok) {
-            proc.kill();
+            proc.Kill();
             return messages;
         }
-        click(ok);
-        wait_gone(box);
+        Click(ok);
+        WaitGone(box);
         if (onAnswered)
             onAnswered();
     }
@@ -69,18 +69,18 @@ std::vector<std::string> Types(const std::vector<std::string>& formats) {
 }
 
 bool CopyTestPlugin(const std::string& name, const std::string& to) {
-    if (copy_file(join(TestPlugins(), name), to))
+    if (CopyFileTo(Join(TestPlugins(), name), to))
         return true;
-    return check(false, "copy the test plug-in " + name, "to " + to);
+    return Check(false, "copy the test plug-in " + name, "to " + to);
 }
 
 std::string PluginFolder(const CaseDir& dir, const std::string& name, const std::vector<std::string>& plugins) {
-    const std::string folder = join(dir.folder, name);
+    const std::string folder = Join(dir.folder, name);
     CreateDirectoryA(folder.c_str(), nullptr);
     for (const std::string& plugin : plugins) {
         const size_t equals = plugin.find('=');
         CopyTestPlugin(plugin.substr(0, equals),
-                       join(folder, plugin.substr(equals == std::string::npos ? 0 : equals + 1)));
+                       Join(folder, plugin.substr(equals == std::string::npos ? 0 : equals + 1)));
     }
     return folder;
 }
@@ -91,7 +91,7 @@ std::string PluginIni(const std::string& pluginPath) {
 
 std::vector<Message> StartupMessages(Proc& proc, HWND& frame) {
     return AnswerMessages(
-        proc, [&] { return (frame = find_top(proc.pid(), TOLVARIN_FRAME_CLASS)) != nullptr; }, true);
+        proc, [&] { return (frame = FindTop(proc.Pid(), TOLVARIN_FRAME_CLASS)) != nullptr; }, true);
 }
 
 std::vector<Message> LaterMessages(Proc& proc) {
@@ -121,21 +121,21 @@ std::string Joined(const std::vector<std::string>& items) {
 }
 
 std::vector<std::string> OpenDialogTypes(DWORD pid, HWND frame, const char* screenshot) {
-    post_command(frame, ID_FILE_OPEN);
-    HWND dialog = wait_owned(pid, frame);
+    PostCommand(frame, ID_FILE_OPEN);
+    HWND dialog = WaitOwned(pid, frame);
     if (!dialog)
         return {"<no open dialog>"};
-    HWND types = find_id(dialog, kFileTypeId, "ComboBox");
+    HWND types = FindId(dialog, kFileTypeId, "ComboBox");
     if (screenshot) {
-        send(types, CB_SHOWDROPDOWN, TRUE, 0);
-        wait_until([] { return false; }, 300);  // the list is drawn asynchronously
-        const RECT shot = window_rect(dialog);
-        save_bmp(capture_screen(shot.left, shot.top, shot.right - shot.left, shot.bottom - shot.top + 160),
-                 join(arg("artifacts"), screenshot));
-        send(types, CB_SHOWDROPDOWN, FALSE, 0);
+        Send(types, CB_SHOWDROPDOWN, TRUE, 0);
+        WaitUntil([] { return false; }, 300);  // the list is drawn asynchronously
+        const RECT shot = WindowRect(dialog);
+        SaveBmp(CaptureScreen(shot.left, shot.top, shot.right - shot.left, shot.bottom - shot.top + 160),
+                Join(Arg("artifacts"), screenshot));
+        Send(types, CB_SHOWDROPDOWN, FALSE, 0);
     }
-    std::vector<std::string> items = combo_items(types);
-    cancel_dialog(dialog);
+    std::vector<std::string> items = ComboItems(types);
+    CancelDialog(dialog);
     return items;
 }
 
