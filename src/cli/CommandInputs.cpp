@@ -32,6 +32,8 @@ bool LoadRequestedSettings(const CommandLine& line, SkinSettings& settings) {
     return true;
 }
 
+namespace {
+
 bool OpenRequestedPicture(const std::string& path, DibBuffer& fit232, DibBuffer& fit116) {
     std::string why;
     if (path == kStandardStream) {
@@ -53,4 +55,11 @@ bool OpenRequestedPicture(const std::string& path, DibBuffer& fit232, DibBuffer&
         return true;
     ReportError("cannot read the picture " + Quoted(path) + ": " + why);
     return false;
+}
+
+}  // namespace
+
+bool LoadRequestedInputs(const CommandLine& line, SkinInputs& inputs) {
+    return LoadRequestedSettings(line, inputs.settings) &&
+           OpenRequestedPicture(line.files[0], inputs.fit232, inputs.fit116);
 }

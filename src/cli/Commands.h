@@ -21,5 +21,13 @@ int RunPreview(const CommandLine& line);
 // mistyped name must not quietly give the defaults.
 bool LoadRequestedSettings(const CommandLine& line, SkinSettings& settings);
 
-// Reads and fits the picture; false (reported, naming the file) when it cannot be read.
-bool OpenRequestedPicture(const std::string& path, DibBuffer& fit232, DibBuffer& fit116);
+// What a skin is made from: the settings and the picture fitted into both boxes.
+struct SkinInputs {
+    SkinSettings settings;
+    DibBuffer fit232;
+    DibBuffer fit116;
+};
+
+// The settings as LoadRequestedSettings gives them, then the picture named first on the line, read
+// and fitted; false (reported, naming the file) when either cannot be read.
+bool LoadRequestedInputs(const CommandLine& line, SkinInputs& inputs);

@@ -32,17 +32,11 @@ void WarnOfLeftovers(const std::string& folder, const std::vector<SkinFile>& wri
 }  // namespace
 
 int RunMake(const CommandLine& line) {
-    const std::string& picture = line.files[0];
     const std::string folder = WithoutTrailingSeparators(line.files[1]);
 
-    SkinSettings settings;
-    if (!LoadRequestedSettings(line, settings))
-        return kExitFailure;
-
     // The picture is read before anything is created, so a bad picture leaves no empty folder.
-    DibBuffer fit232;
-    DibBuffer fit116;
-    if (!OpenRequestedPicture(picture, fit232, fit116))
+    SkinInputs in;
+    if (!LoadRequestedInputs(line, in))
         return kExitFailure;
     if (!platform::CreateFolders(folder)) {
         ReportError("cannot create the skin folder " + Quoted(folder) + ": " + platform::LastErrorText());
@@ -51,7 +45,7 @@ int RunMake(const CommandLine& line) {
     // Every file is made in memory first and then put in place with the others, so that a failure
     // leaves the folder as it was instead of half of one skin and half of another.
     std::vector<SkinFile> files;
-    if (!SaveSkinFolder(folder, settings, fit232, fit116, LoadTemplate, line.mode, GatherInto(files))) {
+    if (!SaveSkinFolder(folder, in.settings, in.fit232, in.fit116, LoadTemplate, line.mode, GatherInto(files))) {
         ReportError("could not make the skin for " + Quoted(folder));
         return kExitFailure;
     }

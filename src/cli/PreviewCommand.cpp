@@ -11,12 +11,8 @@ int RunPreview(const CommandLine& line) {
     const std::string& picture = line.files[0];
     const std::string& target = line.files[1];
 
-    SkinSettings settings;
-    if (!LoadRequestedSettings(line, settings))
-        return kExitFailure;
-    DibBuffer fit232;
-    DibBuffer fit116;
-    if (!OpenRequestedPicture(picture, fit232, fit116))
+    SkinInputs in;
+    if (!LoadRequestedInputs(line, in))
         return kExitFailure;
 
     // The steps of opening a picture in the Windows program, then its preview panel's layout.
@@ -25,9 +21,9 @@ int RunPreview(const CommandLine& line) {
     BitmapImage file;
     bool composed = canvases.Allocate();
     if (composed) {
-        BuildTemplates(settings, canvases, LoadTemplate, line.mode);
-        ComposeSkin(settings, fit232, fit116, canvases, LoadTemplate, line.mode);
-        composed = ComposePreviewImage(settings, canvases, true, preview) && EncodeBitmap24(preview, file);
+        BuildTemplates(in.settings, canvases, LoadTemplate, line.mode);
+        ComposeSkin(in.settings, in.fit232, in.fit116, canvases, LoadTemplate, line.mode);
+        composed = ComposePreviewImage(in.settings, canvases, true, preview) && EncodeBitmap24(preview, file);
     }
     if (!composed) {
         ReportError("cannot compose the preview of " + Quoted(picture) + " (out of memory)");

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <type_traits>
+#include <utility>
 
 #include "picture/DibBuffer.h"
 
@@ -82,26 +83,7 @@ inline Bgr FetchPixel(const uint8_t* row, int32_t x, const ColourTable& colours)
 // Calls visit(std::integral_constant<int, Bits>) for the bit count; false for any other count.
 template <class Visitor>
 bool VisitBitCount(int32_t bitCount, Visitor&& visit) {
-    switch (bitCount) {
-        case 1:
-            visit(std::integral_constant<int, 1>());
-            return true;
-        case 4:
-            visit(std::integral_constant<int, 4>());
-            return true;
-        case 8:
-            visit(std::integral_constant<int, 8>());
-            return true;
-        case 16:
-            visit(std::integral_constant<int, 16>());
-            return true;
-        case 24:
-            visit(std::integral_constant<int, 24>());
-            return true;
-        case 32:
-            visit(std::integral_constant<int, 32>());
-            return true;
-        default:
-            return false;
-    }
+    return [&]<int... Counts>(std::integer_sequence<int, Counts...>) {
+        return ((bitCount == Counts && (visit(std::integral_constant<int, Counts>()), true)) || ...);
+    }(std::integer_sequence<int, 1, 4, 8, 16, 24, 32>());
 }

@@ -2,6 +2,7 @@
 // sink and the wait cursor.
 #include "platform/Platform.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <random>
 #include <string>
@@ -53,6 +54,18 @@ MappedFile& MappedFile::operator=(MappedFile&& other) noexcept {
     return *this;
 }
 
+void MappedFile::Close() {
+    Unmap();
+    data_ = nullptr;
+    size_ = 0;
+    handle_ = 0;
+}
+
+void MappedFile::Discard(size_t offset, size_t length) const {
+    if (data_ && offset < size_)
+        DropPages(offset, std::min(length, size_ - offset));
+}
+
 bool WriteFileAtomically(const std::string& path, const void* data, size_t size, std::string* why) {
     std::string reason;
     if (CheckReplaceable(path, reason)) {
@@ -66,6 +79,22 @@ bool WriteFileAtomically(const std::string& path, const void* data, size_t size,
     if (why)
         *why = reason;
     return false;
+}
+
+std::string WriteTemporaryBeside(const std::string& path, const void* data, size_t size, std::string& why) {
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        const std::string temp = TemporaryNameBeside(path);
+        switch (WriteNewFile(temp, data, size, why)) {
+            case NewFile::kWritten:
+                return temp;
+            case NewFile::kTaken:
+                continue;
+            case NewFile::kFailed:
+                return std::string();
+        }
+    }
+    why = "no free temporary name";
+    return std::string();
 }
 
 std::string TemporaryNameBeside(const std::string& path) {

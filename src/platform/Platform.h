@@ -42,6 +42,9 @@ class MappedFile {
 
   private:
     void Close();
+    // The system's halves of Close and Discard; DropPages gets a range that lies inside the file.
+    void Unmap();
+    void DropPages(size_t offset, size_t length) const;
 
     const uint8_t* data_ = nullptr;
     size_t size_ = 0;
@@ -80,6 +83,11 @@ bool CheckReplaceable(const std::string& path, std::string& why);
 // Writes the data into a new file beside path, created exclusively under an unpredictable name
 // (never through a link or a file planted there). Its name, or empty with `why`.
 std::string WriteTemporaryBeside(const std::string& path, const void* data, size_t size, std::string& why);
+// WriteTemporaryBeside's system half: creates path only if nothing has that name (never through a
+// link), writes the data and closes it. kTaken when the name is taken; on kFailed nothing is left
+// and `why` has the reason.
+enum class NewFile { kWritten, kTaken, kFailed };
+NewFile WriteNewFile(const std::string& path, const void* data, size_t size, std::string& why);
 // Renames the temporary file over path in one step.
 bool ReplaceWithTemporary(const std::string& temporary, const std::string& path, std::string& why);
 void RemoveFile(const std::string& path);

@@ -160,23 +160,16 @@ bool MappedFile::Shrank() const {
     return handle_ > 0 && g_guards[handle_ - 1].shrank;
 }
 
-void MappedFile::Close() {
+void MappedFile::Unmap() {
     if (handle_ > 0) {
         g_guards[handle_ - 1].begin = 0;
         g_guards[handle_ - 1].end = 0;
     }
     if (data_)
         ::munmap(const_cast<uint8_t*>(data_), size_);
-    data_ = nullptr;
-    size_ = 0;
-    handle_ = 0;
 }
 
-void MappedFile::Discard(size_t offset, size_t length) const {
-    if (!data_ || offset >= size_)
-        return;
-    if (length > size_ - offset)
-        length = size_ - offset;
+void MappedFile::DropPages(size_t offset, size_t length) const {
     // madvise works on whole pages: drop only the pages lying entirely inside the range.
     const size_t page = static_cast<size_t>(::sysconf(_SC_PAGESIZE));
     const uintptr_t begin = reinterpret_cast<uintptr_t>(data_) + offset;
@@ -251,31 +244,28 @@ bool CheckReplaceable(const std::string& path, std::string& why) {
     return true;
 }
 
-std::string WriteTemporaryBeside(const std::string& path, const void* data, size_t size, std::string& why) {
+NewFile WriteNewFile(const std::string& path, const void* data, size_t size, std::string& why) {
     // Created exclusively and never through a link: a name planted beside the file is never used.
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        const std::string temp = TemporaryNameBeside(path);
-        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd < 0) {
-            if (errno == EEXIST)
-                continue;
-            why = std::strerror(errno);
-            return std::string();
-        }
-        // No fsync: the rename already guarantees that a crash of the program or a full disk leaves
-        // the old file or the new one, and a flush per file would triple the time of a skin save.
-        const bool written = WriteAll(fd, data, size);
-        if (!written)
-            why = std::strerror(errno);
-        if (::close(fd) != 0 && written)
-            why = std::strerror(errno);
-        if (why.empty())
-            return temp;
-        ::unlink(temp.c_str());
-        return std::string();
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        if (errno == EEXIST)
+            return NewFile::kTaken;
+        why = std::strerror(errno);
+        return NewFile::kFailed;
     }
-    why = "no free temporary name";
-    return std::string();
+    // No fsync: the rename already guarantees that a crash of the program or a full disk leaves
+    // the old file or the new one, and a flush per file would triple the time of a skin save.
+    bool ok = WriteAll(fd, data, size);
+    if (!ok)
+        why = std::strerror(errno);
+    if (::close(fd) != 0 && ok) {
+        why = std::strerror(errno);
+        ok = false;
+    }
+    if (ok)
+        return NewFile::kWritten;
+    ::unlink(path.c_str());
+    return NewFile::kFailed;
 }
 
 bool ReplaceWithTemporary(const std::string& temporary, const std::string& path, std::string& why) {

@@ -73,21 +73,14 @@ bool MappedFile::Shrank() const {
     return false;
 }
 
-void MappedFile::Close() {
+void MappedFile::Unmap() {
     if (data_)
         ::UnmapViewOfFile(data_);
     if (handle_)
         ::CloseHandle(reinterpret_cast<HANDLE>(handle_));
-    data_ = nullptr;
-    size_ = 0;
-    handle_ = 0;
 }
 
-void MappedFile::Discard(size_t offset, size_t length) const {
-    if (!data_ || offset >= size_)
-        return;
-    if (length > size_ - offset)
-        length = size_ - offset;
+void MappedFile::DropPages(size_t offset, size_t length) const {
     // Unlocking pages that are not locked drops them from the working set (documented behaviour).
     ::VirtualUnlock(const_cast<uint8_t*>(data_ + offset), length);
 }
@@ -145,43 +138,37 @@ bool CheckReplaceable(const std::string& path, std::string& why) {
     return false;
 }
 
-std::string WriteTemporaryBeside(const std::string& path, const void* data, size_t size, std::string& why) {
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        const std::string temp = TemporaryNameBeside(path);
-        HANDLE file =
-            ::CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file == INVALID_HANDLE_VALUE) {
-            const DWORD code = ::GetLastError();
-            if (code == ERROR_FILE_EXISTS || code == ERROR_ALREADY_EXISTS)
-                continue;
-            why = SystemText(code);
-            return std::string();
-        }
-        const char* p = static_cast<const char*>(data);
-        size_t left = size;
-        bool ok = true;
-        while (ok && left > 0) {
-            const DWORD chunk = left > 0x40000000 ? 0x40000000 : static_cast<DWORD>(left);
-            DWORD written = 0;
-            ok = ::WriteFile(file, p, chunk, &written, nullptr) && written == chunk;
-            p += written;
-            left -= written;
-        }
-        // No flush: the rename already guarantees that a crash of the program or a full disk leaves
-        // the old file or the new one, and a flush per file would triple the time of a skin save.
-        if (!ok)
-            why = SystemText(::GetLastError());
-        if (!::CloseHandle(file) && ok) {
-            why = SystemText(::GetLastError());
-            ok = false;
-        }
-        if (ok)
-            return temp;
-        ::DeleteFileA(temp.c_str());
-        return std::string();
+NewFile WriteNewFile(const std::string& path, const void* data, size_t size, std::string& why) {
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD code = ::GetLastError();
+        if (code == ERROR_FILE_EXISTS || code == ERROR_ALREADY_EXISTS)
+            return NewFile::kTaken;
+        why = SystemText(code);
+        return NewFile::kFailed;
     }
-    why = "no free temporary name";
-    return std::string();
+    const char* p = static_cast<const char*>(data);
+    size_t left = size;
+    bool ok = true;
+    while (ok && left > 0) {
+        const DWORD chunk = left > 0x40000000 ? 0x40000000 : static_cast<DWORD>(left);
+        DWORD written = 0;
+        ok = ::WriteFile(file, p, chunk, &written, nullptr) && written == chunk;
+        p += written;
+        left -= written;
+    }
+    // No flush: the rename already guarantees that a crash of the program or a full disk leaves
+    // the old file or the new one, and a flush per file would triple the time of a skin save.
+    if (!ok)
+        why = SystemText(::GetLastError());
+    if (!::CloseHandle(file) && ok) {
+        why = SystemText(::GetLastError());
+        ok = false;
+    }
+    if (ok)
+        return NewFile::kWritten;
+    ::DeleteFileA(path.c_str());
+    return NewFile::kFailed;
 }
 
 bool ReplaceWithTemporary(const std::string& temporary, const std::string& path, std::string& why) {

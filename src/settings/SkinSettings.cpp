@@ -1,53 +1,50 @@
 #include "settings/SkinSettings.h"
 
-#include <cstring>
+#include <algorithm>
 
 // Constant-initialised, so other files may use it while their own statics are set up.
 constinit const SkinSettings SettingsDefaults{};
 
+namespace {
+
+template <typename T>
+void Restore(T& field, const T& value) {
+    field = value;
+}
+
+template <typename T, size_t N>
+void Restore(T (&field)[N], const T (&value)[N]) {
+    std::copy_n(value, N, field);
+}
+
+// Copies the named fields of `settings` from SettingsDefaults.
+template <typename... Fields>
+void RestoreDefaults(SkinSettings& settings, Fields SkinSettings::*... fields) {
+    (Restore(settings.*fields, SettingsDefaults.*fields), ...);
+}
+
+using S = SkinSettings;
+
+}  // namespace
+
 void SkinSettings::ResetMainEq() {
-    const SkinSettings& d = SettingsDefaults;
-    FullSize = d.FullSize;
-    SkinReverse = d.SkinReverse;
-    SkinLine = d.SkinLine;
-    SkinAlphaBrend = d.SkinAlphaBrend;
-    SideColor = d.SideColor;
-    NumNORMAL = d.NumNORMAL;
-    NumNORMALBG = d.NumNORMALBG;
-    TextNORMAL = d.TextNORMAL;
-    TextNORMALBG = d.TextNORMALBG;
-    Color = d.Color;
-    ColorBG = d.ColorBG;
-    VisColor = d.VisColor;
+    RestoreDefaults(*this, &S::FullSize, &S::SkinReverse, &S::SkinLine, &S::SkinAlphaBrend, &S::SideColor,
+                    &S::NumNORMAL, &S::NumNORMALBG, &S::TextNORMAL, &S::TextNORMALBG, &S::Color, &S::ColorBG,
+                    &S::VisColor);
 }
 
 void SkinSettings::ResetPlaylistMb() {
-    const SkinSettings& d = SettingsDefaults;
-    PLSave = d.PLSave;
-    MBSave = d.MBSave;
-    Normal = d.Normal;
-    Current = d.Current;
-    NormalBG = d.NormalBG;
-    SelectedBG = d.SelectedBG;
-    MBBG = d.MBBG;
-    MBFG = d.MBFG;
-    std::memcpy(PlFont, d.PlFont, sizeof PlFont);
+    RestoreDefaults(*this, &S::PLSave, &S::MBSave, &S::Normal, &S::Current, &S::NormalBG, &S::SelectedBG, &S::MBBG,
+                    &S::MBFG, &S::PlFont);
 }
 
 void SkinSettings::ResetSexyFont() {
-    SexyFontUse = SettingsDefaults.SexyFontUse;
+    RestoreDefaults(*this, &S::SexyFontUse);
 }
 
 void SkinSettings::ResetMaron() {
-    const SkinSettings& d = SettingsDefaults;
-    MaronUse = d.MaronUse;
-    Enable = d.Enable;
-    Peaks = d.Peaks;
-    Rain = d.Rain;
-    Bands = d.Bands;
-    AnalyzerMode = d.AnalyzerMode;
-    BlendMethod = d.BlendMethod;
-    Opacity = d.Opacity;
+    RestoreDefaults(*this, &S::MaronUse, &S::Enable, &S::Peaks, &S::Rain, &S::Bands, &S::AnalyzerMode,
+                    &S::BlendMethod, &S::Opacity);
 }
 
 void SkinSettings::ValidateLoaded() {

@@ -56,39 +56,6 @@ bool Cancelled(SusieProgress progress, int done, int total, LONG_PTR data) {
     return progress && progress(done, total, data) != 0;
 }
 
-int DecodeToHandles(LPCSTR buffer,
-                    LONG_PTR length,
-                    unsigned flag,
-                    HLOCAL* infoBlock,
-                    HLOCAL* pixelBlock,
-                    SusieProgress progress,
-                    LONG_PTR data) {
-    if (!infoBlock || !pixelBlock)
-        return kSusieInternalError;
-    *infoBlock = nullptr;
-    *pixelBlock = nullptr;
-    // Three steps for the callback: reading, decoding, handing over.
-    if (Cancelled(progress, 0, 3, data))
-        return kSusieAborted;
-    PictureInput input;
-    if (const int opened = input.Open(buffer, length, flag); opened != kSusieSuccess)
-        return opened;
-    if (Cancelled(progress, 1, 3, data))
-        return kSusieAborted;
-    DecodedImage image;
-    if (const int decoded = ResultOf(DecodeImage(input.Data(), input.Size(), image)); decoded != kSusieSuccess)
-        return decoded;
-    if (Cancelled(progress, 2, 3, data))
-        return kSusieAborted;
-    HLOCAL info = nullptr, pixels = nullptr;
-    if (const int made = MakeDibHandles(image, info, pixels); made != kSusieSuccess)
-        return made;
-    *infoBlock = info;
-    *pixelBlock = pixels;
-    progress&& progress(3, 3, data);  // the picture is delivered; an answer changes nothing now
-    return kSusieSuccess;
-}
-
 // No exception may leave an export: the host calls it as a plain function.
 template <typename Work>
 int Guarded(Work&& work) {
@@ -141,6 +108,7 @@ int WINAPI GetPictureInfo(LPCSTR buffer, LONG_PTR length, unsigned flag, SusiePi
     });
 }
 
+// Exported as GetPreview too (ifstb.def): no faster reduced decoding exists.
 int WINAPI GetPicture(LPCSTR buffer,
                       LONG_PTR length,
                       unsigned flag,
@@ -148,18 +116,32 @@ int WINAPI GetPicture(LPCSTR buffer,
                       HLOCAL* pixelBlock,
                       SusieProgress progress,
                       LONG_PTR data) {
-    return Guarded([&] { return DecodeToHandles(buffer, length, flag, infoBlock, pixelBlock, progress, data); });
-}
-
-// No faster reduced decoding exists: the preview is the picture.
-int WINAPI GetPreview(LPCSTR buffer,
-                      LONG_PTR length,
-                      unsigned flag,
-                      HLOCAL* infoBlock,
-                      HLOCAL* pixelBlock,
-                      SusieProgress progress,
-                      LONG_PTR data) {
-    return GetPicture(buffer, length, flag, infoBlock, pixelBlock, progress, data);
+    return Guarded([&]() -> int {
+        if (!infoBlock || !pixelBlock)
+            return kSusieInternalError;
+        *infoBlock = nullptr;
+        *pixelBlock = nullptr;
+        // Three steps for the callback: reading, decoding, handing over.
+        if (Cancelled(progress, 0, 3, data))
+            return kSusieAborted;
+        PictureInput input;
+        if (const int opened = input.Open(buffer, length, flag); opened != kSusieSuccess)
+            return opened;
+        if (Cancelled(progress, 1, 3, data))
+            return kSusieAborted;
+        DecodedImage image;
+        if (const int decoded = ResultOf(DecodeImage(input.Data(), input.Size(), image)); decoded != kSusieSuccess)
+            return decoded;
+        if (Cancelled(progress, 2, 3, data))
+            return kSusieAborted;
+        HLOCAL info = nullptr, pixels = nullptr;
+        if (const int made = MakeDibHandles(image, info, pixels); made != kSusieSuccess)
+            return made;
+        *infoBlock = info;
+        *pixelBlock = pixels;
+        progress&& progress(3, 3, data);  // the picture is delivered; an answer changes nothing now
+        return kSusieSuccess;
+    });
 }
 
 }  // extern "C"
