@@ -83,7 +83,8 @@ inline Bgr FetchPixel(const uint8_t* row, int32_t x, const ColourTable& colours)
 // Calls visit(std::integral_constant<int, Bits>) for the bit count; false for any other count.
 template <class Visitor>
 bool VisitBitCount(int32_t bitCount, Visitor&& visit) {
-    return [&]<int... Counts>(std::integer_sequence<int, Counts...>) {
+    const auto visitOne = [&]<int... Counts>(std::integer_sequence<int, Counts...>) {
         return ((bitCount == Counts && (visit(std::integral_constant<int, Counts>()), true)) || ...);
-    }(std::integer_sequence<int, 1, 4, 8, 16, 24, 32>());
+    };
+    return visitOne(std::integer_sequence<int, 1, 4, 8, 16, 24, 32>());
 }

@@ -43,8 +43,8 @@ void SkinSettings::ResetSexyFont() {
 }
 
 void SkinSettings::ResetMaron() {
-    RestoreDefaults(*this, &S::MaronUse, &S::Enable, &S::Peaks, &S::Rain, &S::Bands, &S::AnalyzerMode,
-                    &S::BlendMethod, &S::Opacity);
+    RestoreDefaults(*this, &S::MaronUse, &S::Enable, &S::Peaks, &S::Rain, &S::Bands, &S::AnalyzerMode, &S::BlendMethod,
+                    &S::Opacity);
 }
 
 void SkinSettings::ValidateLoaded() {
