@@ -1,5 +1,7 @@
 #include "Cases.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <sstream>
@@ -118,8 +120,8 @@ std::string Describe(const SkinSettings& s) {
            std::to_string(s.PLSave) + " MBSave " + std::to_string(s.MBSave);
 }
 
-std::vector<OpacityCase> OpacityCases() {
-    std::vector<OpacityCase> cases;
+std::vector<OracleCase> OpacityCases(const PictureCase& picture) {
+    std::vector<OracleCase> cases;
     int n = 0;
     for (const ColourProfile& profile : ColourProfiles()) {
         for (int32_t opacity : Opacities()) {
@@ -128,10 +130,59 @@ std::vector<OpacityCase> OpacityCases() {
             s.FullSize = n % 3 != 2;
             s.SkinReverse = n % 3 == 0;
             ++n;
-            cases.push_back({profile.name, s});
+            cases.push_back({&picture, std::string(picture.name) + ", " + profile.name + ", " + Describe(s), s});
         }
     }
     return cases;
+}
+
+std::vector<OracleCase> FlagCases(size_t profileShift, size_t opacityStep) {
+    std::vector<OracleCase> cases;
+    size_t n = 0;
+    for (size_t p = 0; p < Pictures().size(); ++p) {
+        for (int flags = 0; flags < 8; ++flags, ++n) {
+            const ColourProfile& profile = ColourProfiles()[(n + profileShift) % ColourProfiles().size()];
+            SkinSettings s = profile.settings;
+            s.FullSize = flags & 1;
+            s.SkinReverse = flags >> 1 & 1;
+            s.SkinLine = flags >> 2 & 1;
+            const size_t windows = (p + flags) % 4;  // over the pictures every flag combination meets all four
+            s.PLSave = windows & 1;
+            s.MBSave = windows >> 1 & 1;
+            s.SkinAlphaBrend = Opacities()[(n * opacityStep) % Opacities().size()];
+            const PictureCase& picture = Pictures()[p];
+            cases.push_back({&picture, std::string(picture.name) + ", " + profile.name + ", " + Describe(s), s});
+        }
+    }
+    return cases;
+}
+
+std::vector<OracleCase> FlagValueCases(const PictureCase& picture) {
+    const int32_t values[][7] = {{2, -1, 2, 5, -1, 3, -2}, {-7, 3, -1, -1, 9, 0, 0}, {0, 2, 1, 0, 0, -1, 4}};
+    std::vector<OracleCase> cases;
+    for (const auto& v : values) {
+        SkinSettings s = SettingsDefaults;
+        s.FullSize = v[0];
+        s.SkinReverse = v[1];
+        s.SkinLine = v[2];
+        s.PLSave = v[3];
+        s.MBSave = v[4];
+        s.SexyFontUse = v[5];
+        s.MaronUse = v[6];
+        cases.push_back(
+            {&picture,
+             Describe(s) + " SexyFontUse " + std::to_string(s.SexyFontUse) + " MaronUse " + std::to_string(s.MaronUse),
+             s});
+    }
+    return cases;
+}
+
+void ForEachCase(const std::vector<OracleCase>& cases,
+                 const std::function<void(const SkinSettings&, const PictureCase&)>& check) {
+    for (const OracleCase& c : cases) {
+        SCOPED_TRACE(c.trace);
+        check(c.settings, *c.picture);
+    }
 }
 
 std::string DescribeDifference(const std::string& expected,

@@ -2,6 +2,7 @@
 // the marker, mask and key colours, and the comparison helpers that say where bytes differ.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,12 +32,30 @@ const std::vector<int32_t>& Opacities();
 // The flags and opacity of a case, for test traces.
 std::string Describe(const SkinSettings& s);
 
-// Every opacity with every colour profile, cycling through both stackings and the window alone.
-struct OpacityCase {
-    const char* profileName;
+// One run of a suite: the picture, the settings and the trace that names them.
+struct OracleCase {
+    const PictureCase* picture;
+    std::string trace;
     SkinSettings settings;
 };
-std::vector<OpacityCase> OpacityCases();
+
+// Every combination of the three window-shaping flags for every picture, with the playlist and
+// browser switches rotating so that all 32 flag combinations occur. The colour profile and the
+// opacity rotate with the case number n: profile n + profileShift, opacity n * opacityStep, so that
+// two suites over the same cases meet different pairings.
+std::vector<OracleCase> FlagCases(size_t profileShift, size_t opacityStep);
+
+// Every opacity with every colour profile over one picture, cycling through both stackings and the
+// window alone.
+std::vector<OracleCase> OpacityCases(const PictureCase& picture);
+
+// Flags other than 0 and 1 over one picture, the plug-in switches among them: a loaded profile can
+// hold any integer.
+std::vector<OracleCase> FlagValueCases(const PictureCase& picture);
+
+// Runs check on every case, each under its trace.
+void ForEachCase(const std::vector<OracleCase>& cases,
+                 const std::function<void(const SkinSettings&, const PictureCase&)>& check);
 
 // Empty when equal, else the count of differing bytes and where the first one is. `stride` and
 // `header` let a difference be named as a pixel (x, stored row, channel).

@@ -11,18 +11,22 @@ namespace oracle {
 
 namespace {
 
-void ComposeAndCompare(const SkinSettings& s, const PictureCase& picture) {
-    SkinCanvases canvases;
-    ASSERT_EQ(canvases.Allocate(), 1);
-    BuildTemplates(s, canvases);
-    ComposeSkin(s, picture.fit232, picture.fit116, canvases);
-    const ExpectedCanvases expected = ExpectedComposition(s, picture.fit232, picture.fit116);
+void ExpectCanvases(const ExpectedCanvases& expected, const SkinCanvases& canvases) {
     EXPECT_EQ(DescribeDifference(expected.controlOverlay, canvases.controlOverlay, 4), "") << "control overlay";
     EXPECT_EQ(DescribeDifference(expected.playlistBase, canvases.playlistBase, 4), "") << "playlist base";
     EXPECT_EQ(DescribeDifference(expected.mainEq, canvases.mainEq, 4), "") << "main and equalizer";
     EXPECT_EQ(DescribeDifference(expected.main, canvases.main, 4), "") << "main window alone";
     EXPECT_EQ(DescribeDifference(expected.playlistCanvas, canvases.playlistCanvas, 4), "") << "playlist";
     EXPECT_EQ(DescribeDifference(expected.browserCanvas, canvases.browserCanvas, 4), "") << "browser";
+}
+
+void ComposeAndCompare(const SkinSettings& s, const PictureCase& picture) {
+    SkinCanvases canvases;
+    ASSERT_EQ(canvases.Allocate(), 1);
+    BuildTemplates(s, canvases);
+    ComposeSkin(s, picture.fit232, picture.fit116, canvases);
+    const ExpectedCanvases expected = ExpectedComposition(s, picture.fit232, picture.fit116);
+    ExpectCanvases(expected, canvases);
 
     DibBuffer preview;
     ASSERT_EQ(ComposePreviewImage(s, canvases, true, preview), 1);
@@ -38,47 +42,17 @@ void ComposeAndCompare(const SkinSettings& s, const PictureCase& picture) {
 }
 
 TEST(PreviewOracle, EveryFlagCombinationOverThePictures) {
-    int n = 0;
-    for (size_t p = 0; p < Pictures().size(); ++p) {
-        const PictureCase& picture = Pictures()[p];
-        for (int flags = 0; flags < 8; ++flags, ++n) {
-            const ColourProfile& profile = ColourProfiles()[(n + 1) % ColourProfiles().size()];
-            SkinSettings s = profile.settings;
-            s.FullSize = flags & 1;
-            s.SkinReverse = flags >> 1 & 1;
-            s.SkinLine = flags >> 2 & 1;
-            const size_t windows = (p + flags) % 4;  // over the pictures every flag combination meets all four
-            s.PLSave = windows & 1;
-            s.MBSave = windows >> 1 & 1;
-            s.SkinAlphaBrend = Opacities()[(n * 5) % Opacities().size()];
-            SCOPED_TRACE(std::string(picture.name) + ", " + profile.name + ", " + Describe(s));
-            ComposeAndCompare(s, picture);
-        }
-    }
+    ForEachCase(FlagCases(1, 5), ComposeAndCompare);
 }
 
 TEST(PreviewOracle, EveryOpacityWithEveryColourProfile) {
-    const PictureCase& picture = Pictures()[6];
-    for (const OpacityCase& c : OpacityCases()) {
-        SCOPED_TRACE(std::string(picture.name) + ", " + c.profileName + ", " + Describe(c.settings));
-        ComposeAndCompare(c.settings, picture);
-    }
+    ForEachCase(OpacityCases(Pictures()[6]), ComposeAndCompare);
 }
 
 // Flags are tested as the composition states them: the frame only for SkinLine 1, the rest for
-// non-zero. A loaded profile can hold any integer.
+// non-zero.
 TEST(PreviewOracle, FlagValuesOtherThanZeroAndOne) {
-    const int32_t values[][5] = {{2, -1, 2, 5, -1}, {-7, 3, -1, -1, 9}, {0, 2, 1, 0, 0}};
-    for (const auto& v : values) {
-        SkinSettings s = SettingsDefaults;
-        s.FullSize = v[0];
-        s.SkinReverse = v[1];
-        s.SkinLine = v[2];
-        s.PLSave = v[3];
-        s.MBSave = v[4];
-        SCOPED_TRACE(Describe(s));
-        ComposeAndCompare(s, Pictures()[1]);
-    }
+    ForEachCase(FlagValueCases(Pictures()[1]), ComposeAndCompare);
 }
 
 // Composing again into the same canvases: the main canvas not chosen keeps what it held, every
@@ -101,12 +75,7 @@ TEST(PreviewOracle, RecompositionIntoTheSameCanvases) {
         ComposeSkin(s, picture.fit232, picture.fit116, canvases);
         ExpectedCanvases expected = ExpectedComposition(s, picture.fit232, picture.fit116);
         (fullSize != 0 ? expected.main : expected.mainEq) = fullSize != 0 ? lastMain : lastMainEq;
-        EXPECT_EQ(DescribeDifference(expected.mainEq, canvases.mainEq, 4), "") << "main and equalizer";
-        EXPECT_EQ(DescribeDifference(expected.main, canvases.main, 4), "") << "main window alone";
-        EXPECT_EQ(DescribeDifference(expected.controlOverlay, canvases.controlOverlay, 4), "") << "control overlay";
-        EXPECT_EQ(DescribeDifference(expected.playlistBase, canvases.playlistBase, 4), "") << "playlist base";
-        EXPECT_EQ(DescribeDifference(expected.playlistCanvas, canvases.playlistCanvas, 4), "") << "playlist";
-        EXPECT_EQ(DescribeDifference(expected.browserCanvas, canvases.browserCanvas, 4), "") << "browser";
+        ExpectCanvases(expected, canvases);
         lastMainEq = expected.mainEq;
         lastMain = expected.main;
     }

@@ -52,58 +52,22 @@ void SaveAndCompare(ScratchFolder& scratch, const SkinSettings& s, const Picture
     ExpectFolderMatches(ExpectedSkinFolder(s, picture.fit232, picture.fit116), folder);
 }
 
-// Every combination of the three window-shaping flags for every picture, with the playlist and
-// browser switches rotating so that all 32 flag combinations occur; the opacity and the colour
-// profile rotate with the case number so that each value meets several flag combinations.
+void SaveAndCompareEach(const std::vector<OracleCase>& cases) {
+    ScratchFolder scratch("oracle");
+    ForEachCase(cases, [&](const SkinSettings& s, const PictureCase& p) { SaveAndCompare(scratch, s, p); });
+}
+
 TEST(SkinFolderOracle, EveryFlagCombinationOverThePictures) {
-    ScratchFolder scratch("oracle");
-    int n = 0;
-    for (size_t p = 0; p < Pictures().size(); ++p) {
-        const PictureCase& picture = Pictures()[p];
-        for (int flags = 0; flags < 8; ++flags, ++n) {
-            const ColourProfile& profile = ColourProfiles()[n % ColourProfiles().size()];
-            SkinSettings s = profile.settings;
-            s.FullSize = flags & 1;
-            s.SkinReverse = flags >> 1 & 1;
-            s.SkinLine = flags >> 2 & 1;
-            const size_t windows = (p + flags) % 4;  // over the pictures every flag combination meets all four
-            s.PLSave = windows & 1;
-            s.MBSave = windows >> 1 & 1;
-            s.SkinAlphaBrend = Opacities()[n % Opacities().size()];
-            SCOPED_TRACE(std::string(picture.name) + ", " + profile.name + ", " + Describe(s));
-            SaveAndCompare(scratch, s, picture);
-        }
-    }
+    SaveAndCompareEach(FlagCases(0, 1));
 }
 
-// Every opacity with every colour profile, both stackings and the window alone.
 TEST(SkinFolderOracle, EveryOpacityWithEveryColourProfile) {
-    ScratchFolder scratch("oracle");
-    const PictureCase& picture = Pictures()[1];
-    for (const OpacityCase& c : OpacityCases()) {
-        SCOPED_TRACE(std::string(picture.name) + ", " + c.profileName + ", " + Describe(c.settings));
-        SaveAndCompare(scratch, c.settings, picture);
-    }
+    SaveAndCompareEach(OpacityCases(Pictures()[1]));
 }
 
-// A loaded profile can hold any integer in a flag: the frame is drawn only for SkinLine 1, the
-// other flags count as set when non-zero.
+// The frame is drawn only for SkinLine 1; the other flags count as set when non-zero.
 TEST(SkinFolderOracle, FlagValuesOtherThanZeroAndOne) {
-    ScratchFolder scratch("oracle");
-    const int32_t values[][7] = {{2, -1, 2, 5, -1, 3, -2}, {-7, 3, -1, -1, 9, 0, 0}, {0, 2, 1, 0, 0, -1, 4}};
-    for (const auto& v : values) {
-        SkinSettings s = SettingsDefaults;
-        s.FullSize = v[0];
-        s.SkinReverse = v[1];
-        s.SkinLine = v[2];
-        s.PLSave = v[3];
-        s.MBSave = v[4];
-        s.SexyFontUse = v[5];
-        s.MaronUse = v[6];
-        SCOPED_TRACE(Describe(s) + " SexyFontUse " + std::to_string(s.SexyFontUse) + " MaronUse " +
-                     std::to_string(s.MaronUse));
-        SaveAndCompare(scratch, s, Pictures()[1]);
-    }
+    SaveAndCompareEach(FlagValueCases(Pictures()[1]));
 }
 
 // The structural check of SEXYFONT.TXT accepts the written file and rejects small damage to it, so
