@@ -175,39 +175,29 @@ void CMainFrame::OnDestroy() {
     theApp.m_susieHost.Unload();
 }
 
+std::span<const fw::CommandEntry<CMainFrame>> CMainFrame::Commands() {
+    static constexpr fw::CommandEntry<CMainFrame> kCommands[] = {
+        {ID_FILE_OPEN, &CMainFrame::OnFileOpen},          {IDM_PROFILE_LOAD, &CMainFrame::OnProfileLoad},
+        {IDM_PROFILE_SAVE, &CMainFrame::OnProfileSave},   {IDM_PLUGIN_SETTINGS, &CMainFrame::OnPluginSettings},
+        {IDM_COMPLETE_SKIN, &CMainFrame::OnCompleteSkin},
+    };
+    return kCommands;
+}
+
 bool CMainFrame::KnowsCommand(UINT id) const {
-    switch (id) {
-        case ID_FILE_OPEN:
-        case IDM_PROFILE_LOAD:
-        case IDM_PROFILE_SAVE:
-        case IDM_PLUGIN_SETTINGS:
-        case IDM_COMPLETE_SKIN:
-            return true;
-        default:
-            return FrameWnd::KnowsCommand(id);
-    }
+    return fw::FindCommand(Commands(), id) || FrameWnd::KnowsCommand(id);
 }
 
 bool CMainFrame::OnCommand(UINT id) {
-    switch (id) {
-        case ID_FILE_OPEN:
-            OnFileOpen();
-            return true;
-        case IDM_PROFILE_LOAD:
-            LoadSettingsProfile(m_hWnd);
-            return true;
-        case IDM_PROFILE_SAVE:
-            SaveSettingsProfile(m_hWnd);
-            return true;
-        case IDM_PLUGIN_SETTINGS:
-            OnPluginSettings();
-            return true;
-        case IDM_COMPLETE_SKIN:
-            OnCompleteSkin();
-            return true;
-        default:
-            return FrameWnd::OnCommand(id);
-    }
+    return fw::RunCommand(Commands(), *this, id) || FrameWnd::OnCommand(id);
+}
+
+void CMainFrame::OnProfileLoad() {
+    LoadSettingsProfile(m_hWnd);
+}
+
+void CMainFrame::OnProfileSave() {
+    SaveSettingsProfile(m_hWnd);
 }
 
 bool CMainFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -35,7 +35,10 @@ class CMainFrame : public fw::FrameWnd {
     void PlaceWindow(int screenWidth, int screenHeight);
     void LoadRememberedFolders();
     void SetTitleFromVersion();
+    static std::span<const fw::CommandEntry<CMainFrame>> Commands();
     void OnFileOpen();
+    void OnProfileLoad();
+    void OnProfileSave();
     // The plug-in settings dialog; its OK reloads the plug-ins and the open dialog's filter.
     void OnPluginSettings();
     // The complete-skin item of the settings menu: checked while skins are made complete.

@@ -40,21 +40,21 @@ bool CTolvarinDoc::OnOpenDocument(const std::string& path) {
     return true;
 }
 
-bool CTolvarinDoc::OnCommand(UINT id) {
-    switch (id) {
-        case ID_FILE_SAVE_AS:
-            OnSaveSkin();
-            return true;
-        case IDM_FILE_CLOSE:
-            OnFileClose();
-            return true;
-        default:
-            return false;
-    }
+std::span<const fw::CommandEntry<CTolvarinDoc>> CTolvarinDoc::Commands() {
+    static constexpr fw::CommandEntry<CTolvarinDoc> kCommands[] = {
+        {ID_FILE_SAVE_AS, &CTolvarinDoc::OnSaveSkin},
+        {IDM_FILE_CLOSE, &CTolvarinDoc::OnFileClose},
+    };
+    return kCommands;
 }
 
+bool CTolvarinDoc::OnCommand(UINT id) {
+    return fw::RunCommand(Commands(), *this, id);
+}
+
+// Both commands need a picture.
 bool CTolvarinDoc::OnUpdateCommand(UINT id, bool& enabled) {
-    if (id != ID_FILE_SAVE_AS && id != IDM_FILE_CLOSE)
+    if (!fw::FindCommand(Commands(), id))
         return false;
     enabled = g_pictureLoaded == 1;
     return true;

@@ -16,6 +16,7 @@ class CTolvarinDoc : public fw::Document {
     bool OnUpdateCommand(UINT id, bool& enabled) override;
 
   private:
+    static std::span<const fw::CommandEntry<CTolvarinDoc>> Commands();
     // Asks for the skin name and writes the skin folder.
     void OnSaveSkin();
     // Forgets the picture for the preview; buffers, settings and the path stay.

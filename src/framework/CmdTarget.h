@@ -6,7 +6,36 @@
 
 #include <windows.h>
 
+#include <span>
+
 namespace fw {
+
+// One entry of a receiver's command map (MFC's ON_COMMAND): the id and the member that carries it
+// out. A receiver that lists its commands once knows exactly the commands it runs.
+template <class Target>
+struct CommandEntry {
+    UINT id;
+    void (Target::*handler)();
+};
+
+// The map's entry for id, or null.
+template <class Target>
+const CommandEntry<Target>* FindCommand(std::span<const CommandEntry<Target>> map, UINT id) {
+    for (const CommandEntry<Target>& entry : map) {
+        if (entry.id == id)
+            return &entry;
+    }
+    return nullptr;
+}
+
+// Runs the map's entry for id on target; false when the map has none.
+template <class Target>
+bool RunCommand(std::span<const CommandEntry<Target>> map, Target& target, UINT id) {
+    const CommandEntry<Target>* entry = FindCommand(map, id);
+    if (entry)
+        (target.*entry->handler)();
+    return entry != nullptr;
+}
 
 class CmdTarget {
   public:

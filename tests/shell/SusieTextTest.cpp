@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "gen/susie_expected.h"
@@ -57,40 +58,35 @@ TEST(MakePluginSearch, FolderOrPatternBySplitPathRules) {
     }
 }
 
-TEST(IsWantedPluginName, ExactUpperCaseExtension) {
+// The host's two extension matches: a found plug-in's name against the wanted extension (exact,
+// upper case), and a plug-in's claimed list against a file's extension (any item, ignoring case).
+TEST(SusieExtensions, PluginNamesAndClaimedLists) {
+    using Match = bool (*)(std::string_view, std::string_view);
+    const Match name = IsWantedPluginName, list = ListClaimsExtension;
     const struct {
-        const char* name;
-        const char* wanted;
+        Match match;
+        std::string given, wanted;
         bool expected;
     } rows[] = {
-        {"ifjpeg.spi", ".SPI", true}, {"IFPNG.SPI", ".SPI", true}, {"ifx.spix", ".SPI", false},
-        {"spi", ".SPI", false},       {"a.ifx", ".IFX", true},     {"a.spi.bak", ".SPI", false},
+        {name, "ifjpeg.spi", ".SPI", true},
+        {name, "IFPNG.SPI", ".SPI", true},
+        {name, "ifx.spix", ".SPI", false},
+        {name, "spi", ".SPI", false},
+        {name, "a.ifx", ".IFX", true},
+        {name, "a.spi.bak", ".SPI", false},
+        {list, "*.jpg;*.jpeg", ".JPG", true},
+        {list, "*.jpg;*.jpeg", ".jpeg", true},
+        {list, "*.jpg;*.jpeg", ".jpe", false},
+        {list, "*.JPG", ".jpg", true},
+        {list, "*.jpg", "", false},
+        {list, "*", "", true},
+        {list, "*.tar.gz", ".gz", true},
+        {list, "", ".jpg", false},
+        {list, "*.jpg;;*.png", ".png", true},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(IsWantedPluginName(row.name, row.wanted), row.expected);
-    }
-}
-
-TEST(ListClaimsExtension, AnyItemIgnoringCase) {
-    const struct {
-        const char* list;
-        const char* extension;
-        bool expected;
-    } rows[] = {
-        {"*.jpg;*.jpeg", ".JPG", true},
-        {"*.jpg;*.jpeg", ".jpeg", true},
-        {"*.jpg;*.jpeg", ".jpe", false},
-        {"*.JPG", ".jpg", true},
-        {"*.jpg", "", false},
-        {"*", "", true},
-        {"*.tar.gz", ".gz", true},
-        {"", ".jpg", false},
-        {"*.jpg;;*.png", ".png", true},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(std::string(row.list) + " / " + row.extension);
-        EXPECT_EQ(ListClaimsExtension(row.list, row.extension), row.expected);
+        SCOPED_TRACE(row.given + " / " + row.wanted);
+        EXPECT_EQ(row.match(row.given, row.wanted), row.expected);
     }
 }
 

@@ -169,14 +169,7 @@ async function checkSpriteStates(entry, skin, session, windows, artifacts, playe
 // The same skin in Audacious: its title bars show that it took the skin, then the state table.
 async function checkAudacious(entry, skin, audacious, track, artifacts) {
   const name = `${entry.name}-audacious`;
-  let session;
-  try {
-    session = await audacious.open(entry.folder, track);
-  } catch (error) {
-    report(name, "Audacious shows the skin", error.message);
-    return;
-  }
-  try {
+  await inSession(name, "Audacious shows the skin", () => audacious.open(entry.folder, track), async (session) => {
     const screen = decodePng(await session.screenshot(join(artifacts, `${name}.png`)));
     runChecksOn({ name }, skin, [
       // Audacious draws the title bar's buttons from their own sprites.
@@ -184,26 +177,36 @@ async function checkAudacious(entry, skin, audacious, track, artifacts) {
       { window: "equalizer", origin: session.windows.equalizer, ...region("title bar = EQMAIN (0,134)", [0, 0, 275, 14], sprite("EQMAIN.BMP", 0, 134)) },
     ], screen);
     await checkSpriteStates(entry, skin, session, session.windows, artifacts, "-audacious");
+  });
+}
+
+// The skin's archive as the test server serves it.
+const wszPath = (entry) => `/skins/${encodeURIComponent(entry.name)}.wsz`;
+
+// Opens a session and hands it to `use`, closing it after; one that does not open is a failure of
+// the check `what`, and the answer is false.
+async function inSession(name, what, open, use) {
+  let session;
+  try {
+    session = await open();
+  } catch (error) {
+    report(name, what, error.message.split("\n")[0]);
+    return false;
+  }
+  try {
+    await use(session);
   } finally {
     await session.close();
   }
+  return true;
 }
 
 async function checkShaded(entry, skin, browser, server, artifacts) {
-  let session;
-  try {
-    session = await openSkin(browser.context, server.origin, `/skins/${encodeURIComponent(entry.name)}.wsz`, shadedLayout);
-  } catch (error) {
-    report(entry.name, "Webamp renders the skin in shade mode", error.message.split("\n")[0]);
-    return;
-  }
-  try {
+  await inSession(entry.name, "Webamp renders the skin in shade mode", () => openSkin(browser.context, server.origin, wszPath(entry), shadedLayout), async (session) => {
     const { windows, state } = await session.layout();
     runChecks(entry, skin, shadedChecks(skin, windows, state), await session.screenshot(join(artifacts, `${entry.name}-shaded.png`)));
     report(entry.name, "Webamp shows shade mode without errors", session.complaints.length ? session.complaints.join(" | ") : null);
-  } finally {
-    await session.close();
-  }
+  });
 }
 
 // The checks that must fail on a skin made wrong: the playlist's current track drawn in its
@@ -212,8 +215,7 @@ const mustFail = [/^track 1 text/, /^track 2 text/, /^song title drawn/];
 
 async function checkWrong(entry, browser, server, artifacts) {
   const right = loadSkinFolder(entry.right);
-  const session = await openSkin(browser.context, server.origin, `/skins/${encodeURIComponent(entry.name)}.wsz`, layout);
-  try {
+  await inSession(entry.name, "Webamp renders the skin made wrong", () => openSkin(browser.context, server.origin, wszPath(entry), layout), async (session) => {
     const { windows, state } = await session.layout();
     const checks = buildChecks(right, windows, state, tracks.length).filter((check) => mustFail.some((name) => name.test(check.name)));
     report(entry.name, `${mustFail.length} text checks found`, checks.length === mustFail.length ? null : `found ${checks.length}`);
@@ -222,9 +224,7 @@ async function checkWrong(entry, browser, server, artifacts) {
       const problem = runCheck(check, right, screen);
       report(entry.name, `${check.window}: ${check.name} fails (${problem ?? "-"})`, problem ? null : "passed on a skin made wrong");
     }
-  } finally {
-    await session.close();
-  }
+  });
 }
 
 async function main() {
@@ -252,19 +252,11 @@ async function main() {
       const missing = options.files.filter((f) => !upper.has(f));
       report(entry.name, `folder holds ${options.files.length} skin files`, missing.length ? `missing ${missing.join(", ")}` : null);
 
-      let session;
-      try {
-        session = await openSkin(browser.context, server.origin, `/skins/${encodeURIComponent(entry.name)}.wsz`, layout);
-      } catch (error) {
-        report(entry.name, "Webamp renders the skin", error.message.split("\n")[0]);
-        continue;
-      }
-      try {
+      const opened = await inSession(entry.name, "Webamp renders the skin", () => openSkin(browser.context, server.origin, wszPath(entry), layout), async (session) => {
         await checkSession(entry, skin, session, options.artifacts);
         if (entry.complete) await checkSpriteStates(entry, skin, session, (await session.layout()).windows, options.artifacts);
-      } finally {
-        await session.close();
-      }
+      });
+      if (!opened) continue;
       await checkShaded(entry, skin, browser, server, options.artifacts);
       if (entry.complete && !audacious.problem) await checkAudacious(entry, skin, audacious, track, options.artifacts);
       console.log(`     ${entry.name}: screenshots ${join(options.artifacts, entry.name)}{,-pressed,-paused,-shaded}.png`);

@@ -262,8 +262,8 @@ void CheckAboutBox() {
     CaseApp app("", "about");
     if (!app.Launch())
         return;
-    HWND dialog = app.OpenDialog(ID_APP_ABOUT);
-    if (!Check(dialog != nullptr, "About box appears", DescribeWindows(app.Process().Pid())))
+    HWND dialog = app.CheckUp(app.OpenDialog(ID_APP_ABOUT), "About box appears");
+    if (!dialog)
         return;
     CheckEq(TextOf(dialog), "バージョン情報", "title");
     Check(!IsWindowEnabled(app.Frame()), "frame disabled while the box is open");

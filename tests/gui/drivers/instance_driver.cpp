@@ -59,8 +59,7 @@ void CheckActivation() {
     CaseApp first("second start without a file", "activation");
     if (!first.Launch({}, "first instance's frame appears"))
         return;
-    ShowWindow(first.Frame(), SW_MINIMIZE);
-    Check(WaitUntil([&] { return IsIconic(first.Frame()) != 0; }), "first instance minimised");
+    Check(first.Minimise(), "first instance minimised");
 
     RunSecond(first.dir, "");
     Check(WaitUntil([&] { return !IsIconic(first.Frame()); }), "first instance restored");

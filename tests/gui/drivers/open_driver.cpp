@@ -97,8 +97,8 @@ void CheckOpenDialog() {
     if (!app.Launch())
         return;
     CheckEnabling(app, false);
-    HWND dialog = OpenDialogAfterPending(app);
-    if (!Check(dialog != nullptr, "open dialog appears", DescribeWindows(app.Process().Pid())))
+    HWND dialog = app.CheckUp(OpenDialogAfterPending(app), "open dialog appears");
+    if (!dialog)
         return;
     const std::vector<std::string> types = ComboItems(FindId(dialog, kFileTypeId, "ComboBox"));
     Check(!types.empty() && types.front().rfind("対応ファイル", 0) == 0, "first file type is the supported files",

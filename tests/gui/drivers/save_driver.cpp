@@ -26,8 +26,8 @@ void CheckSaveSkin() {
         return;
     CheckPreview(app, "preview-sample-custom.bmp", "preview follows the settings of the INI");
 
-    HWND dialog = app.OpenDialog(ID_FILE_SAVE_AS);
-    if (!Check(dialog != nullptr, "save dialog appears", DescribeWindows(app.Process().Pid())))
+    HWND dialog = app.CheckUp(app.OpenDialog(ID_FILE_SAVE_AS), "save dialog appears");
+    if (!dialog)
         return;
     CheckEq(TextOf(dialog), "スキン保存", "dialog title");
     CheckEq(TextOf(FileNameField(dialog)), "sample", "proposed name is the picture's base name");
@@ -130,8 +130,8 @@ void CheckProfileSave() {
     CreateDirectoryA(profiles.c_str(), nullptr);
     if (!app.Launch())
         return;
-    HWND dialog = app.OpenDialog(IDM_PROFILE_SAVE);
-    if (!Check(dialog != nullptr, "chooser appears", DescribeWindows(app.Process().Pid())))
+    HWND dialog = app.CheckUp(app.OpenDialog(IDM_PROFILE_SAVE), "chooser appears");
+    if (!dialog)
         return;
     CheckEq(TextOf(dialog), "設定保存用プロファイル選択", "chooser title");
     const std::vector<std::string> types = ComboItems(FindId(dialog, kFileTypeId, "ComboBox"));
@@ -219,8 +219,8 @@ void CheckProfileLoad() {
     Check(WaitIdle(app), "command finished");
     CheckPreview(app, "preview-sample-default.bmp", "cancel changes nothing");
 
-    dialog = app.OpenDialog(IDM_PROFILE_LOAD);
-    if (!Check(dialog != nullptr, "chooser appears", DescribeWindows(app.Process().Pid())))
+    dialog = app.CheckUp(app.OpenDialog(IDM_PROFILE_LOAD), "chooser appears");
+    if (!dialog)
         return;
     CheckEq(TextOf(dialog), "設定読み出し用プロファイル選択", "chooser title");
     Check(ChooseFile(dialog, profile), "profile chosen");

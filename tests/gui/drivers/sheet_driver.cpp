@@ -304,8 +304,8 @@ void Perform(App& app, HWND page, const HandlerCase& c, const Image& before) {
         }
         default: {  // a chooser
             Click(control);
-            HWND dialog = app.WaitDialog();
-            if (!Check(dialog != nullptr, "chooser appears", DescribeWindows(app.Process().Pid())))
+            HWND dialog = app.CheckUp(app.WaitDialog(), "chooser appears");
+            if (!dialog)
                 return;
             // Out of the preview's way, so that only the handler can repaint the preview.
             SetWindowPos(dialog, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -233,8 +233,7 @@ void CheckMinimisedAtExit() {
     CaseApp first("minimised at exit", "minimised");
     if (!first.Launch({}, "first run's frame appears"))
         return;
-    ShowWindow(first.Frame(), SW_MINIMIZE);
-    Check(WaitUntil([&] { return IsIconic(first.Frame()) != 0; }), "minimised");
+    Check(first.Minimise(), "minimised");
     if (!Check(first.Exit(), "first run exits"))
         return;
     CheckEq(IniValue(ReadIni(first.dir.ini), "MainWnd", "showCmd"), "2", "showCmd minimised");

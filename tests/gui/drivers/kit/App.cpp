@@ -50,6 +50,15 @@ HWND App::OpenDialog(UINT id) const {
     return WaitDialog();
 }
 
+HWND App::CheckUp(HWND dialog, const std::string& name) {
+    return Check(dialog != nullptr, name, DescribeWindows(m_proc.Pid())) ? dialog : nullptr;
+}
+
+bool App::Minimise() const {
+    ShowWindow(m_frame, SW_MINIMIZE);
+    return WaitUntil([&] { return IsIconic(m_frame) != 0; });
+}
+
 bool App::Exit() {
     if (!m_proc.Running())
         return false;

@@ -41,6 +41,10 @@ class App {
     HWND WaitDialog() const;
     // Posts the frame the command id and waits for the dialog it opens.
     HWND OpenDialog(UINT id) const;
+    // The check `name` that the dialog is up; on a failure its detail lists the program's windows.
+    HWND CheckUp(HWND dialog, const std::string& name);
+    // Minimises the frame and waits until it is an icon.
+    bool Minimise() const;
 
     // The menu as the user finds it; empty (and a note saying why) when it could not be read.
     std::vector<MenuItem> Menu();
