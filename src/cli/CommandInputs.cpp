@@ -32,16 +32,18 @@ bool LoadRequestedSettings(const CommandLine& line, SkinSettings& settings) {
     return true;
 }
 
-namespace {
-
-bool OpenRequestedPicture(const std::string& path, DibBuffer& fit232, DibBuffer& fit116) {
+bool LoadRequestedInputs(const CommandLine& line, SkinInputs& inputs) {
+    if (!LoadRequestedSettings(line, inputs.settings))
+        return false;
+    const std::string& path = line.files[0];
     std::string why;
     if (path == kStandardStream) {
         // Every bitmap the reader takes fits in this, with room for its headers and palette.
         constexpr uint64_t kLargestPicture = (uint64_t(1) << 32) + (uint64_t(1) << 20);
         std::string bytes;
         if (ReadStandardInput(bytes, kLargestPicture, why) &&
-            FitAnyPictureMemory(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), fit232, fit116, why))
+            FitAnyPictureMemory(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), inputs.fit232,
+                                inputs.fit116, why))
             return true;
         ReportError("cannot read the picture from standard input: " + why);
         return false;
@@ -51,15 +53,8 @@ bool OpenRequestedPicture(const std::string& path, DibBuffer& fit232, DibBuffer&
         ReportError("no such picture " + Quoted(path));
         return false;
     }
-    if (check == platform::FileCheck::kRegular && OpenAndFitAnyPicture(path, fit232, fit116, why))
+    if (check == platform::FileCheck::kRegular && OpenAndFitAnyPicture(path, inputs.fit232, inputs.fit116, why))
         return true;
     ReportError("cannot read the picture " + Quoted(path) + ": " + why);
     return false;
-}
-
-}  // namespace
-
-bool LoadRequestedInputs(const CommandLine& line, SkinInputs& inputs) {
-    return LoadRequestedSettings(line, inputs.settings) &&
-           OpenRequestedPicture(line.files[0], inputs.fit232, inputs.fit116);
 }

@@ -21,10 +21,9 @@ struct CommandEntry {
 // The map's entry for id, or null.
 template <class Target>
 const CommandEntry<Target>* FindCommand(std::span<const CommandEntry<Target>> map, UINT id) {
-    for (const CommandEntry<Target>& entry : map) {
+    for (const CommandEntry<Target>& entry : map)
         if (entry.id == id)
             return &entry;
-    }
     return nullptr;
 }
 
@@ -32,9 +31,7 @@ const CommandEntry<Target>* FindCommand(std::span<const CommandEntry<Target>> ma
 template <class Target>
 bool RunCommand(std::span<const CommandEntry<Target>> map, Target& target, UINT id) {
     const CommandEntry<Target>* entry = FindCommand(map, id);
-    if (entry)
-        (target.*entry->handler)();
-    return entry != nullptr;
+    return entry && ((target.*entry->handler)(), true);
 }
 
 class CmdTarget {

@@ -1,6 +1,8 @@
 #include "settings/SkinSettings.h"
 
 #include <algorithm>
+#include <iterator>
+#include <type_traits>
 
 // Constant-initialised, so other files may use it while their own statics are set up.
 constinit const SkinSettings SettingsDefaults{};
@@ -9,12 +11,10 @@ namespace {
 
 template <typename T>
 void Restore(T& field, const T& value) {
-    field = value;
-}
-
-template <typename T, size_t N>
-void Restore(T (&field)[N], const T (&value)[N]) {
-    std::copy_n(value, N, field);
+    if constexpr (std::is_array_v<T>)
+        std::copy(std::begin(value), std::end(value), std::begin(field));
+    else
+        field = value;
 }
 
 // Copies the named fields of `settings` from SettingsDefaults.

@@ -169,10 +169,8 @@ std::vector<OracleCase> FlagValueCases(const PictureCase& picture) {
         s.MBSave = v[4];
         s.SexyFontUse = v[5];
         s.MaronUse = v[6];
-        cases.push_back(
-            {&picture,
-             Describe(s) + " SexyFontUse " + std::to_string(s.SexyFontUse) + " MaronUse " + std::to_string(s.MaronUse),
-             s});
+        const std::string plugins = std::to_string(s.SexyFontUse) + " MaronUse " + std::to_string(s.MaronUse);
+        cases.push_back({&picture, Describe(s) + " SexyFontUse " + plugins, s});
     }
     return cases;
 }

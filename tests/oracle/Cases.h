@@ -40,9 +40,8 @@ struct OracleCase {
 };
 
 // Every combination of the three window-shaping flags for every picture, with the playlist and
-// browser switches rotating so that all 32 flag combinations occur. The colour profile and the
-// opacity rotate with the case number n: profile n + profileShift, opacity n * opacityStep, so that
-// two suites over the same cases meet different pairings.
+// browser switches rotating so that all 32 flag combinations occur. Case n takes profile
+// n + profileShift and opacity n * opacityStep, so that two suites meet different pairings.
 std::vector<OracleCase> FlagCases(size_t profileShift, size_t opacityStep);
 
 // Every opacity with every colour profile over one picture, cycling through both stackings and the
