@@ -85,7 +85,8 @@ class WebSession {
     // A profile replaces the settings and every change made so far, as --settings does.
     std::string LoadProfile(const std::string& name, const std::string& bytes) {
         if (bytes.size() > kLargestProfileBytes)
-            return "cannot read the settings profile " + Quoted(name) + ": it is larger than 16 MiB";
+            return "cannot read the settings profile " + Quoted(name) + ": " +
+                   platform::TooLargeText(bytes.size(), kLargestProfileBytes);
         m_profile = IniFile(bytes);
         ReadSkinSettings(m_profile, m_settings);
         return {};

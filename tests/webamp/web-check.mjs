@@ -22,13 +22,14 @@ for (let i = 2; i < process.argv.length; i += 2) options[process.argv[i].replace
 const work = mkdtempSync(join(tmpdir(), "tolvarin-web-"));
 mkdirSync(options.artifacts, { recursive: true });
 
-// name, picture, profile, the --set changes typed into the page's fields, complete skin
+// name, picture, profile, the --set changes typed into the page's fields, complete skin. The font
+// name holds two characters with a second code page 932 code, which both must write alike.
 const rows = [
   { name: "sample", picture: options.sample, changes: {}, complete: false },
   {
     name: "jpeg-typed",
     picture: options.jpeg,
-    changes: { Opacity: "40", Color_R: "12", FullSize: "0", "MARON.Use": "0", VisColorG05: "200", PlFont: "ＭＳ ゴシック" },
+    changes: { Opacity: "40", Color_R: "12", FullSize: "0", "MARON.Use": "0", VisColorG05: "200", PlFont: "ＭＳ ゴシック 纊ⅰ" },
     complete: false,
   },
   { name: "png-profile-complete", picture: options.png, profile: options.profile, changes: { SkinLine: "0", SkinReverse: "1" }, complete: true },

@@ -128,14 +128,16 @@ function showSettings() {
   }
 }
 
-function change(name, value) {
-  const bytes = encodeCp932(value);
-  const accepted = bytes !== null && session.set(name, bytes);
-  const input = form.elements.namedItem(name);
-  if (!accepted) {
-    input.setAttribute("aria-invalid", "true");
-    showMessage(`「${name}」にこの値は使えません。`, `${name}: the value ${JSON.stringify(value)} is not one it takes`);
-    return;
+// Sets each [name, value] in turn, then shows and recomposes once; a value refused is marked on its
+// field, and the changes before it stay.
+function change(...changes) {
+  for (const [name, value] of changes) {
+    const bytes = encodeCp932(value);
+    if (bytes === null || !session.set(name, bytes)) {
+      form.elements.namedItem(name).setAttribute("aria-invalid", "true");
+      showMessage(`「${name}」にこの値は使えません。`, `${name}: the value ${JSON.stringify(value)} is not one it takes`);
+      return;
+    }
   }
   clearMessage();
   showSettings();
@@ -144,12 +146,12 @@ function change(name, value) {
 
 form.addEventListener("input", (event) => {
   const input = event.target;
-  if (input.type === "checkbox") change(input.name, input.checked ? "1" : "0");
+  if (input.type === "checkbox") change([input.name, input.checked ? "1" : "0"]);
   else if (input.type === "color") {
     const channels = input.value.slice(1).match(/../g).map((h) => String(parseInt(h, 16)));
     const parts = form.querySelectorAll(`input[type="number"][data-color="${input.dataset.color}"]`);
-    parts.forEach((part, i) => change(part.name, channels[i]));
-  } else if (input.value !== "" || input.type === "text") change(input.name, input.value);
+    change(...[...parts].map((part, i) => [part.name, channels[i]]));
+  } else if (input.value !== "" || input.type === "text") change([input.name, input.value]);
 });
 form.addEventListener("submit", (event) => event.preventDefault());
 
@@ -161,7 +163,7 @@ function drawPreview() {
 }
 
 function skinName() {
-  const name = form.ownerDocument.querySelector('input[name="skinName"]').value.trim();
+  const name = document.querySelector('input[name="skinName"]').value.trim();
   return name.replace(/[\\/:*?"<>|]/g, "_") || "Tolvarin";
 }
 
